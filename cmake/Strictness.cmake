@@ -1,0 +1,11 @@
+# One interface target carries the compile-time strictness every target of the project gets.
+add_library(vespin_strict INTERFACE)
+target_compile_options(vespin_strict INTERFACE -Wall -Wextra -Wpedantic)
+if(VESPIN_WERROR)
+  target_compile_options(vespin_strict INTERFACE -Werror)
+endif()
+target_compile_definitions(vespin_strict INTERFACE _GLIBCXX_ASSERTIONS)
+if(VESPIN_SANITIZE)
+  target_compile_options(vespin_strict INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(vespin_strict INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,97 @@
+#include "framework/document.h"
+
+#include <algorithm>
+
+#include "framework/archive.h"
+#include "framework/fileerror.h"
+#include "framework/savefile.h"
+#include "framework/sjis.h"
+#include "framework/view.h"
+#include "model/texts.h"
+
+bool CDocument::s_flushToDisk = true;
+
+CDocument::CDocument() = default;
+
+CDocument::~CDocument() {
+    for (CView* v : m_views) v->m_pDocument = nullptr;
+}
+
+void CDocument::AddView(CView* view) {
+    m_views.push_back(view);
+    view->m_pDocument = this;
+}
+
+void CDocument::RemoveView(CView* view) {
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+    view->m_pDocument = nullptr;
+}
+
+void CDocument::UpdateAllViews(CView* sender, long hint, CObject* hintObject) {
+    // A view may not add or remove views while it is told of a change; copy to be safe.
+    const std::vector<CView*> views = m_views;
+    for (CView* v : views)
+        if (v != sender) v->OnUpdate(sender, hint, hintObject);
+}
+
+std::string CDocument::GetTitle() const {
+    if (m_strPathName.empty()) return texts::kUntitled;
+    const size_t slash = m_strPathName.rfind('/');
+    return sjis::FromUtf8(slash == std::string::npos ? m_strPathName
+                                                     : m_strPathName.substr(slash + 1));
+}
+
+MsgAnswer CDocument::Message(const std::string& text, MsgKind kind) const {
+    if (!m_pUi) return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
+    return m_pUi->MessageBox(text, kind);
+}
+
+bool CDocument::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string& path) {
+    std::string bytes;
+    const FileError err = ReadWholeFile(path, bytes);
+    if (err != FileError::none) {
+        Message(err == FileError::generic ? texts::kFailedToOpen : FileErrorText(err, path));
+        return false;
+    }
+    // Marked modified while loading: a load that fails half-way has spoilt the contents.
+    SetModifiedFlag(true);
+    try {
+        CArchive ar{std::string_view(bytes)};
+        Serialize(ar);
+    } catch (const ArchiveException&) {
+        Message(texts::kInvalidFormat);
+        return false;
+    } catch (const FileException& e) {
+        Message(FileErrorText(e.cause, path));
+        return false;
+    }
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string& path) {
+    const bool wasModified = IsModified();
+    std::string bytes;
+    CArchive ar(bytes);
+    Serialize(ar);
+    const SaveResult r = SaveFileAtomic(path, bytes, nullptr, s_flushToDisk);
+    if (!r) {
+        if (r.cause == FileError::generic)
+            Message(r.created ? texts::kFailedToSave : texts::kInvalidFileName);
+        else
+            Message(FileErrorText(r.cause, path));
+        // Nothing reached the disk: the book is exactly as unsaved as before.
+        SetModifiedFlag(wasModified);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CDocument::OnCloseDocument() { DeleteContents(); }

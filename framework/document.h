@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/object.h"
+#include "framework/userinterface.h"
+
+class CArchive;
+class CView;
+
+// The document half of document/view: ordered views, modified flag, path, and the file steps
+// of New, Open and Save with their error reports. The program's document derives from it.
+class CDocument : public CObject {
+public:
+    CDocument();
+    ~CDocument() override;
+    CDocument(const CDocument&) = delete;
+    CDocument& operator=(const CDocument&) = delete;
+
+    void SetUserInterface(IUserInterface* ui) { m_pUi = ui; }
+    IUserInterface* GetUserInterface() const { return m_pUi; }
+
+    void AddView(CView* view);
+    void RemoveView(CView* view);
+    const std::vector<CView*>& Views() const { return m_views; }
+    // Tells every view, in order, except the sender.
+    void UpdateAllViews(CView* sender, long hint = 0, CObject* hintObject = nullptr);
+
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    bool IsModified() const { return m_bModified; }
+
+    // The path of the file the document was last opened from or saved to (UTF-8); empty when
+    // untitled.
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path) { m_strPathName = path; }
+    // The file title for the save prompt: the file name, or "無題" (Shift-JIS).
+    std::string GetTitle() const;
+
+    virtual bool OnNewDocument();
+    virtual bool OnOpenDocument(const std::string& path);
+    virtual bool OnSaveDocument(const std::string& path);
+    virtual void OnCloseDocument();
+    virtual void DeleteContents() {}
+
+    // Shows a message through the user interface (OK box unless told otherwise).
+    MsgAnswer Message(const std::string& text, MsgKind kind = MsgKind::ok) const;
+
+    // Set while a save must skip the flush to disk (benchmarks of the serialisation alone).
+    static bool s_flushToDisk;
+
+protected:
+    IUserInterface* m_pUi = nullptr;
+
+private:
+    std::vector<CView*> m_views;
+    bool m_bModified = false;
+    std::string m_strPathName;
+};

@@ -1,0 +1,136 @@
+#include "framework/savefile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
+                          const WriteFault& fault, bool flushToDisk) {
+    SaveResult result;
+    if (path.empty() || path.back() == '/') {
+        result.cause = FileError::badPath;
+        return result;
+    }
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        result.cause = FileError::accessDenied;
+        return result;
+    }
+    // An existing file that we may not write stays as it is, as a direct write would.
+    // (Checked on the mode bits too, since a privileged user passes access(2) regardless.)
+    if (exists && (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) {
+        result.cause = FileError::accessDenied;
+        return result;
+    }
+    std::string tmpl = path + ".XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        result.cause = FileErrorFromErrno(errno);
+        return result;
+    }
+    result.created = true;
+    const std::string tmpPath(name.data());
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(tmpPath.c_str());
+        result.cause = FileErrorFromErrno(err);
+        if (result.cause == FileError::none) result.cause = FileError::generic;
+        return result;
+    };
+    // Keep the permissions a user gave the book; a new book gets the usual umask ones.
+    mode_t mode = 0666;
+    if (exists) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    if (::fchmod(fd, mode) != 0) return fail(errno);
+
+    size_t done = 0;
+    while (done < bytes.size()) {
+        size_t chunk = bytes.size() - done;
+        if (fault) {
+            if (int err = fault(done, chunk)) return fail(err);
+        }
+        const ssize_t n = ::write(fd, bytes.data() + done, chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(errno);
+        }
+        if (n == 0) return fail(ENOSPC);
+        done += static_cast<size_t>(n);
+    }
+    if (flushToDisk && ::fsync(fd) != 0) return fail(errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(tmpPath.c_str());
+        result.cause = FileErrorFromErrno(err);
+        return result;
+    }
+    if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmpPath.c_str());
+        result.cause = FileErrorFromErrno(err);
+        return result;
+    }
+    if (flushToDisk) {
+        // Make the rename itself durable.
+        const int dfd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dfd >= 0) {
+            ::fsync(dfd);
+            ::close(dfd);
+        }
+    }
+    return result;
+}
+
+FileError ReadWholeFile(const std::string& path, std::string& out) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FileErrorFromErrno(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileErrorFromErrno(err);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return FileError::accessDenied;
+    }
+    out.clear();
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            return FileErrorFromErrno(err);
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return FileError::none;
+}

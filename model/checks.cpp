@@ -1,0 +1,136 @@
+#include "model/checks.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "model/texts.h"
+#include "model/vespindoc.h"
+
+TimeCheck CheckTime(const std::string& t) {
+    const std::string hour = t.substr(0, 2);
+    const std::string minute = t.substr(3, 2);
+    TimeCheck result = TimeCheck::valid;
+    // Byte-wise comparisons, as the texts are compared, not numeric ones.
+    if (hour < "00" || hour > "24") result = TimeCheck::hourWrong;
+    if (minute < "00" || minute > "59") result = TimeCheck::minuteWrong;
+    if (t[2] != ':') result = TimeCheck::colonMissing;
+    return result;
+}
+
+namespace {
+
+struct TimeTexts {
+    const std::string& form;
+    const std::string& hour;
+    const std::string& minute;
+    const std::string& colon;
+};
+
+void CheckTimeField(const std::string& t, const TimeTexts& msg, AttendanceField field,
+                    AttendanceResult& r, bool& error) {
+    if (t.empty()) return;
+    const std::string* text = nullptr;
+    if (t.size() != 5) {
+        text = &msg.form;
+    } else {
+        switch (CheckTime(t)) {
+            case TimeCheck::valid: break;
+            case TimeCheck::hourWrong: text = &msg.hour; break;
+            case TimeCheck::minuteWrong: text = &msg.minute; break;
+            case TimeCheck::colonMissing: text = &msg.colon; break;
+        }
+    }
+    if (text) {
+        r.messages.push_back({*text, field});
+        error = true;
+    }
+}
+
+}  // namespace
+
+AttendanceResult CheckAttendance(const AttendanceInput& in,
+                                 const std::array<std::string, 10>& timeFlags) {
+    AttendanceResult r;
+    r.corrected = in;
+    AttendanceInput& v = r.corrected;
+    bool error = false;
+
+    CheckTimeField(v.arrival,
+                   {texts::kArrivalForm, texts::kArrivalHour, texts::kArrivalMinute,
+                    texts::kArrivalColon},
+                   AttendanceField::arrival, r, error);
+    CheckTimeField(v.departure,
+                   {texts::kDepartureForm, texts::kDepartureHour, texts::kDepartureMinute,
+                    texts::kDepartureColon},
+                   AttendanceField::departure, r, error);
+
+    if (v.category >= 0 && v.category < 10 && timeFlags[static_cast<size_t>(v.category)] == "0") {
+        if (!v.arrival.empty()) {
+            r.messages.push_back({texts::kBlankArrival, AttendanceField::arrival});
+            v.arrival.clear();
+            error = true;
+        }
+        if (!v.departure.empty()) {
+            r.messages.push_back({texts::kBlankDeparture, AttendanceField::departure});
+            v.departure.clear();
+            error = true;
+        }
+        if (!v.locations.empty()) {
+            r.messages.push_back({texts::kBlankLocations, AttendanceField::locations});
+            v.locations.clear();
+            error = true;
+        }
+    }
+
+    if ((!v.arrival.empty() || !v.departure.empty() || !v.locations.empty()) && v.category == -1) {
+        r.messages.push_back({texts::kSelectCategory, AttendanceField::category});
+        error = true;
+    }
+    r.accepted = !error;
+    return r;
+}
+
+YearCheckResult CheckYearText(const std::string& text, const CRecordArray<CYearRecord>& years) {
+    YearCheckResult r;
+    // One whole decimal number: blanks and tabs around it, an optional sign, nothing else.
+    size_t i = 0;
+    auto blank = [&](size_t k) { return k < text.size() && (text[k] == ' ' || text[k] == '\t'); };
+    while (blank(i)) ++i;
+    size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const size_t digits = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    const size_t end = i;
+    while (blank(i)) ++i;
+    if (end == digits || i != text.size()) {
+        r.message = texts::kNotAnInteger;
+        return r;
+    }
+    errno = 0;
+    const long long value = std::strtoll(text.substr(start, end - start).c_str(), nullptr, 10);
+    if (errno == ERANGE || value < INT_MIN || value > INT_MAX) {
+        r.message = texts::kNotAnInteger;
+        return r;
+    }
+    if (value < CVespinDoc::kFirstYear || value > CVespinDoc::kLastYear) {
+        r.message = texts::Format2(texts::kIntegerRange, std::to_string(CVespinDoc::kFirstYear),
+                                   std::to_string(CVespinDoc::kLastYear));
+        return r;
+    }
+    r.year = static_cast<int>(value);
+    for (const auto& yr : years) {
+        if (yr->GetYear() == r.year) {
+            r.message = texts::kYearExists;
+            return r;
+        }
+    }
+    r.accepted = true;
+    return r;
+}
+
+EmployeeCheckResult CheckEmployee(const std::string& number, const std::string& name) {
+    if (number.empty()) return {EmployeeField::number, texts::kEnterEmployeeNo};
+    if (name.empty()) return {EmployeeField::name, texts::kEnterEmployeeName};
+    return {};
+}

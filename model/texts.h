@@ -1,0 +1,92 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "framework/sjis.h"
+
+// The program's own texts, held as Shift-JIS bytes like every other text of the core.
+// The source spells them in UTF-8; each is converted once, on first use of this header's
+// variables (inline variables are initialised before anything that follows them).
+namespace texts {
+
+inline std::string S(std::string_view utf8) { return sjis::FromUtf8(utf8); }
+
+// Replaces every "%1" (and "%2") in a Shift-JIS template. "%" never occurs inside a
+// double-byte character, so a byte-wise search is safe.
+std::string Format1(const std::string& fmt, const std::string& a1);
+std::string Format2(const std::string& fmt, const std::string& a1, const std::string& a2);
+
+inline const std::string kAppTitle = S("ヴェスピン");
+inline const std::string kUntitled = S("無題");
+inline const std::string kUntitledVpx = S("無題.vpx");
+inline const std::string kSettingsFileName = "vespin.ini";
+inline const std::string kSettingsMissing =
+    S("【 vespin.ini 】がありませんので、\nデフォルトの設定とします。");
+
+// File errors.
+inline const std::string kFileErrGeneric = S("%1 へのｱｸｾｽ中に不明なｴﾗｰが発生しました。");
+inline const std::string kFileErrNotFound = S("%1 が見つかりませんでした。");
+inline const std::string kFileErrBadPath = S("%1 には無効なﾊﾟｽが含まれています。");
+inline const std::string kFileErrTooMany = S("開いているﾌｧｲﾙが多すぎるため、%1 を開けませんでした。");
+inline const std::string kFileErrAccess = S("%1 へのｱｸｾｽは拒否されました。");
+inline const std::string kFileErrInvalidHandle = S("%1 へ無効なﾌｧｲﾙ ﾊﾝﾄﾞﾙが関連付けられていました。");
+inline const std::string kFileErrRemoveDir = S("現在のﾃﾞｨﾚｸﾄﾘ %1 は削除できませんでした。");
+inline const std::string kFileErrDirFull = S("%1 を作成できませんでした。そのﾃﾞｨﾚｸﾄﾘはいっぱいです。");
+inline const std::string kFileErrBadSeek = S("%1 のｼｰｸに失敗しました。");
+inline const std::string kFileErrHardIO = S("%1 へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。");
+inline const std::string kFileErrSharing = S("%1 へのｱｸｾｽ中に共有違反が発生しました。");
+inline const std::string kFileErrLock = S("%1 へのｱｸｾｽ中にﾛｯｸ違反が発生しました。");
+inline const std::string kFileErrDiskFull = S("%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+inline const std::string kFileErrEndOfFile = S("%1 の末尾以降にｱｸｾｽしようとしました。");
+inline const std::string kCommandFailed = S("ｺﾏﾝﾄﾞの実行に失敗しました。");
+
+// Document open and save.
+inline const std::string kInvalidFormat = S("予期しないﾌｧｲﾙ形式です。");
+inline const std::string kFailedToOpen = S("ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。");
+inline const std::string kInvalidFileName = S("無効なﾌｧｲﾙ名です。");
+inline const std::string kFailedToSave = S("ﾄﾞｷｭﾒﾝﾄの保存に失敗しました。");
+inline const std::string kSavePrompt = S("%1 への変更を保存しますか?");
+
+// Numeric fields.
+inline const std::string kNotAnInteger = S("整数を入力してください。");
+inline const std::string kIntegerRange = S("%1 から %2 までの整数を入力してください。");
+
+// Years.
+inline const std::string kYearSuffix = S("年度");
+inline const std::string kMonthItemFormat = S("%d 月");
+inline const std::string kYearExists = S("この年度は、既に作成済みです。");
+inline const std::string kYearCountWrong = S("不正");
+inline const std::string kConfirmYearDelete = S("該当の年度を削除しますか？");
+inline const std::string kTreeRoot = S("勤怠管理");
+
+// Employee.
+inline const std::string kEnterEmployeeNo = S("社員番号を入力して下さい。");
+inline const std::string kEnterEmployeeName = S("氏名を入力して下さい。");
+
+// Password.
+inline const std::string kPasswordWrong = S("パスワードが違います。");
+inline const std::string kPasswordPromptNew = S("パスワードを指定して下さい。");
+inline const std::string kPasswordPromptChange = S("変更したいパスワードを入力して下さい。");
+
+// Attendance entry.
+inline const std::string kArrivalForm = S("出社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
+inline const std::string kArrivalHour = S("出社時刻の時間が正しくありません。");
+inline const std::string kArrivalMinute = S("出社時刻の分が正しくありません。");
+inline const std::string kArrivalColon = S("出社時刻の時間と分の間にコロン(：)を指定して下さい。");
+inline const std::string kDepartureForm = S("退社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
+inline const std::string kDepartureHour = S("退社時刻の時間が正しくありません。");
+inline const std::string kDepartureMinute = S("退社時刻の分が正しくありません。");
+inline const std::string kDepartureColon = S("退社時刻の時間と分の間にコロン(：)を指定して下さい。");
+inline const std::string kBlankArrival = S("この出勤区分の時、出社時刻はスペースとして下さい。");
+inline const std::string kBlankDeparture = S("この出勤区分の時、退社時刻はスペースとして下さい。");
+inline const std::string kBlankLocations = S("この出勤区分の時、勤務地はスペースとして下さい。");
+inline const std::string kSelectCategory = S("出勤区分を選択して下さい。");
+inline const std::string kPlaceSeparator = S("・");
+inline const std::string kMark = S("○");
+
+// Weekday names, Sunday first.
+inline const std::string kWeekdays[7] = {S("日"), S("月"), S("火"), S("水"),
+                                         S("木"), S("金"), S("土")};
+
+}  // namespace texts

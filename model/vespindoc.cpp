@@ -1,0 +1,484 @@
+#include "model/vespindoc.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "framework/archive.h"
+#include "framework/fileerror.h"
+#include "framework/sjis.h"
+#include "framework/view.h"
+#include "model/texts.h"
+#include "model/updatehint.h"
+#include "model/vespinui.h"
+
+namespace {
+
+// Minimum stored size of a day record: five ints and four empty strings (24 bytes),
+// and of a year record (16 bytes); counts that need more than the file holds are refused
+// before anything is allocated for them.
+constexpr uint64_t kMinDayBytes = 3 * 4 + 3 * 1 + 4 + 1 + 4;
+constexpr uint64_t kYearBytes = 16;
+
+// Day of the week of a Gregorian date, 0 = Sunday.
+int DayOfWeek(int y, int m, int d) {
+    static const int t[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (m < 3) y -= 1;
+    return (y + y / 4 - y / 100 + y / 400 + t[m - 1] + d) % 7;
+}
+
+const std::array<const char*, 10> kDefaultCategories = {"出勤", "遅刻", "早退", "欠勤", "半休",
+                                                        "休出", "有休", "振休", "特休", "特欠"};
+const std::array<const char*, 10> kDefaultCodes = {"10", "11", "12", "20", "13",
+                                                   "14", "21", "22", "23", "24"};
+const std::array<const char*, 10> kDefaultFlags = {"1", "1", "1", "0", "1", "1", "0", "0", "0", "0"};
+const std::array<const char*, 4> kDefaultPlaces = {"直行不帰", "勤務地１", "勤務地２", "勤務地３"};
+
+}  // namespace
+
+CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::string& settingsPath) {
+    SetVespinUi(ui);
+    m_anMonthDays = {30, 31, 30, 31, 31, 30, 31, 30, 31, 31, 28, 31};
+    m_anMonthOrder = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
+    for (int i = 0; i < 7; ++i) m_astrWeekdays[static_cast<size_t>(i)] = texts::kWeekdays[i];
+
+    InitProgramPaths(exePath.empty() ? RunningProgramPath() : exePath);
+    m_strSettingsPath = settingsPath.empty() ? m_strExeDir + texts::kSettingsFileName : settingsPath;
+    if (ReadSettingsFile() == -1) {
+        m_bSettingsMissing = true;
+        Message(texts::kSettingsMissing);
+        SetDefaultSettings();
+    } else {
+        for (int i = 1; i <= 10; ++i) {
+            const size_t s = static_cast<size_t>(i - 1);
+            m_astrCategories[s] = GetField(m_astrSettingLines[0], i);
+            m_astrCategoryCodes[s] = GetField(m_astrSettingLines[1], i);
+            m_astrTimeFlags[s] = GetField(m_astrSettingLines[2], i);
+        }
+        m_astrPlaces.clear();
+        for (int i = 1; i <= kMaxPlaces; ++i) {
+            std::string field = GetField(m_astrSettingLines[3], i);
+            if (field.empty()) break;
+            m_astrPlaces.push_back(std::move(field));
+        }
+    }
+
+    static const int holidays[12][3] = {{1, 15, -1}, {11, -1, -1}, {21, -1, -1}, {29, -1, -1},
+                                        {3, 4, 5},   {-1, -1, -1}, {20, -1, -1}, {-1, -1, -1},
+                                        {15, 23, -1}, {10, -1, -1}, {3, 23, -1},  {23, -1, -1}};
+    for (int m = 0; m < 12; ++m)
+        for (int s = 0; s < 10; ++s) m_anHolidays[m][s] = s < 3 ? holidays[m][s] : -1;
+
+    m_strTitleName = texts::kUntitled;
+}
+
+CVespinDoc::~CVespinDoc() = default;
+
+void CVespinDoc::SetVespinUi(IVespinUi* ui) {
+    m_pVespinUi = ui;
+    SetUserInterface(ui);
+}
+
+void CVespinDoc::SetDefaultSettings() {
+    for (size_t i = 0; i < 10; ++i) {
+        m_astrCategories[i] = texts::S(kDefaultCategories[i]);
+        m_astrCategoryCodes[i] = kDefaultCodes[i];
+        m_astrTimeFlags[i] = kDefaultFlags[i];
+    }
+    m_astrPlaces.clear();
+    for (const char* p : kDefaultPlaces) m_astrPlaces.push_back(texts::S(p));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings
+
+std::string CVespinDoc::RunningProgramPath() {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return {};
+    return std::string(buf, static_cast<size_t>(n));
+}
+
+void CVespinDoc::InitProgramPaths(const std::string& exePath) {
+    const size_t slash = exePath.rfind('/');
+    if (slash == std::string::npos) {
+        m_strExeDir = "./";
+        m_strExeName = exePath;
+    } else {
+        m_strExeDir = exePath.substr(0, slash + 1);
+        m_strExeName = exePath.substr(slash + 1);
+    }
+}
+
+int CVespinDoc::ReadSettingsFile() {
+    std::ifstream in(m_strSettingsPath, std::ios::binary);
+    if (!in) return -1;
+    std::string line;
+    for (size_t i = 0; i < m_astrSettingLines.size() && std::getline(in, line); ++i) {
+        // CR LF is the file's form, but a file saved with LF alone loses nothing.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        m_astrSettingLines[i] = line;
+    }
+    return 0;
+}
+
+std::string CVespinDoc::GetField(const std::string& line, int n) {
+    size_t start = 0;
+    for (int i = 1; i < n; ++i) {
+        const size_t comma = line.find(',', start);
+        if (comma == std::string::npos) return {};
+        start = comma + 1;
+    }
+    const size_t end = line.find(',', start);
+    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+std::vector<std::string> CVespinDoc::CategoryListEntries() const {
+    std::vector<std::string> out;
+    for (const auto& name : m_astrCategories)
+        if (!name.empty()) out.push_back(name);
+    return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Calendar
+
+int CVespinDoc::IsLeapYear(int year) {
+    return (year % 400 == 0 || (year % 4 == 0 && year % 100 != 0)) ? 1 : 0;
+}
+
+int CVespinDoc::AppendFiscalYear(int y) {
+    const int leap = IsLeapYear(y + 1);
+    int first = 0;
+    for (const auto& yr : m_aYears) first += yr->DayCount();
+
+    auto rec = std::make_unique<CYearRecord>();
+    rec->SetYear(y);
+    rec->SetFirstIndex(first);
+    rec->SetLastIndex(first + 364 + leap);
+    rec->SetLeap(leap);
+    m_aYears.Add(std::move(rec));
+
+    const int before = m_aDays.GetSize();
+    m_aDays.Reserve(static_cast<size_t>(before + 365 + leap));
+    std::array<int, 12> monthDays = m_anMonthDays;
+    if (leap) monthDays[10] = 29;
+    for (int i = 0; i < 12; ++i) {
+        const int m = m_anMonthOrder[static_cast<size_t>(i)];
+        const int k = i < 9 ? y : y + 1;
+        bool carry = false;
+        for (int d = 1; d <= monthDays[static_cast<size_t>(i)]; ++d) {
+            const int w = DayOfWeek(k, m, d);
+            int32_t type;
+            if (carry) {
+                carry = false;
+                type = kHoliday;
+            } else {
+                type = w == 0 ? kHoliday : (w == 6 ? kSaturday : kWeekday);
+                for (int s = 0; s < 10; ++s) {
+                    if (m_anHolidays[m - 1][s] == d) {
+                        if (type == kHoliday) carry = true;
+                        type = kHoliday;
+                        break;
+                    }
+                }
+            }
+            auto day = std::make_unique<CDayRecord>();
+            day->SetYear(k);
+            day->SetMonth(m);
+            day->SetDay(d);
+            day->SetWeekday(m_astrWeekdays[static_cast<size_t>(w)]);
+            day->SetCategory(-1);
+            day->SetDayType(type);
+            const int n = m_aDays.Add(std::move(day));
+
+            // From 2000 these holidays move to the Monday of their week.
+            const bool moving = (m == 1 && d == 15) || (m == 3 && d == 21) || (m == 10 && d == 10);
+            if (k >= 2000 && moving && w >= 2 && w <= 6) {
+                m_aDays[n - w + 1]->SetDayType(kHoliday);
+                CDayRecord* self = m_aDays[n];
+                if (self->GetDayType() == kHoliday)
+                    self->SetDayType(self->Weekday() == m_astrWeekdays[6] ? kSaturday : kWeekday);
+            }
+        }
+    }
+    return m_aDays.GetSize() - before;
+}
+
+int CVespinDoc::FindYear(int y) const {
+    for (int k = m_aYears.GetSize() - 1; k >= 0; --k)
+        if (m_aYears[k]->GetYear() == y) return k;
+    return -1;
+}
+
+std::pair<int, int> CVespinDoc::MonthRange(int y, int m) const {
+    const int k = FindYear(y);
+    if (k < 0) return {-1, -1};
+    const CYearRecord* yr = m_aYears[k];
+    int p = 0;
+    while (p < 12 && m_anMonthOrder[static_cast<size_t>(p)] != m) ++p;
+    if (p == 12) return {-1, -1};
+    auto days = [&](int i) {
+        return (i == 10 && yr->GetLeap() == 1) ? 29 : m_anMonthDays[static_cast<size_t>(i)];
+    };
+    int first = yr->GetFirstIndex();
+    for (int i = 0; i < p; ++i) first += days(i);
+    return {first, first + days(p) - 1};
+}
+
+void CVespinDoc::CalcMonthRange(int y, int m) {
+    std::tie(m_nRangeFirst, m_nRangeLast) = MonthRange(y, m);
+}
+
+void CVespinDoc::RemoveFiscalYear(int y) {
+    const int k = FindYear(y);
+    if (k < 0) return;
+    const CYearRecord* yr = m_aYears[k];
+    const int count = yr->DayCount();
+    m_aDays.RemoveRecords(yr->GetFirstIndex(), count);
+    for (int i = k + 1; i < m_aYears.GetSize(); ++i) {
+        CYearRecord* later = m_aYears[i];
+        later->SetFirstIndex(later->GetFirstIndex() - count);
+        later->SetLastIndex(later->GetLastIndex() - count);
+    }
+    m_aYears.RemoveRecords(k, 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// File format
+
+void CVespinDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_strPassword << m_strEmployeeNo << m_strEmployeeName;
+        ar << static_cast<int32_t>(m_aYears.GetSize());
+        for (const auto& yr : m_aYears) yr->Serialize(ar);
+        ar << static_cast<int32_t>(m_aDays.GetSize());
+        for (const auto& day : m_aDays) day->Serialize(ar);
+        SetModifiedFlag(false);
+        return;
+    }
+
+    const std::string kept = m_strPassword;
+    ar >> m_strPassword;
+    if (!m_strPassword.empty()) {
+        const bool ok = m_pVespinUi && m_pVespinUi->AskPassword(*this, m_strLoadingPath);
+        if (!ok) {
+            m_strPassword = kept;
+            m_bLoadCancelled = 1;
+            return;
+        }
+    }
+    m_bLoadCancelled = 0;
+    LoadBody(ar);
+    SetModifiedFlag(false);
+}
+
+// Reads everything after the password into fresh arrays and takes them only when the whole
+// file has been read and found consistent: a damaged file never leaves half a book.
+void CVespinDoc::LoadBody(CArchive& ar) {
+    std::string number, name;
+    ar >> number >> name;
+
+    CRecordArray<CYearRecord> years;
+    const int32_t ny = ar.ReadInt();
+    if (ny > 0) {
+        ar.Require(static_cast<uint64_t>(ny) * kYearBytes);
+        years.Reserve(static_cast<size_t>(ny));
+        for (int32_t i = 0; i < ny; ++i) {
+            auto yr = std::make_unique<CYearRecord>();
+            yr->Serialize(ar);
+            years.Add(std::move(yr));
+        }
+    }
+    CRecordArray<CDayRecord> days;
+    const int32_t nd = ar.ReadInt();
+    if (nd > 0) {
+        ar.Require(static_cast<uint64_t>(nd) * kMinDayBytes);
+        days.Reserve(static_cast<size_t>(nd));
+        for (int32_t i = 0; i < nd; ++i) {
+            auto day = std::make_unique<CDayRecord>();
+            day->Serialize(ar);
+            if (day->GetCategory() < -1 || day->GetCategory() > 9)
+                throw ArchiveException{ArchiveException::badFormat};
+            days.Add(std::move(day));
+        }
+    }
+    // The year blocks must tile the day list as the program writes them; anything else would
+    // send the views and the export outside the list.
+    int64_t next = 0;
+    for (const auto& yr : years) {
+        if (yr->GetYear() < kFirstYear || (yr->GetLeap() != 0 && yr->GetLeap() != 1) ||
+            yr->GetFirstIndex() != next ||
+            static_cast<int64_t>(yr->GetLastIndex()) != next + 364 + yr->GetLeap())
+            throw ArchiveException{ArchiveException::badFormat};
+        next += 365 + yr->GetLeap();
+    }
+    if (next != days.GetSize()) throw ArchiveException{ArchiveException::badFormat};
+
+    m_aYears.RemoveAllRecords();
+    m_aDays.RemoveAllRecords();
+    m_strEmployeeNo = std::move(number);
+    m_strEmployeeName = std::move(name);
+    m_aYears.Swap(years);
+    m_aDays.Swap(days);
+}
+
+bool CVespinDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument()) return false;
+    const auto& views = Views();
+    if (!views.empty()) m_pTreeView = dynamic_cast<ITreeHost*>(views[0]);
+    if (views.size() > 1) m_pListView = views[1];
+    if (m_pTreeView && m_hRootItem) m_pTreeView->SelectItem(m_hRootItem);
+
+    m_aYears.RemoveAllRecords();
+    m_aDays.RemoveAllRecords();
+    m_strEmployeeNo.clear();
+    m_strEmployeeName.clear();
+    m_strPassword.clear();
+    m_strTitleName = texts::kUntitled;
+
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kNewBook;
+    UpdateAllViews(nullptr, 0, &hint);
+    m_hRootItem = nullptr;  // the tree has deleted its items
+
+    if (m_bStarted == 1)
+        SetWindowTitle(texts::kUntitledVpx);
+    else
+        m_bStarted = 1;
+    m_strDocPath.clear();
+    return true;
+}
+
+bool CVespinDoc::OnOpenDocument(const std::string& path) {
+    const bool wasModified = IsModified();
+    m_strLoadingPath = path;
+    const bool ok = CDocument::OnOpenDocument(path);
+    m_strLoadingPath.clear();
+    if (!ok) return false;
+    m_strDocPath.clear();
+    if (m_bLoadCancelled) {
+        // Refused at the password prompt: the open book stays exactly as it was.
+        m_bLoadCancelled = 0;
+        SetModifiedFlag(wasModified);
+        return false;
+    }
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kOpenedBook;
+    UpdateAllViews(nullptr, 0, &hint);
+    m_hRootItem = nullptr;
+
+    SetPathName(path);
+    m_strDocPath = path;
+    m_strTitleName = sjis::FromUtf8(path);
+    SetWindowTitle(m_strTitleName);
+    if (m_pListView) m_pListView->SetFocusToView();
+    return true;
+}
+
+bool CVespinDoc::OnSaveDocument(const std::string& path) {
+    m_strTitleName = sjis::FromUtf8(path);
+    SetWindowTitle(m_strTitleName);
+    m_strDocPath = path;
+    if (!CDocument::OnSaveDocument(path)) return false;
+    SetPathName(path);
+    return true;
+}
+
+void CVespinDoc::OnCloseDocument() {
+    m_aYears.RemoveAllRecords();
+    m_aDays.RemoveAllRecords();
+    CDocument::OnCloseDocument();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+HTREEITEM CVespinDoc::InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value) {
+    if (!m_pTreeView) return nullptr;
+    const int image = kind == 2 ? 2 : 0;
+    return m_pTreeView->InsertItem(parent, text, image, image + 1, value);
+}
+
+void CVespinDoc::SetWindowTitle(const std::string& name) {
+    if (m_pUi) m_pUi->SetCaption(name + "-" + texts::kAppTitle);
+}
+
+CView* CVespinDoc::FindView(int kind) const {
+    for (CView* v : Views())
+        if (v->ViewKind() == kind) return v;
+    return nullptr;
+}
+
+void CVespinDoc::OnYearAdd() {
+    if (!m_pVespinUi) return;
+    const std::optional<int> year = m_pVespinUi->AskYear(*this);
+    if (year) RegisterYear(*year);
+}
+
+void CVespinDoc::RegisterYear(int y) {
+    HTREEITEM node = InsertTreeItem(m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
+    const int appended = AppendFiscalYear(y);
+    if (appended != m_aYears[m_aYears.GetSize() - 1]->DayCount()) Message(texts::kYearCountWrong);
+    for (int i = 0; i < 12; ++i) {
+        const int m = i <= 8 ? i + 4 : i - 8;
+        char text[16];
+        std::snprintf(text, sizeof text, "%d ", m);
+        InsertTreeItem(node, text + texts::S("月"), 2, m);
+    }
+    if (m_pTreeView && node) {
+        m_pTreeView->SelectItem(node);
+        m_pTreeView->Expand(node);
+    }
+    SetModifiedFlag(true);
+}
+
+void CVespinDoc::OnYearDelete() {
+    if (Message(texts::kConfirmYearDelete, MsgKind::okCancel) != MsgAnswer::ok) return;
+    if (m_pTreeView) {
+        HTREEITEM cur = m_pTreeView->GetCurItem();
+        int data = 0;
+        if (cur && m_pTreeView->GetItemData(cur, data) && data >= kFirstYear) {
+            m_pTreeView->DeleteItem(cur);
+            RemoveFiscalYear(data);
+        }
+    }
+    SetModifiedFlag(true);
+}
+
+void CVespinDoc::SetEmployee(const std::string& number, const std::string& name) {
+    m_strEmployeeNo = number;
+    m_strEmployeeName = name;
+    SetWindowTitle(m_strTitleName);
+    SetModifiedFlag(true);
+}
+
+void CVespinDoc::OnEmployeeInfo() {
+    if (!m_pVespinUi) return;
+    std::string number = m_strEmployeeNo, name = m_strEmployeeName;
+    if (m_pVespinUi->AskEmployee(*this, number, name)) SetEmployee(number, name);
+}
+
+void CVespinDoc::OnPasswordSet() {
+    if (!m_pVespinUi) return;
+    if (std::optional<std::string> pw = m_pVespinUi->AskNewPassword(*this)) {
+        m_strPassword = *pw;
+        SetModifiedFlag(true);
+    }
+}
+
+void CVespinDoc::StoreDayEntry(int index, const DayEntry& entry) {
+    CDayRecord* r = m_aDays[index];
+    r->SetCategory(entry.category);
+    r->SetStart(entry.start);
+    r->SetEnd(entry.end);
+    r->SetPlace(entry.place);
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kDayChanged;
+    hint.m_nYear = r->GetYear();
+    hint.m_nMonth = r->GetMonth();
+    hint.m_nFirst = hint.m_nLast = index;
+    UpdateAllViews(nullptr, 0, &hint);
+    SetModifiedFlag(true);
+}

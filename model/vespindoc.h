@@ -1,0 +1,130 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/document.h"
+#include "model/dayrecord.h"
+#include "model/recordarray.h"
+#include "model/treehost.h"
+#include "model/yearrecord.h"
+
+class CView;
+class IVespinUi;
+
+// What the attendance entry stores into a day.
+struct DayEntry {
+    int32_t category = -1;
+    std::string start;
+    std::string end;
+    std::string place;
+};
+
+// The attendance book of one employee: its data, its file format and its commands.
+class CVespinDoc : public CDocument {
+public:
+    static constexpr int kFirstYear = 1998;
+    static constexpr int kLastYear = 2036;
+    static constexpr int kMaxPlaces = 300;
+
+    // Reads the settings beside exePath (empty: the running program), or settingsPath when
+    // given; a missing file is reported through ui and gives the defaults.
+    explicit CVespinDoc(IVespinUi* ui = nullptr, const std::string& exePath = {},
+                        const std::string& settingsPath = {});
+    ~CVespinDoc() override;
+
+    void SetVespinUi(IVespinUi* ui);
+
+    // File format.
+    void Serialize(CArchive& ar) override;
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    void OnCloseDocument() override;
+
+    // Commands.
+    void OnYearAdd();
+    void OnYearDelete();
+    void OnEmployeeInfo();
+    void OnPasswordSet();
+
+    // The data side of the commands, also used by the command-line tool.
+    // Registers fiscal year y (already checked) with its tree items.
+    void RegisterYear(int y);
+    void SetEmployee(const std::string& number, const std::string& name);
+    // Stores an accepted attendance entry into day index, tells the views, marks modified.
+    void StoreDayEntry(int index, const DayEntry& entry);
+
+    // Calendar.
+    static int IsLeapYear(int year);
+    // Appends fiscal year y's record and days; returns the number of days appended.
+    int AppendFiscalYear(int y);
+    // First and last day index of calendar month m of fiscal year y into m_nRangeFirst/Last
+    // (both -1 when the year is not registered).
+    void CalcMonthRange(int y, int m);
+    std::pair<int, int> MonthRange(int y, int m) const;
+    // Position of fiscal year y in m_aYears (last match), -1 when not registered.
+    int FindYear(int y) const;
+    // Removes fiscal year y's record and days, shifting the later blocks down.
+    void RemoveFiscalYear(int y);
+
+    // Settings.
+    void InitProgramPaths(const std::string& exePath);
+    int ReadSettingsFile();
+    static std::string GetField(const std::string& line, int n);
+    // The non-empty category names in slot order: the entries of the attendance dialog's list.
+    std::vector<std::string> CategoryListEntries() const;
+
+    // Views and caption.
+    HTREEITEM InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value);
+    void SetWindowTitle(const std::string& name);
+    // The first tree view (kind 1) or day list (kind 2), else nullptr.
+    CView* FindView(int kind) const;
+
+    // The program's own path; empty when it cannot be determined.
+    static std::string RunningProgramPath();
+
+    // Fields shared with the views, dialogs and output (Shift-JIS texts; paths are UTF-8).
+    std::string m_strExeName;
+    std::string m_strDocPath;
+    std::array<std::string, 10> m_astrSettingLines;
+    std::string m_strExeDir;
+    int m_bStarted = 0;
+    int m_bLoadCancelled = 0;
+    std::string m_strPassword;
+    std::vector<std::string> m_astrPlaces;
+    int m_nSelMonth = -1;
+    int m_nSelYear = -1;
+    int m_anHolidays[12][10];
+    int m_nRangeLast = -1;
+    int m_nRangeFirst = -1;
+    std::string m_strTitleName;
+    std::string m_strEmployeeName;
+    std::string m_strEmployeeNo;
+    int m_nShownFirst = -1;
+    std::array<std::string, 10> m_astrCategoryCodes;
+    std::array<std::string, 10> m_astrCategories;
+    std::array<std::string, 10> m_astrTimeFlags;
+    std::array<std::string, 7> m_astrWeekdays;
+    std::array<int, 12> m_anMonthOrder;
+    CView* m_pListView = nullptr;
+    ITreeHost* m_pTreeView = nullptr;
+    HTREEITEM m_hRootItem = nullptr;
+    CRecordArray<CYearRecord> m_aYears;
+    CRecordArray<CDayRecord> m_aDays;
+    std::array<int, 12> m_anMonthDays;
+
+    // Where the settings were looked for (for messages and the command-line tool).
+    std::string m_strSettingsPath;
+    bool m_bSettingsMissing = false;
+
+private:
+    void SetDefaultSettings();
+    void LoadBody(CArchive& ar);
+
+    IVespinUi* m_pVespinUi = nullptr;
+    std::string m_strLoadingPath;
+};

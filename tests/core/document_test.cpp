@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/view.h"
+#include "model/updatehint.h"
+#include "testutil.h"
+
+namespace {
+
+// A view that records every hint it is sent.
+class RecordingView : public CView {
+public:
+    std::vector<CUpdateHint> hints;
+    int focused = 0;
+    void OnUpdate(CView*, long, CObject* h) override {
+        if (auto* hint = dynamic_cast<CUpdateHint*>(h)) hints.push_back(*hint);
+    }
+    void SetFocusToView() override { ++focused; }
+    int ViewKind() const override { return 2; }
+};
+
+class TreeView : public CView, public FakeTree {
+public:
+    void OnUpdate(CView*, long, CObject*) override {}
+    int ViewKind() const override { return 1; }
+};
+
+class Document : public ::testing::Test {
+protected:
+    DocFixture f;
+    CVespinDoc& doc = f.doc;
+    FakeUi& ui = f.ui;
+
+    // A book with two filled years, saved; returns its bytes.
+    std::string MakeBook(const std::string& name, const std::string& password = "") {
+        doc.OnNewDocument();
+        doc.AppendFiscalYear(2025);
+        doc.AppendFiscalYear(2026);
+        doc.SetEmployee(S("1234"), S("山田 太郎"));
+        doc.m_strPassword = S(password);
+        doc.StoreDayEntry(3, {0, "08:30", "17:45", S("勤務地１・勤務地２")});
+        doc.StoreDayEntry(400, {6, "", "", ""});
+        EXPECT_TRUE(doc.OnSaveDocument(f.dir.file(name)));
+        return ReadFile(f.dir.file(name));
+    }
+};
+
+}  // namespace
+
+TEST_F(Document, EmptyBookIsElevenZeroBytesAndLoadsBack) {
+    const std::string path = f.dir.file("empty.vpx");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ReadFile(path), std::string(11, '\0'));
+    doc.AppendFiscalYear(2020);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.m_aYears.GetSize(), 0);
+    EXPECT_EQ(doc.m_aDays.GetSize(), 0);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(Document, SaveLoadRoundTripIsByteExact) {
+    const std::string bytes = MakeBook("book.vpx");
+    doc.OnNewDocument();
+    ASSERT_TRUE(doc.OnOpenDocument(f.dir.file("book.vpx")));
+    EXPECT_EQ(U(doc.m_strEmployeeName), "山田 太郎");
+    EXPECT_EQ(doc.m_aDays.GetSize(), 730);
+    EXPECT_EQ(U(doc.m_aDays[3]->Place()), "勤務地１・勤務地２");
+    EXPECT_EQ(doc.m_aDays[400]->GetCategory(), 6);
+    ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("again.vpx")));
+    EXPECT_EQ(ReadFile(f.dir.file("again.vpx")), bytes);
+}
+
+TEST_F(Document, LongPasswordUsesTheSixteenBitPrefix) {
+    const std::string pw(300, 'p');
+    doc.m_strPassword = pw;
+    ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("pw.vpx")));
+    const std::string bytes = ReadFile(f.dir.file("pw.vpx"));
+    EXPECT_EQ(Hex(bytes.substr(0, 3)), "FF 2C 01");
+    doc.OnNewDocument();
+    ui.typedPassword = pw;
+    ASSERT_TRUE(doc.OnOpenDocument(f.dir.file("pw.vpx")));
+    EXPECT_EQ(doc.m_strPassword, pw);
+    EXPECT_EQ(ui.promptPath, f.dir.file("pw.vpx"));
+}
+
+TEST_F(Document, CancelledPasswordKeepsTheOpenBook) {
+    MakeBook("secret.vpx", "Himitsu");
+    // The open book: one year, modified, saved under another name.
+    doc.OnNewDocument();
+    doc.AppendFiscalYear(2010);
+    doc.m_strPassword = "old";
+    ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("mine.vpx")));
+    doc.SetEmployee(S("9"), S("N"));
+    const std::string caption = ui.caption;
+    ui.messages.clear();
+
+    ui.typedPassword.reset();
+    EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("secret.vpx")));
+    EXPECT_EQ(ui.passwordPrompts, 1);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+    EXPECT_EQ(doc.m_aYears[0]->GetYear(), 2010);
+    EXPECT_EQ(doc.m_strPassword, "old");
+    EXPECT_EQ(doc.m_strEmployeeNo, "9");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(ui.caption, caption);
+    EXPECT_EQ(doc.GetPathName(), f.dir.file("mine.vpx"));
+    EXPECT_EQ(doc.m_strDocPath, "");
+    EXPECT_EQ(doc.m_bLoadCancelled, 0);
+
+    // A wrong password (the prompt's retries end in Cancel) refuses the same way;
+    // an unprotected book opens normally afterwards.
+    ui.typedPassword = "himitsu";
+    EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("secret.vpx")));
+    EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("mine.vpx")));  // its password "old" is not typed
+    doc.m_strPassword.clear();
+    ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("open.vpx")));
+    EXPECT_TRUE(doc.OnOpenDocument(f.dir.file("open.vpx")));
+    EXPECT_EQ(ui.caption, f.dir.file("open.vpx") + "-ヴェスピン");
+
+    ui.typedPassword = "Himitsu";
+    ASSERT_TRUE(doc.OnOpenDocument(f.dir.file("secret.vpx")));
+    EXPECT_EQ(doc.m_aDays.GetSize(), 730);
+    // New after a protected book has no password.
+    doc.OnNewDocument();
+    EXPECT_TRUE(doc.m_strPassword.empty());
+}
+
+TEST_F(Document, EveryTruncationIsAnInvalidFormat) {
+    const std::string bytes = MakeBook("book.vpx");
+    const std::string path = f.dir.file("cut.vpx");
+    // Every prefix length, by steps that cover each field kind; all of them near the end.
+    for (size_t n = 0; n < bytes.size(); n += (n < 200 || n > bytes.size() - 200) ? 1 : 97) {
+        WriteFile(path, bytes.substr(0, n));
+        doc.OnNewDocument();
+        doc.AppendFiscalYear(2001);
+        ui.messages.clear();
+        EXPECT_FALSE(doc.OnOpenDocument(path)) << n;
+        ASSERT_EQ(ui.messages.size(), 1u) << n;
+        EXPECT_EQ(ui.messages[0], "予期しないﾌｧｲﾙ形式です。");
+        // Half a book is never taken in; the caller falls back to New since it is modified.
+        EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+        EXPECT_TRUE(doc.IsModified());
+    }
+}
+
+TEST_F(Document, InconsistentFilesAreRefused) {
+    const std::string good = MakeBook("book.vpx");
+    const std::string path = f.dir.file("bad.vpx");
+    // Offsets: password(1) number(5) name(1+len) then NY at...
+    const size_t nameLen = static_cast<unsigned char>(good[6]);
+    const size_t ny = 1 + 5 + 1 + nameLen;
+    const size_t firstYear = ny + 4;
+    const size_t nd = firstYear + 32;
+    auto patchInt = [](std::string b, size_t at, int32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+        return b;
+    };
+    ASSERT_EQ(good.substr(firstYear, 4), std::string("\xE9\x07\0\0", 4));  // 2025
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"day count 0x7FFFFFFF", patchInt(good, nd, 0x7FFFFFFF)},
+        {"year count huge", patchInt(good, ny, 0x7FFFFFFF)},
+        {"first index outside", patchInt(good, firstYear + 4, 5000)},
+        {"last index outside", patchInt(good, firstYear + 8, 9999)},
+        {"leap flag 7", patchInt(good, firstYear + 12, 7)},
+        {"year before 1998", patchInt(good, firstYear, 1200)},
+        {"one day short", patchInt(good, nd, 729)},
+    };
+    // A category of 10 in the first day.
+    std::string cat = good;
+    const size_t day0 = nd + 4;
+    const size_t catAt = day0 + 12 + 3 + 1 + 1;  // year, month, day, weekday(1+2), start, end
+    ASSERT_EQ(cat.substr(catAt, 4), std::string("\xFF\xFF\xFF\xFF", 4));
+    cases.push_back({"category 10", patchInt(cat, catAt, 10)});
+    cases.push_back({"category -2", patchInt(cat, catAt, -2)});
+    cases.push_back({"40-byte file with a huge day count",
+                     std::string(7, '\0') + std::string("\xFF\xFF\xFF\x7F", 4) + std::string(29, 'x')});
+    for (const auto& [what, bytes] : cases) {
+        WriteFile(path, bytes);
+        ui.messages.clear();
+        EXPECT_FALSE(doc.OnOpenDocument(path)) << what;
+        ASSERT_EQ(ui.messages.size(), 1u) << what;
+        EXPECT_EQ(ui.messages[0], "予期しないﾌｧｲﾙ形式です。") << what;
+    }
+    // Trailing bytes after the last day are ignored, as they always were.
+    WriteFile(path, good + "junk");
+    EXPECT_TRUE(doc.OnOpenDocument(path));
+}
+
+TEST_F(Document, MissingFileIsReportedAndTheBookKept) {
+    doc.AppendFiscalYear(2020);
+    doc.SetModifiedFlag(true);
+    const std::string path = f.dir.file("none.vpx");
+    EXPECT_FALSE(doc.OnOpenDocument(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], path + " が見つかりませんでした。");
+    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+    EXPECT_TRUE(doc.IsModified());
+    // A folder is no book either.
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnOpenDocument(f.dir.path()));
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(Document, CaptionAfterNewOpenSaveAndEmployee) {
+    // The first New at start-up leaves the caption to the main frame.
+    EXPECT_EQ(ui.caption, "");
+    doc.OnNewDocument();
+    EXPECT_EQ(ui.caption, "無題.vpx-ヴェスピン");
+    doc.SetEmployee(S("1"), S("A"));
+    EXPECT_EQ(ui.caption, "無題-ヴェスピン");
+    const std::string path = f.dir.file("フォルダ 名/出勤簿 2026.vpx");
+    std::filesystem::create_directory(f.dir.file("フォルダ 名"));
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ui.caption, path + "-ヴェスピン");
+    EXPECT_EQ(doc.m_strDocPath, path);
+    doc.OnNewDocument();
+    EXPECT_EQ(doc.m_strDocPath, "");
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(ui.caption, path + "-ヴェスピン");
+    EXPECT_EQ(U(doc.GetTitle()), "出勤簿 2026.vpx");
+}
+
+TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
+    TreeView tree;
+    RecordingView list;
+    doc.AddView(&tree);
+    doc.AddView(&list);
+    doc.OnNewDocument();
+    doc.m_hRootItem = tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1);
+    EXPECT_EQ(doc.FindView(1), &tree);
+    EXPECT_EQ(doc.FindView(2), &list);
+
+    ui.year = 2026;
+    doc.OnYearAdd();
+    ui.year = 2024;
+    doc.OnYearAdd();
+    EXPECT_TRUE(doc.IsModified());
+    auto* root = FakeTree::ToItem(doc.m_hRootItem);
+    ASSERT_EQ(root->children.size(), 2u);
+    EXPECT_EQ(root->children[0]->text, "2026年度");
+    EXPECT_EQ(root->children[1]->text, "2024年度");
+    EXPECT_EQ(root->children[1]->data, 2024);
+    EXPECT_EQ(root->children[0]->image, 0);
+    ASSERT_EQ(root->children[0]->children.size(), 12u);
+    EXPECT_EQ(root->children[0]->children[0]->text, "4 月");
+    EXPECT_EQ(root->children[0]->children[11]->text, "3 月");
+    EXPECT_EQ(root->children[0]->children[11]->data, 3);
+    EXPECT_EQ(root->children[0]->children[0]->image, 2);
+    EXPECT_EQ(root->children[0]->children[0]->selectedImage, 3);
+    EXPECT_TRUE(root->children[1]->expanded);
+    EXPECT_EQ(tree.GetCurItem(), FakeTree::ToHandle(root->children[1]));
+
+    // Cancelled confirmation: nothing happens.
+    ui.answer = MsgAnswer::cancel;
+    doc.SetModifiedFlag(false);
+    doc.OnYearDelete();
+    EXPECT_EQ(ui.messages.back(), "該当の年度を削除しますか？");
+    EXPECT_EQ(ui.kinds.back(), MsgKind::okCancel);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_aYears.GetSize(), 2);
+
+    // Confirmed on the 2026 year item.
+    ui.answer = MsgAnswer::ok;
+    tree.SelectItem(FakeTree::ToHandle(root->children[0]));
+    doc.OnYearDelete();
+    ASSERT_EQ(root->children.size(), 1u);
+    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+    EXPECT_EQ(doc.m_aYears[0]->GetYear(), 2024);
+    EXPECT_EQ(doc.m_aYears[0]->GetFirstIndex(), 0);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Confirmed on a month item: nothing deleted, but marked modified.
+    doc.SetModifiedFlag(false);
+    tree.SelectItem(FakeTree::ToHandle(root->children[0]->children[3]));
+    doc.OnYearDelete();
+    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+    EXPECT_TRUE(doc.IsModified());
+
+    // The day list hears of New and of edited days.
+    list.hints.clear();
+    doc.StoreDayEntry(2, {0, "08:30", "17:45", S("勤務地１")});
+    ASSERT_EQ(list.hints.size(), 1u);
+    EXPECT_EQ(list.hints[0].m_nKind, 2);
+    EXPECT_EQ(list.hints[0].m_nFirst, 2);
+    EXPECT_EQ(list.hints[0].m_nLast, 2);
+    EXPECT_EQ(list.hints[0].m_nYear, 2024);
+    EXPECT_EQ(list.hints[0].m_nMonth, 4);
+    doc.OnNewDocument();
+    EXPECT_EQ(list.hints.back().m_nKind, 88);
+    doc.RemoveView(&tree);
+    doc.RemoveView(&list);
+}
+
+TEST_F(Document, EmployeeAndPasswordCommands) {
+    doc.SetModifiedFlag(false);
+    ui.employee.reset();
+    doc.OnEmployeeInfo();
+    EXPECT_FALSE(doc.IsModified());
+    ui.employee = {{"A-012", "   "}};
+    doc.OnEmployeeInfo();
+    EXPECT_EQ(doc.m_strEmployeeNo, "A-012");
+    EXPECT_EQ(doc.m_strEmployeeName, "   ");
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.SetModifiedFlag(false);
+    doc.OnPasswordSet();
+    EXPECT_FALSE(doc.IsModified());
+    ui.newPassword = "";
+    doc.OnPasswordSet();
+    EXPECT_TRUE(doc.IsModified());  // also without change
+    ui.newPassword = "abc";
+    doc.OnPasswordSet();
+    EXPECT_EQ(doc.m_strPassword, "abc");
+}
+
+TEST_F(Document, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
+    const std::string path = f.dir.file("book.vpx");
+    const std::string before = MakeBook("book.vpx");
+    doc.StoreDayEntry(5, {0, "09:00", "", ""});
+    ui.messages.clear();
+    // The target has become a folder's name: nothing can be written there.
+    const std::string folder = f.dir.file("dir.vpx");
+    std::filesystem::create_directory(folder);
+    EXPECT_FALSE(doc.OnSaveDocument(folder));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], folder + " へのｱｸｾｽは拒否されました。");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_strDocPath, folder);  // already names the new path
+    EXPECT_EQ(ReadFile(path), before);
+    // A folder that does not exist.
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnSaveDocument(f.dir.file("no/such.vpx")));
+    EXPECT_EQ(ui.messages[0], f.dir.file("no/such.vpx") + " が見つかりませんでした。");
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/treehost.h"
+#include "model/vespindoc.h"
+#include "model/vespinui.h"
+
+// A folder under /tmp that is removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    // Names of the entries in the folder.
+    std::vector<std::string> entries() const;
+
+private:
+    std::string m_path;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string Hex(const std::string& bytes);
+std::string U(const std::string& sjis);  // Shift-JIS to UTF-8, for readable assertions
+std::string S(const std::string& utf8);  // UTF-8 to Shift-JIS
+
+// Records every message and answers the dialogs from scripted values.
+class FakeUi : public IVespinUi {
+public:
+    std::vector<std::string> messages;  // UTF-8, for readable assertions
+    std::vector<MsgKind> kinds;
+    MsgAnswer answer = MsgAnswer::ok;
+    std::string caption;  // UTF-8
+    // The password typed at the prompt; nullopt cancels.
+    std::optional<std::string> typedPassword;
+    int passwordPrompts = 0;
+    std::string promptPath;
+    std::optional<int> year;
+    std::optional<std::pair<std::string, std::string>> employee;
+    std::optional<std::string> newPassword;
+
+    MsgAnswer MessageBox(const std::string& text, MsgKind kind) override;
+    void SetCaption(const std::string& c) override { caption = U(c); }
+    bool AskPassword(CVespinDoc& doc, const std::string& path) override;
+    std::optional<int> AskYear(CVespinDoc&) override { return year; }
+    bool AskEmployee(CVespinDoc&, std::string& number, std::string& name) override;
+    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return newPassword; }
+};
+
+// An in-memory tree with the operations the document uses.
+class FakeTree : public ITreeHost {
+public:
+    struct Item {
+        Item* parent;
+        std::string text;  // UTF-8
+        int image, selectedImage, data;
+        std::vector<Item*> children;
+        bool expanded = false;
+    };
+    ~FakeTree() override;
+    HTREEITEM InsertItem(HTREEITEM parent, const std::string& text, int image, int selectedImage,
+                         int data) override;
+    void SelectItem(HTREEITEM item) override { m_cur = item; }
+    void Expand(HTREEITEM item) override { ToItem(item)->expanded = true; }
+    void DeleteItem(HTREEITEM item) override;
+    bool GetItemData(HTREEITEM item, int& data) const override;
+    HTREEITEM GetCurItem() const override { return m_cur; }
+
+    static Item* ToItem(HTREEITEM h) { return reinterpret_cast<Item*>(h); }
+    static HTREEITEM ToHandle(Item* i) { return reinterpret_cast<HTREEITEM>(i); }
+    std::vector<Item*> roots;
+
+private:
+    void Free(Item* item);
+    HTREEITEM m_cur = nullptr;
+};
+
+// A document with default settings (no settings file) that reports to a FakeUi.
+struct DocFixture {
+    TempDir dir;
+    FakeUi ui;
+    CVespinDoc doc;
+    DocFixture();
+};

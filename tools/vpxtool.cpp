@@ -1,0 +1,224 @@
+// vpxtool: the attendance book on the command line, with the same rules as the program.
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "framework/clock.h"
+#include "framework/sjis.h"
+#include "model/checks.h"
+#include "model/texts.h"
+#include "model/vespindoc.h"
+#include "model/vespinui.h"
+
+namespace {
+
+enum Exit { kDone = 0, kRefused = 1, kUsage = 2, kFileError = 3 };
+
+const char* const kUsageText =
+    "usage: vpxtool [--password P] [--settings INI] COMMAND BOOK [ARGS...]\n"
+    "commands:\n"
+    "  new BOOK\n"
+    "  add-year BOOK FY\n"
+    "  delete-year BOOK FY\n"
+    "  employee BOOK NUMBER NAME\n"
+    "  password BOOK NEW            (\"\" removes the password)\n"
+    "  set-day BOOK YYYY-MM-DD CATEGORY [START [END [PLACE]]]   (CATEGORY - for none)\n"
+    "  dump BOOK\n";
+
+void PrintSjis(std::FILE* f, const std::string& sjisText) {
+    const std::string u = sjis::ToUtf8(sjisText);
+    std::fwrite(u.data(), 1, u.size(), f);
+    std::fputc('\n', f);
+}
+
+// Messages go to stderr; the password prompt is answered from --password.
+class ToolUi : public IVespinUi {
+public:
+    std::optional<std::string> password;  // Shift-JIS
+    bool passwordRefused = false;
+
+    MsgAnswer MessageBox(const std::string& text, MsgKind kind) override {
+        PrintSjis(stderr, text);
+        return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
+    }
+    bool AskPassword(CVespinDoc& doc, const std::string&) override {
+        if (password && *password == doc.m_strPassword) return true;
+        PrintSjis(stderr, texts::kPasswordWrong);
+        passwordRefused = true;
+        return false;
+    }
+    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
+    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
+    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
+};
+
+int Fail(const std::string& utf8) {
+    std::fprintf(stderr, "vpxtool: %s\n", utf8.c_str());
+    return kRefused;
+}
+
+bool ParseInt(const std::string& s, int& out) {
+    if (s.empty() || s.size() > 9) return false;
+    size_t i = s[0] == '-' ? 1 : 0;
+    if (i == s.size()) return false;
+    for (size_t k = i; k < s.size(); ++k)
+        if (s[k] < '0' || s[k] > '9') return false;
+    out = std::stoi(s);
+    return true;
+}
+
+int Open(CVespinDoc& doc, ToolUi& ui, const std::string& path) {
+    if (doc.OnOpenDocument(path)) return kDone;
+    return ui.passwordRefused ? kRefused : kFileError;
+}
+
+int Save(CVespinDoc& doc, const std::string& path) {
+    return doc.OnSaveDocument(path) ? kDone : kFileError;
+}
+
+nlohmann::ordered_json Dump(const CVespinDoc& doc) {
+    using json = nlohmann::ordered_json;
+    auto u = [](const std::string& s) { return sjis::ToUtf8(s); };
+    json years = json::array();
+    for (const auto& y : doc.m_aYears)
+        years.push_back({{"year", y->GetYear()},
+                         {"first", y->GetFirstIndex()},
+                         {"last", y->GetLastIndex()},
+                         {"leap", y->GetLeap()}});
+    json days = json::array();
+    for (const auto& d : doc.m_aDays)
+        days.push_back({{"year", d->GetYear()},
+                        {"month", d->GetMonth()},
+                        {"day", d->GetDay()},
+                        {"weekday", u(d->Weekday())},
+                        {"start", u(d->Start())},
+                        {"end", u(d->End())},
+                        {"category", d->GetCategory()},
+                        {"place", u(d->Place())},
+                        {"dayType", d->GetDayType()}});
+    return {{"password", u(doc.m_strPassword)},
+            {"employeeNo", u(doc.m_strEmployeeNo)},
+            {"employeeName", u(doc.m_strEmployeeName)},
+            {"years", std::move(years)},
+            {"days", std::move(days)}};
+}
+
+int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
+    int y = 0, m = 0, d = 0;
+    const std::string& date = a[0];
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || !ParseInt(date.substr(0, 4), y) ||
+        !ParseInt(date.substr(5, 2), m) || !ParseInt(date.substr(8, 2), d))
+        return kUsage;
+    const auto [first, last] = doc.MonthRange(FiscalYearOf(y, m), m);
+    if (first < 0 || d < 1 || first + d - 1 > last)
+        return Fail("the day " + date + " is not in a registered fiscal year");
+
+    AttendanceInput in;
+    if (a[1] != "-") {
+        const std::string name = sjis::FromUtf8(a[1]);
+        const std::vector<std::string> entries = doc.CategoryListEntries();
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (entries[i] == name) in.category = static_cast<int32_t>(i);
+        if (in.category < 0) return Fail("unknown category: " + a[1]);
+    }
+    if (a.size() > 2) in.arrival = sjis::FromUtf8(a[2]);
+    if (a.size() > 3) in.departure = sjis::FromUtf8(a[3]);
+    if (a.size() > 4) in.locations = sjis::FromUtf8(a[4]);
+
+    const AttendanceResult r = CheckAttendance(in, doc.m_astrTimeFlags);
+    for (const CheckMessage& msg : r.messages) PrintSjis(stderr, msg.text);
+    if (!r.accepted) return kRefused;
+    doc.StoreDayEntry(first + d - 1,
+                      DayEntry{r.corrected.category, r.corrected.arrival, r.corrected.departure,
+                               r.corrected.locations});
+    return kDone;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    ToolUi ui;
+    std::string settings;
+    size_t i = 0;
+    while (i < args.size() && args[i].rfind("--", 0) == 0) {
+        if (args[i] == "--password" && i + 1 < args.size()) {
+            ui.password = sjis::FromUtf8(args[i + 1]);
+            i += 2;
+        } else if (args[i] == "--settings" && i + 1 < args.size()) {
+            settings = args[i + 1];
+            i += 2;
+        } else {
+            std::fputs(kUsageText, stderr);
+            return kUsage;
+        }
+    }
+    if (args.size() < i + 2) {
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    }
+    const std::string command = args[i];
+    const std::string book = args[i + 1];
+    const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
+    auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
+
+    CVespinDoc doc(&ui, {}, settings);
+    doc.OnNewDocument();
+
+    if (command == "new") {
+        if (!arity(0, 0)) return kUsage;
+        return Save(doc, book);
+    }
+    int code = kUsage;
+    if (command == "add-year" && arity(1, 1)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const YearCheckResult r = CheckYearText(rest[0], doc.m_aYears);
+        if (!r.accepted) {
+            PrintSjis(stderr, r.message);
+            return kRefused;
+        }
+        doc.RegisterYear(r.year);
+        code = kDone;
+    } else if (command == "delete-year" && arity(1, 1)) {
+        int y = 0;
+        if (!ParseInt(rest[0], y)) return kUsage;
+        if (int rc = Open(doc, ui, book)) return rc;
+        if (doc.FindYear(y) < 0) return Fail("fiscal year " + rest[0] + " is not registered");
+        doc.RemoveFiscalYear(y);
+        doc.SetModifiedFlag(true);
+        code = kDone;
+    } else if (command == "employee" && arity(2, 2)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const std::string number = sjis::FromUtf8(rest[0]), name = sjis::FromUtf8(rest[1]);
+        const EmployeeCheckResult r = CheckEmployee(number, name);
+        if (r.focus != EmployeeField::none) {
+            PrintSjis(stderr, r.message);
+            return kRefused;
+        }
+        doc.SetEmployee(number, name);
+        code = kDone;
+    } else if (command == "password" && arity(1, 1)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        doc.m_strPassword = sjis::FromUtf8(rest[0]);
+        doc.SetModifiedFlag(true);
+        code = kDone;
+    } else if (command == "set-day" && arity(2, 5)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = SetDay(doc, rest);
+    } else if (command == "dump" && arity(0, 0)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const std::string out =
+            Dump(doc).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fputc('\n', stdout);
+        return kDone;
+    }
+    if (code == kUsage) std::fputs(kUsageText, stderr);
+    if (code != kDone) return code;
+    return Save(doc, book);
+}
