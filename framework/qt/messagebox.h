@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "framework/userinterface.h"
+
+class QWidget;
+
+// Every message box of the program: caption "ヴェスピン", the icon and buttons of its kind,
+// Japanese button texts. Tests install a hook that records the box and answers it.
+MsgAnswer VespinMessageBox(const std::string& sjisText, MsgKind kind = MsgKind::ok,
+                           QWidget* parent = nullptr);
+MsgAnswer VespinMessageBox(const QString& text, MsgKind kind = MsgKind::ok,
+                           QWidget* parent = nullptr);
+
+using MessageBoxHook = std::function<MsgAnswer(const QString& text, MsgKind kind)>;
+// Replaces the real box while set; pass nullptr to restore it.
+void SetMessageBoxHook(MessageBoxHook hook);

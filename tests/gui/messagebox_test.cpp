@@ -1,0 +1,44 @@
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "framework/qt/messagebox.h"
+#include "framework/qt/qtstrings.h"
+#include "gui/support/guitest.h"
+#include "model/texts.h"
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hookRecordsAndAnswers() {
+        MessageBoxRecorder rec;
+        rec.answers.push_back(MsgAnswer::cancel);
+        QCOMPARE(VespinMessageBox(texts::kConfirmYearDelete, MsgKind::okCancel), MsgAnswer::cancel);
+        QCOMPARE(VespinMessageBox(texts::kPasswordWrong), MsgAnswer::ok);
+        QCOMPARE(rec.texts, QStringList({"該当の年度を削除しますか？", "パスワードが違います。"}));
+    }
+    void realBoxHasCaptionIconAndJapaneseButtons() {
+        QString title, cancelText;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        WhenModalShown([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            title = box->windowTitle();
+            icon = box->icon();
+            for (QAbstractButton* b : box->buttons())
+                if (box->buttonRole(b) == QMessageBox::RejectRole) cancelText = b->text();
+            box->reject();
+        });
+        QCOMPARE(VespinMessageBox(texts::kConfirmYearDelete, MsgKind::okCancel), MsgAnswer::cancel);
+        QCOMPARE(title, QString("ヴェスピン"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(cancelText, QString("ｷｬﾝｾﾙ"));
+    }
+    void shiftJisRoundTrip() {
+        const QString s = "社員№ 勤務地１・ﾌｧｲﾙ";
+        QCOMPARE(ToQ(FromQ(s)), s);
+    }
+};
+
+QTEST_MAIN(MessageBoxTest)
+#include "messagebox_test.moc"
