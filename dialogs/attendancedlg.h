@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <cstdint>
+#include <string>
+
+#include "dialogs/sjisfield.h"
+
+class CVespinDoc;
+enum class AttendanceField;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "勤怠情報のセット": the attendance category, arrival and departure times and work locations of
+// one day. The caller fills the members, runs the dialog and, after OK, stores m_nCategory and
+// the three texts into the day.
+class CAttendanceDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAttendanceDlg(QWidget* parent = nullptr);
+
+    int32_t m_nDayType = 1;  // 1 weekday, 2 Saturday, 3 Sunday or holiday: the colours
+    QFont m_fontHeading;
+    QFont m_fontDate;
+    int32_t m_nCurSel = -1;        // the category entry as far as the dialog knows it
+    CVespinDoc* m_pDoc = nullptr;  // set by the caller, not owned
+
+    QLabel* m_wndDate = nullptr;           // 1004
+    QLabel* m_wndHeading = nullptr;        // 1015
+    QLineEdit* m_editLocations = nullptr;  // 1011
+    QLineEdit* m_editDeparture = nullptr;  // 1008
+    QLineEdit* m_editArrival = nullptr;    // 1000
+    QComboBox* m_comboCategory = nullptr;  // 1007
+
+    // Shift-JIS texts.
+    std::string m_strDate;
+    std::string m_strArrival;
+    std::string m_strDeparture;
+    std::string m_strLocations;
+    int32_t m_nCategory = -1;  // list index, -1 for none
+
+    QPushButton* m_btnOk = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QPushButton* m_btnClear = nullptr;          // 1014
+    QPushButton* m_btnArrivalNow = nullptr;     // 1009
+    QPushButton* m_btnDepartureNow = nullptr;   // 1010
+    QPushButton* m_btnPickLocations = nullptr;  // 1012
+
+    // true: controls into members; false: members into controls.
+    void UpdateData(bool save);
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void ApplyDayTypeColours();
+    void OnArrivalNow();
+    void OnDepartureNow();
+    void OnSelChangeCategory(int index);
+    void OnPickLocations();
+    void OnClear();
+    QWidget* FieldWidget(AttendanceField field) const;
+
+    SjisField m_arrivalText;
+    SjisField m_departureText;
+    SjisField m_locationsText;
+    bool m_bInitialized = false;
+};

@@ -1,0 +1,88 @@
+#include "dialogs/locationdlg.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "dialogs/dialogunits.h"
+#include "framework/qt/qtstrings.h"
+#include "model/texts.h"
+#include "model/vespindoc.h"
+
+CLocationDlg::CLocationDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("CLocationDlg"));
+    setWindowTitle(QStringLiteral("勤務地の選択"));
+    setFont(DialogFont(11));
+    const DialogUnits du(font());
+    setFixedSize(du.Size(177, 139));
+
+    // Template order is the tab order: OK, Cancel, the list.
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk->setObjectName(QStringLiteral("okButton"));
+    m_btnOk->setDefault(true);
+    du.Place(m_btnOk, 33, 118, 50, 14);
+
+    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
+    du.Place(m_btnCancel, 94, 118, 50, 14);
+
+    auto* prompt = new QLabel(QStringLiteral("勤務地を選択して下さい。(複数選択 可)"), this);
+    du.Place(prompt, 26, 14, 127, 8);
+
+    m_listPlaces = new QListWidget(this);
+    m_listPlaces->setObjectName(QStringLiteral("placeList"));
+    m_listPlaces->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listPlaces->setSortingEnabled(false);
+    du.Place(m_listPlaces, 37, 30, 101, 78);
+
+    setTabOrder(m_btnOk, m_btnCancel);
+    setTabOrder(m_btnCancel, m_listPlaces);
+
+    connect(m_btnOk, &QPushButton::clicked, this, &CLocationDlg::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CLocationDlg::reject);
+    connect(m_listPlaces, &QListWidget::itemDoubleClicked, this, &CLocationDlg::OnDblClkPlaces);
+}
+
+void CLocationDlg::showEvent(QShowEvent* e) {
+    if (!m_bInitialized) {
+        m_bInitialized = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(e);
+}
+
+void CLocationDlg::OnInitDialog() {
+    if (m_pDoc)
+        for (const std::string& place : m_pDoc->m_astrPlaces) m_listPlaces->addItem(ToQ(place));
+    // Nothing is preselected, and Enter right away accepts the empty choice.
+    m_listPlaces->clearSelection();
+    m_listPlaces->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    m_btnOk->setFocus();
+}
+
+void CLocationDlg::accept() {
+    // List order, not the order of clicking.
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_listPlaces->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    std::string result;
+    bool first = true;
+    for (const int row : rows) {
+        // The stored bytes, not a round trip through the widget's text.
+        const size_t k = static_cast<size_t>(row);
+        if (!m_pDoc || k >= m_pDoc->m_astrPlaces.size()) continue;
+        if (!first) result += texts::kPlaceSeparator;
+        result += m_pDoc->m_astrPlaces[k];
+        first = false;
+    }
+    m_strResult = result;
+    QDialog::accept();
+}
+
+void CLocationDlg::OnDblClkPlaces(QListWidgetItem* item) {
+    // The click has already selected the entry (alone unless Shift or Ctrl was held).
+    if (item) accept();
+}
