@@ -89,4 +89,40 @@ inline const std::string kMark = S("○");
 inline const std::string kWeekdays[7] = {S("日"), S("月"), S("火"), S("水"),
                                          S("木"), S("金"), S("土")};
 
+// Head-office CSV export.
+inline const std::string kExportCaption = S("この月の本部提出用データの作成(CSV形式)");
+inline const std::string kExportFileNameLabel = S("ファイル名");
+inline const std::string kExportFolderLabel = S("出力先");
+inline const std::string kExportNamingHint = S("(社員番号_年度_月.csv)");
+inline const std::string kExportChoose = S("選択...");
+inline const std::string kExportTitleFormat = S("%d年度 %d月 のデータを出力します。");
+inline const std::string kExportNoFileName =
+    S("ファイル名を指定して下さい。\r\n\r\nファイル名は、  社員番号_年度_月.csv です。");
+inline const std::string kExportNoFolder = S("ディレクトリーを指定して下さい。");
+inline const std::string kExportExtension = S("ファイルの拡張子は、.csv を指定して下さい。");
+inline const std::string kExportOverwrite =
+    S("このファイルは既に存在します。\r\n\r\n上書きしますか？");
+inline const std::string kExportCount = S("%d件のデータを出力しました。");
+inline const std::string kFolderChooserCaption = S("フォルダの参照");
+inline const std::string kFolderChooserPrompt = S("フォルダを選択してください");
+
+// The monthly attendance sheet.
+inline const std::string kSheetTitle = S("出　勤　表");
+inline const std::string kSheetSealSupervisor = S("上長印");
+inline const std::string kSheetSealAffairs = S("総務印");
+inline const std::string kSheetMonthLine = S("年月 %d年 %d月分");
+inline const std::string kSheetEmployeeLine = S("社員№：%s    氏名：%s     (印)");
+inline const std::string kSheetHeadMonth = S("月");
+inline const std::string kSheetHeadDay = S("日");
+inline const std::string kSheetHeadWeekday = S("曜");
+inline const std::string kSheetHeadArrival = S("出勤時刻");
+inline const std::string kSheetHeadDeparture = S("退出時刻");
+inline const std::string kSheetHeadPlace = S("出勤場所");
+inline const std::string kSheetTotal = S("計");
+inline const std::string kSheetNote = S("(注) この資料は、公的に使用します。");
+inline const std::string kSheetFontFace = S("ＭＳ Ｐゴシック");
+inline const std::string kNoPrinter = S("このパソコンには、プリンタが接続されていません。");
+inline const std::string kNoPrinterSettings =
+    S("このパソコンには、プリンタが接続されていません。\nn( 印刷機能は使用できません。)");
+
 }  // namespace texts
