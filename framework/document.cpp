@@ -10,6 +10,7 @@
 #include "model/texts.h"
 
 bool CDocument::s_flushToDisk = true;
+WriteFault CDocument::s_writeFault;
 
 CDocument::CDocument() = default;
 
@@ -80,7 +81,7 @@ bool CDocument::OnSaveDocument(const std::string& path) {
     std::string bytes;
     CArchive ar(bytes);
     Serialize(ar);
-    const SaveResult r = SaveFileAtomic(path, bytes, nullptr, s_flushToDisk);
+    const SaveResult r = SaveFileAtomic(path, bytes, s_writeFault, s_flushToDisk);
     if (!r) {
         if (r.cause == FileError::generic)
             Message(r.created ? texts::kFailedToSave : texts::kInvalidFileName);

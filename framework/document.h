@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/object.h"
+#include "framework/savefile.h"
 #include "framework/userinterface.h"
 
 class CArchive;
@@ -48,6 +49,8 @@ public:
 
     // Set while a save must skip the flush to disk (benchmarks of the serialisation alone).
     static bool s_flushToDisk;
+    // Test seam: injected into every save's writes (see SaveFileAtomic).
+    static WriteFault s_writeFault;
 
 protected:
     IUserInterface* m_pUi = nullptr;

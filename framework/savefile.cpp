@@ -104,7 +104,17 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
     return result;
 }
 
+namespace {
+FileReader& Reader() {
+    static FileReader reader;
+    return reader;
+}
+}  // namespace
+
+void SetFileReaderForTesting(FileReader reader) { Reader() = std::move(reader); }
+
 FileError ReadWholeFile(const std::string& path, std::string& out) {
+    if (Reader()) return Reader()(path, out);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return FileErrorFromErrno(errno);
     struct stat st {};
@@ -117,11 +127,12 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
         ::close(fd);
         return FileError::accessDenied;
     }
-    out.clear();
-    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
-    char buf[65536];
+    // Read straight into the result; the size is a hint, the loop runs until end of file.
+    out.assign(st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0, '\0');
+    size_t used = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (used == out.size()) out.resize(out.size() + 65536);
+        const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
             const int err = errno;
@@ -129,8 +140,9 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
             return FileErrorFromErrno(err);
         }
         if (n == 0) break;
-        out.append(buf, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
+    out.resize(used);
     ::close(fd);
     return FileError::none;
 }

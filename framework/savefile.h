@@ -24,3 +24,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
 
 // Reads a whole file; on failure returns the cause.
 FileError ReadWholeFile(const std::string& path, std::string& out);
+
+// Test seam (fuzzers): answers every ReadWholeFile from memory while set; nullptr restores.
+using FileReader = std::function<FileError(const std::string& path, std::string& out)>;
+void SetFileReaderForTesting(FileReader reader);

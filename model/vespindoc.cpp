@@ -3,10 +3,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "framework/archive.h"
 #include "framework/fileerror.h"
+#include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
 #include "model/texts.h"
@@ -45,6 +45,20 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
 
     InitProgramPaths(exePath.empty() ? RunningProgramPath() : exePath);
     m_strSettingsPath = settingsPath.empty() ? m_strExeDir + texts::kSettingsFileName : settingsPath;
+    ReadSettings();
+
+    static const int holidays[12][3] = {{1, 15, -1}, {11, -1, -1}, {21, -1, -1}, {29, -1, -1},
+                                        {3, 4, 5},   {-1, -1, -1}, {20, -1, -1}, {-1, -1, -1},
+                                        {15, 23, -1}, {10, -1, -1}, {3, 23, -1},  {23, -1, -1}};
+    for (int m = 0; m < 12; ++m)
+        for (int s = 0; s < 10; ++s) m_anHolidays[m][s] = s < 3 ? holidays[m][s] : -1;
+
+    m_strTitleName = texts::kUntitled;
+}
+
+void CVespinDoc::ReadSettings() {
+    m_astrSettingLines = {};
+    m_bSettingsMissing = false;
     if (ReadSettingsFile() == -1) {
         m_bSettingsMissing = true;
         Message(texts::kSettingsMissing);
@@ -63,14 +77,6 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
             m_astrPlaces.push_back(std::move(field));
         }
     }
-
-    static const int holidays[12][3] = {{1, 15, -1}, {11, -1, -1}, {21, -1, -1}, {29, -1, -1},
-                                        {3, 4, 5},   {-1, -1, -1}, {20, -1, -1}, {-1, -1, -1},
-                                        {15, 23, -1}, {10, -1, -1}, {3, 23, -1},  {23, -1, -1}};
-    for (int m = 0; m < 12; ++m)
-        for (int s = 0; s < 10; ++s) m_anHolidays[m][s] = s < 3 ? holidays[m][s] : -1;
-
-    m_strTitleName = texts::kUntitled;
 }
 
 CVespinDoc::~CVespinDoc() = default;
@@ -112,13 +118,17 @@ void CVespinDoc::InitProgramPaths(const std::string& exePath) {
 }
 
 int CVespinDoc::ReadSettingsFile() {
-    std::ifstream in(m_strSettingsPath, std::ios::binary);
-    if (!in) return -1;
-    std::string line;
-    for (size_t i = 0; i < m_astrSettingLines.size() && std::getline(in, line); ++i) {
+    std::string bytes;
+    if (ReadWholeFile(m_strSettingsPath, bytes) != FileError::none) return -1;
+    size_t pos = 0;
+    for (size_t i = 0; i < m_astrSettingLines.size() && pos < bytes.size(); ++i) {
+        size_t end = bytes.find('\n', pos);
+        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        if (end == std::string::npos) end = bytes.size();
         // CR LF is the file's form, but a file saved with LF alone loses nothing.
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        m_astrSettingLines[i] = line;
+        if (end > pos && bytes[end - 1] == '\r') --end;
+        m_astrSettingLines[i].assign(bytes, pos, end - pos);
+        pos = next;
     }
     return 0;
 }

@@ -72,6 +72,8 @@ public:
     void RemoveFiscalYear(int y);
 
     // Settings.
+    // Reads m_strSettingsPath into the lists (the defaults and a message when it is missing).
+    void ReadSettings();
     void InitProgramPaths(const std::string& exePath);
     int ReadSettingsFile();
     static std::string GetField(const std::string& line, int n);

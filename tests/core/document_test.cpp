@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "framework/view.h"
@@ -333,4 +334,39 @@ TEST_F(Document, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     ui.messages.clear();
     EXPECT_FALSE(doc.OnSaveDocument(f.dir.file("no/such.vpx")));
     EXPECT_EQ(ui.messages[0], f.dir.file("no/such.vpx") + " が見つかりませんでした。");
+}
+
+TEST_F(Document, SaveFailingAtEveryByteKeepsTheBookAndTheFile) {
+    const std::string path = f.dir.file("book.vpx");
+    const std::string before = MakeBook("book.vpx");
+    doc.StoreDayEntry(40, {1, "09:30", "18:00", S("勤務地３")});
+    std::string expected;
+    {
+        CDocument::s_writeFault = nullptr;
+        std::string probe = f.dir.file("probe.vpx");
+        ASSERT_TRUE(doc.OnSaveDocument(probe));
+        expected = ReadFile(probe);
+        std::filesystem::remove(probe);
+        doc.SetModifiedFlag(true);
+    }
+    CDocument::s_flushToDisk = false;  // the fault is injected above the disk anyway
+    for (size_t limit = 0; limit < expected.size(); ++limit) {
+        CDocument::s_writeFault = [limit](size_t offset, size_t& length) {
+            if (offset >= limit) return ENOSPC;
+            if (offset + length > limit) length = limit - offset;
+            return 0;
+        };
+        ui.messages.clear();
+        ASSERT_FALSE(doc.OnSaveDocument(path)) << limit;
+        ASSERT_EQ(ui.messages.size(), 1u) << limit;
+        ASSERT_EQ(ui.messages[0], path + " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。") << limit;
+        ASSERT_TRUE(doc.IsModified()) << limit;
+        ASSERT_EQ(ReadFile(path), before) << limit;
+        ASSERT_EQ(f.dir.entries(), std::vector<std::string>{"book.vpx"}) << limit;
+    }
+    CDocument::s_writeFault = nullptr;
+    CDocument::s_flushToDisk = true;
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(ReadFile(path), expected);
 }

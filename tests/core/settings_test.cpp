@@ -99,7 +99,11 @@ TEST(Settings, FewerLinesAndMoreLines) {
 
 TEST(Settings, AtMostThreeHundredPlaces) {
     std::string places;
-    for (int i = 1; i <= 301; ++i) places += (i > 1 ? "," : "") + std::string("P") + std::to_string(i);
+    for (int i = 1; i <= 301; ++i) {
+        if (i > 1) places += ',';
+        places += 'P';
+        places += std::to_string(i);
+    }
     SettingsCase c("a\r\nb\r\nc\r\n" + places + "\r\n");
     ASSERT_EQ(c.doc->m_astrPlaces.size(), 300u);
     EXPECT_EQ(c.doc->m_astrPlaces.back(), "P300");

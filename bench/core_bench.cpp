@@ -1,0 +1,161 @@
+// The core's operations on the largest book, each beside the floor of touching its bytes.
+#include <benchmark/benchmark.h>
+
+#include <numeric>
+
+#include "bench/bigbook.h"
+#include "framework/archive.h"
+#include "framework/savefile.h"
+#include "model/vespinui.h"
+
+namespace {
+
+class QuietUi : public IVespinUi {
+public:
+    MsgAnswer MessageBox(const std::string&, MsgKind) override { return MsgAnswer::ok; }
+    bool AskPassword(CVespinDoc&, const std::string&) override { return true; }
+    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
+    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
+    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
+};
+
+QuietUi g_ui;
+
+CVespinDoc& LargestBook() {
+    static CVespinDoc* doc = [] {
+        auto* d = new CVespinDoc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+        FillLargestBook(*d);
+        return d;
+    }();
+    return *doc;
+}
+
+const std::string& LargestBookBytes() {
+    static const std::string bytes = [] {
+        std::string out;
+        CArchive ar(out);
+        LargestBook().Serialize(ar);
+        return out;
+    }();
+    return bytes;
+}
+
+void BM_Floor_SumBytes(benchmark::State& state) {
+    const std::string& bytes = LargestBookBytes();
+    for (auto _ : state) {
+        uint64_t sum = 0;
+        for (unsigned char c : bytes) sum += c;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_Floor_SumBytes);
+
+// Opening the book into an empty document, as at start-up.
+void BM_Load(benchmark::State& state) {
+    const std::string& bytes = LargestBookBytes();
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.m_aYears.RemoveAllRecords();
+        doc.m_aDays.RemoveAllRecords();
+        state.ResumeTiming();
+        CArchive ar{std::string_view(bytes)};
+        doc.Serialize(ar);
+        benchmark::DoNotOptimize(doc.m_aDays.GetSize());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_Load);
+
+// Opening it over the same book: the old records are destroyed too.
+void BM_Reload(benchmark::State& state) {
+    const std::string& bytes = LargestBookBytes();
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    for (auto _ : state) {
+        CArchive ar{std::string_view(bytes)};
+        doc.Serialize(ar);
+        benchmark::DoNotOptimize(doc.m_aDays.GetSize());
+    }
+}
+BENCHMARK(BM_Reload);
+
+void BM_LoadFromFile(benchmark::State& state) {
+    const std::string path = "/dev/shm/vespin-bench.vpx";
+    SaveFileAtomic(path, LargestBookBytes(), nullptr, false);
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    for (auto _ : state) benchmark::DoNotOptimize(doc.OnOpenDocument(path));
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_LoadFromFile);
+
+void BM_Save(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    for (auto _ : state) {
+        std::string out;
+        CArchive ar(out);
+        doc.Serialize(ar);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * LargestBookBytes().size()));
+}
+BENCHMARK(BM_Save);
+
+void BM_SaveToFileNoFlush(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    const std::string path = "/dev/shm/vespin-bench-save.vpx";
+    CDocument::s_flushToDisk = false;
+    for (auto _ : state) benchmark::DoNotOptimize(doc.OnSaveDocument(path));
+    CDocument::s_flushToDisk = true;
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SaveToFileNoFlush);
+
+void BM_AppendFiscalYear(benchmark::State& state) {
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.m_aYears.RemoveAllRecords();
+        doc.m_aDays.RemoveAllRecords();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(doc.AppendFiscalYear(2027));
+    }
+}
+BENCHMARK(BM_AppendFiscalYear);
+
+// A month switch: the range of the last registered year's March (the worst lookup).
+void BM_CalcMonthRange(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    for (auto _ : state) {
+        doc.CalcMonthRange(CVespinDoc::kLastYear, 3);
+        benchmark::DoNotOptimize(doc.m_nRangeLast);
+    }
+}
+BENCHMARK(BM_CalcMonthRange);
+
+void BM_CalcMonthRange_OneYearBook(benchmark::State& state) {
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    doc.AppendFiscalYear(CVespinDoc::kLastYear);
+    for (auto _ : state) {
+        doc.CalcMonthRange(CVespinDoc::kLastYear, 3);
+        benchmark::DoNotOptimize(doc.m_nRangeLast);
+    }
+}
+BENCHMARK(BM_CalcMonthRange_OneYearBook);
+
+void BM_DeleteFirstYear(benchmark::State& state) {
+    const std::string& bytes = LargestBookBytes();
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    for (auto _ : state) {
+        state.PauseTiming();
+        CArchive ar{std::string_view(bytes)};
+        doc.Serialize(ar);
+        state.ResumeTiming();
+        doc.RemoveFiscalYear(CVespinDoc::kFirstYear);
+    }
+}
+BENCHMARK(BM_DeleteFirstYear);
+
+}  // namespace
+
+BENCHMARK_MAIN();
