@@ -1,0 +1,27 @@
+#pragma once
+
+// Command ids shared by the menus, the tool bar and the accelerators.
+namespace cmd {
+
+constexpr int kYearAdd = 32771;
+constexpr int kYearDeletePopup = 32773;  // "削 除" of the tree's pop-up menu
+constexpr int kYearDelete = 32774;
+constexpr int kExportMonth = 32776;
+constexpr int kEmployeeInfo = 32777;
+constexpr int kPasswordSet = 32781;
+constexpr int kCreateShortcut = 32785;
+
+constexpr int kFileNew = 57600;
+constexpr int kFileOpen = 57601;
+constexpr int kFileSave = 57603;
+constexpr int kFileSaveAs = 57604;
+constexpr int kFilePrintSetup = 57606;
+constexpr int kFilePrint = 57607;
+constexpr int kFilePrintPreview = 57609;
+constexpr int kFileMruFile1 = 57616;
+constexpr int kAppExit = 57665;
+
+constexpr int kViewToolBar = 59392;
+constexpr int kViewStatusBar = 59393;
+
+}  // namespace cmd

@@ -1,0 +1,420 @@
+#include "app/mainframe.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/commandids.h"
+#include "app/toolbarimages.h"
+#include "framework/clock.h"
+#include "framework/qt/docmanager.h"
+#include "framework/qt/japanese.h"
+#include "framework/qt/qtstrings.h"
+#include "framework/qt/recentfilelist.h"
+#include "model/vespindoc.h"
+#include "views/vespintreeview.h"
+#include "views/vespinview.h"
+
+namespace {
+
+// The prompt of a command: the status-bar text, then after "\n" its tool tip.
+QString Prompt(int id) {
+    switch (id) {
+        case cmd::kYearAdd:
+            return QStringLiteral("年度の登録\n年度の登録");
+        case cmd::kYearDelete:
+            return QStringLiteral("年度の削除\n年度の削除");
+        case cmd::kExportMonth:
+            return QStringLiteral("本部提出用のデータ作成\n本部提出用のデータ作成");
+        case cmd::kEmployeeInfo:
+            return QStringLiteral("社員情報登録\n社員情報登録");
+        case cmd::kPasswordSet:
+            return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
+        case cmd::kCreateShortcut:
+            return QStringLiteral("ショートカットの作成\nショートカットの作成");
+        case cmd::kFileNew:
+            return QStringLiteral("新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ");
+        case cmd::kFileOpen:
+            return QStringLiteral("既存のﾌｧｲﾙを開く\n開く");
+        case cmd::kFileSave:
+            return QStringLiteral("作業中のﾌｧｲﾙを上書きして保存\n保存");
+        case cmd::kFileSaveAs:
+            return QStringLiteral("作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存");
+        case cmd::kFilePrintSetup:
+            return QStringLiteral("ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更\n印刷設定");
+        case cmd::kFilePrint:
+            return QStringLiteral("作業中のﾌｧｲﾙを印刷\n印刷");
+        case cmd::kFilePrintPreview:
+            return QStringLiteral("印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ");
+        case cmd::kFileMruFile1:
+            return QStringLiteral("指定のﾌｧｲﾙを開く");
+        case cmd::kAppExit:
+            return QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了");
+        case cmd::kViewToolBar:
+            return QStringLiteral("ﾂｰﾙ ﾊﾞｰの 表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え");
+        case cmd::kViewStatusBar:
+            return QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え");
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CVespinDoc& doc, CDocManager& docManager, CRecentFileList& recent,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      m_doc(doc),
+      m_docManager(docManager),
+      m_recent(recent),
+      m_fontStatus(QString::fromUtf16(kProgramFontFamily), 10) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(toolbarimages::ProgramIcon());
+    // The whole screen, centred; start-up then maximises the window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        resize(area.size());
+        move(area.center() - rect().center());
+    }
+}
+
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+QString CMainFrame::IdleText() {
+    return QStringLiteral("該当の月を選択し、日付をダブルクリックして登録して下さい。");
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Creation
+
+bool CMainFrame::OnCreate() {
+    CreateMenus();
+    if (!CreateToolBar() || !CreateStatusBar()) return false;
+    setWindowTitle(QStringLiteral("無題.vpx-ヴェスピン"));
+
+    m_nClockTimerId = startTimer(500);
+    if (m_nClockTimerId == 0) return false;
+    OnTimer(kClockTimer);  // no blank clock for the first half second
+    OnSetCursor();
+
+    // The employee panes follow the mouse over the window.
+    qApp->installEventFilter(this);
+    // Command states are brought up to date whenever the program falls idle.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &CMainFrame::UpdateCommandUI);
+
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    connect(next, &QShortcut::activated, this, &CMainFrame::NextPane);
+    connect(previous, &QShortcut::activated, this, &CMainFrame::NextPane);
+    UpdateCommandUI();
+    return true;
+}
+
+bool CMainFrame::OnCreateClient() {
+    m_wndSplitter = new QSplitter(Qt::Horizontal, this);
+    m_wndSplitter->setObjectName(QStringLiteral("splitter"));
+    m_wndSplitter->setChildrenCollapsible(false);
+    m_pTreeView = new CVespinTreeView(m_wndSplitter);
+    m_pListView = new CVespinView(m_wndSplitter);
+    m_wndSplitter->addWidget(m_pTreeView);
+    m_wndSplitter->addWidget(m_pListView);
+    m_wndSplitter->setStretchFactor(0, 0);
+    m_wndSplitter->setStretchFactor(1, 1);
+    m_wndSplitter->setSizes({150, std::max(150, width() - 150)});
+    setCentralWidget(m_wndSplitter);
+    // The tree first: every broadcast reaches it before the day list.
+    m_doc.AddView(m_pTreeView);
+    m_doc.AddView(m_pListView);
+    return true;
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    const QString prompt = Prompt(id);
+    const qsizetype nl = prompt.indexOf(u'\n');
+    action->setStatusTip(nl < 0 ? prompt : prompt.left(nl));
+    if (nl >= 0) action->setToolTip(prompt.mid(nl + 1));
+    if (menu) menu->addAction(action);
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    m_pFileMenu = file;
+    AddCommand(file, cmd::kFileNew, QStringLiteral("新規作成(&N)\tCtrl+N"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(file, cmd::kFileOpen, QStringLiteral("開く(&O)...\tCtrl+O"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(file, cmd::kFileSave, QStringLiteral("上書き保存(&S)\tCtrl+S"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(file, cmd::kFileSaveAs, QStringLiteral("名前を付けて保存(&A)..."));
+    file->addSeparator();
+    AddCommand(file, cmd::kFilePrint, QStringLiteral("印刷(&P)...\tCtrl+P"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddCommand(file, cmd::kFilePrintPreview, QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"));
+    AddCommand(file, cmd::kFilePrintSetup, QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."));
+    file->addSeparator();
+    AddCommand(file, cmd::kFileMruFile1, QStringLiteral("最近使ったﾌｧｲﾙ"));
+    m_pRecentSeparator = file->addSeparator();
+    AddCommand(file, cmd::kAppExit, QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
+
+    QMenu* year = bar->addMenu(QStringLiteral("年度メニュー(&N)"));
+    AddCommand(year, cmd::kYearAdd, QStringLiteral("年度の登録(&A)..."));
+    year->addSeparator();
+    AddCommand(year, cmd::kYearDelete, QStringLiteral("年度の削除(&D)"));
+
+    QMenu* process = bar->addMenu(QStringLiteral("処理メニュー(&S)"));
+    AddCommand(process, cmd::kEmployeeInfo, QStringLiteral("社員情報登録(&S)..."));
+    AddCommand(process, cmd::kCreateShortcut, QStringLiteral("ショートカットの作成(&C)"));
+    process->addSeparator();
+    AddCommand(process, cmd::kExportMonth, QStringLiteral("本部提出用のデータ作成(&D)..."));
+    process->addSeparator();
+    AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
+
+    QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+    QAction* toolBar = AddCommand(view, cmd::kViewToolBar, QStringLiteral("ﾂｰﾙ ﾊﾞｰ(&T)"));
+    QAction* statusBarItem = AddCommand(view, cmd::kViewStatusBar, QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰ(&S)"));
+    toolBar->setCheckable(true);
+    statusBarItem->setCheckable(true);
+
+    for (QMenu* menu : {file, year, process, view})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+
+    // The framework's commands.
+    connect(Action(cmd::kFileNew), &QAction::triggered, &m_docManager, &CDocManager::OnFileNew);
+    connect(Action(cmd::kFileOpen), &QAction::triggered, &m_docManager, &CDocManager::OnFileOpen);
+    connect(Action(cmd::kFileSave), &QAction::triggered, &m_docManager, &CDocManager::OnFileSave);
+    connect(Action(cmd::kFileSaveAs), &QAction::triggered, &m_docManager,
+            &CDocManager::OnFileSaveAs);
+    connect(Action(cmd::kFileMruFile1), &QAction::triggered, this,
+            [this] { m_docManager.OpenRecentFile(0); });
+    connect(Action(cmd::kAppExit), &QAction::triggered, this, &QWidget::close);
+    connect(toolBar, &QAction::triggered, this, [this](bool on) { m_wndToolBar->setVisible(on); });
+    connect(statusBarItem, &QAction::triggered, this,
+            [this](bool on) { m_wndStatusBar->setVisible(on); });
+    connect(&m_docManager, &CDocManager::recentFileListChanged, this,
+            &CMainFrame::UpdateRecentFileMenu);
+
+    // The document's commands.
+    connect(Action(cmd::kYearAdd), &QAction::triggered, this, [this] { m_doc.OnYearAdd(); });
+    connect(Action(cmd::kYearDelete), &QAction::triggered, this, [this] { m_doc.OnYearDelete(); });
+    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this, [this] {
+        m_doc.OnEmployeeInfo();
+        OnSetCursor();
+    });
+    connect(Action(cmd::kPasswordSet), &QAction::triggered, this,
+            [this] { m_doc.OnPasswordSet(); });
+
+    // Output commands.
+    connect(Action(cmd::kExportMonth), &QAction::triggered, this, &CMainFrame::OnExportMonth);
+    connect(Action(cmd::kFilePrint), &QAction::triggered, this, &CMainFrame::OnFilePrint);
+    connect(Action(cmd::kFilePrintPreview), &QAction::triggered, this,
+            &CMainFrame::OnFilePrintPreview);
+    connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
+    connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
+
+    UpdateRecentFileMenu();
+}
+
+bool CMainFrame::CreateToolBar() {
+    m_wndToolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
+    m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_wndToolBar->setIconSize(QSize(24, 24));
+    // Docked at the top with its gripper; it stays there.
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setFloatable(false);
+    m_wndToolBar->setAllowedAreas(Qt::TopToolBarArea);
+    m_wndToolBar->toggleViewAction()->setVisible(false);
+    const int groups[][3] = {{cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave},
+                             {cmd::kFilePrint, 0, 0},
+                             {cmd::kYearAdd, cmd::kYearDelete, 0},
+                             {cmd::kEmployeeInfo, cmd::kExportMonth, cmd::kPasswordSet}};
+    bool first = true;
+    for (const auto& group : groups) {
+        if (!first) m_wndToolBar->addSeparator();
+        first = false;
+        for (int id : group) {
+            if (id == 0) continue;
+            QAction* action = Action(id);
+            action->setIcon(toolbarimages::ButtonIcon(id));
+            // Menus keep their texts without pictures.
+            action->setIconVisibleInMenu(false);
+            m_wndToolBar->addAction(action);
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+    m_wndStatusBar = new QStatusBar(this);
+    m_wndStatusBar->setObjectName(QStringLiteral("statusBar"));
+    m_wndStatusBar->setFont(m_fontStatus);
+    for (size_t i = 0; i < m_panes.size(); ++i) {
+        auto* pane = new QLabel(m_wndStatusBar);
+        pane->setObjectName(QStringLiteral("pane%1").arg(i));
+        pane->setFont(m_fontStatus);
+        pane->setMinimumWidth(kPaneWidths[i]);
+        m_panes[i] = pane;
+        if (i == 0) {
+            // Menu prompts cover this pane while an item is highlighted.
+            pane->setText(IdleText());
+            m_wndStatusBar->addWidget(pane, 1);
+        } else {
+            pane->setAlignment(Qt::AlignCenter);
+            m_wndStatusBar->addPermanentWidget(pane);
+        }
+    }
+    setStatusBar(m_wndStatusBar);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Running
+
+void CMainFrame::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_nClockTimerId) {
+        OnTimer(kClockTimer);
+        return;
+    }
+    QMainWindow::timerEvent(event);
+}
+
+void CMainFrame::OnTimer(int id) {
+    if (id != kClockTimer || !m_wndStatusBar) return;
+    const LocalTime t = clock_::Now();
+    m_panes[3]->setText(QString::asprintf("%d/%.2d/%.2d", t.year, t.month, t.day));
+    m_panes[4]->setText(QString::asprintf("%.2d:%.2d:%.2d", t.hour, t.minute, t.second));
+}
+
+void CMainFrame::OnSetCursor() {
+    if (!m_wndStatusBar) return;
+    const QString number = ToQ(m_doc.m_strEmployeeNo);
+    const QString name = ToQ(m_doc.m_strEmployeeName);
+    if (m_panes[1]->text() != number) m_panes[1]->setText(number);
+    if (m_panes[2]->text() != name) m_panes[2]->setText(name);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::HoverMove:
+        case QEvent::Enter:
+            if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) OnSetCursor();
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int CMainFrame::CurrentTreeData(bool& readable) const {
+    int data = 0;
+    readable = m_pTreeView && m_pTreeView->GetItemData(m_pTreeView->GetCurItem(), data);
+    return data;
+}
+
+void CMainFrame::UpdateCommandUI() {
+    if (m_actions.empty()) return;
+    Action(cmd::kFileSave)->setEnabled(m_doc.IsModified());
+
+    bool readable = false;
+    const int data = CurrentTreeData(readable);
+    // Unchanged while the current item cannot be read.
+    if (readable) Action(cmd::kYearDelete)->setEnabled(data >= CVespinDoc::kFirstYear);
+    Action(cmd::kExportMonth)->setEnabled(readable && data != -1 && data < CVespinDoc::kFirstYear);
+
+    const bool monthShown = m_doc.m_nSelYear != -1 && m_doc.m_nSelMonth != -1;
+    Action(cmd::kFilePrint)->setEnabled(monthShown);
+    Action(cmd::kFilePrintPreview)->setEnabled(monthShown);
+
+    if (m_wndToolBar) Action(cmd::kViewToolBar)->setChecked(!m_wndToolBar->isHidden());
+    if (m_wndStatusBar) Action(cmd::kViewStatusBar)->setChecked(!m_wndStatusBar->isHidden());
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    QAction* entry = Action(cmd::kFileMruFile1);
+    if (!entry) return;
+    if (m_recent.GetSize() == 0) {
+        entry->setText(QStringLiteral("最近使ったﾌｧｲﾙ"));
+        entry->setEnabled(false);
+    } else {
+        entry->setText(m_recent.MenuText(0));
+        entry->setEnabled(true);
+    }
+}
+
+void CMainFrame::NextPane() {
+    // Two panes: forwards and backwards both go to the other one.
+    if (m_pTreeView && m_pTreeView->hasFocus()) {
+        if (m_pListView) m_pListView->setFocus(Qt::TabFocusReason);
+    } else if (m_pTreeView) {
+        m_pTreeView->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_docManager.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    killTimer(m_nClockTimerId);
+    m_nClockTimerId = 0;
+    m_doc.OnCloseDocument();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened after the drop has finished: the prompts and messages of an open are modal.
+    QTimer::singleShot(0, this, [this, paths] {
+        activateWindow();
+        for (const QString& path : paths) m_docManager.OpenDocumentFile(path);
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Output commands: the export, printing and the shortcut are added by their own parts.
+
+void CMainFrame::OnExportMonth() {}
+void CMainFrame::OnFilePrint() {}
+void CMainFrame::OnFilePrintPreview() {}
+void CMainFrame::OnFilePrintSetup() {}
+void CMainFrame::OnCreateShortcut() {}

@@ -1,0 +1,45 @@
+#include "app/vespinuiqt.h"
+
+#include "dialogs/yeardlg.h"
+#include "framework/qt/messagebox.h"
+#include "framework/qt/qtstrings.h"
+#include "model/vespindoc.h"
+
+void CVespinUiQt::SetMainWindow(QWidget* window) {
+    m_pWindow = window;
+    if (m_pWindow && !m_strPendingCaption.isEmpty()) m_pWindow->setWindowTitle(m_strPendingCaption);
+}
+
+MsgAnswer CVespinUiQt::MessageBox(const std::string& text, MsgKind kind) {
+    return VespinMessageBox(text, kind, m_pWindow);
+}
+
+void CVespinUiQt::SetCaption(const std::string& caption) {
+    m_strPendingCaption = ToQ(caption);
+    if (m_pWindow) m_pWindow->setWindowTitle(m_strPendingCaption);
+}
+
+std::optional<int> CVespinUiQt::AskYear(CVespinDoc& doc) {
+    CYearDlg dlg(m_pWindow);
+    dlg.m_pDoc = &doc;
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return dlg.m_nYear;
+}
+
+// ----- Dialogs still to come -----
+// Each answers "Cancel" until its dialog exists; wiring one in replaces the body's one line.
+
+bool CVespinUiQt::AskPassword(CVespinDoc& doc, const std::string& path) {
+    (void)doc, (void)path;
+    return false;  // CPasswordDlg
+}
+
+bool CVespinUiQt::AskEmployee(CVespinDoc& doc, std::string& number, std::string& name) {
+    (void)doc, (void)number, (void)name;
+    return false;  // CEmployeeDlg
+}
+
+std::optional<std::string> CVespinUiQt::AskNewPassword(CVespinDoc& doc) {
+    (void)doc;
+    return std::nullopt;  // CPasswordSetDlg
+}

@@ -1,0 +1,131 @@
+#include "dialogs/yeardlg.h"
+
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "framework/clock.h"
+#include "framework/qt/japanese.h"
+#include "framework/qt/messagebox.h"
+#include "framework/qt/qtstrings.h"
+#include "model/checks.h"
+#include "model/texts.h"
+#include "model/vespindoc.h"
+
+// ---------------------------------------------------------------------------------------------
+// CYearSpin
+
+CYearSpin::CYearSpin(QWidget* parent) : QAbstractSpinBox(parent) {
+    setAccelerated(false);  // holding an arrow steps by one, never faster
+    setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setKeyboardTracking(true);
+}
+
+void CYearSpin::SetRange(int lowest, int highest) {
+    m_nLowest = lowest;
+    m_nHighest = highest;
+}
+
+void CYearSpin::SetPos(int pos) { m_nPos = std::clamp(pos, m_nLowest, m_nHighest); }
+
+int CYearSpin::Current() const {
+    bool ok = false;
+    const int value = text().trimmed().toInt(&ok);
+    return ok ? value : m_nPos;
+}
+
+void CYearSpin::stepBy(int steps) {
+    SetPos(Current() + steps);
+    lineEdit()->setText(QString::number(m_nPos));
+    lineEdit()->selectAll();
+}
+
+QAbstractSpinBox::StepEnabled CYearSpin::stepEnabled() const {
+    const int value = Current();
+    StepEnabled e = StepNone;
+    if (value < m_nHighest) e |= StepUpEnabled;
+    if (value > m_nLowest) e |= StepDownEnabled;
+    return e;
+}
+
+// ---------------------------------------------------------------------------------------------
+// CYearDlg
+
+CYearDlg::CYearDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("yearDlg"));
+    setWindowTitle(QStringLiteral("年度の登録"));
+    setFont(QFont(QString::fromUtf16(kProgramFontFamily), 11));
+
+    m_spin = new CYearSpin(this);
+    m_spin->setObjectName(QStringLiteral("yearSpin"));
+    m_edit = m_spin->Edit();
+    m_edit->setObjectName(QStringLiteral("yearEdit"));
+    // A number field: no input method.
+    m_spin->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    auto* label = new QLabel(QStringLiteral("年度"), this);
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QStringLiteral("okButton"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CYearDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CYearDlg::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_spin, 0, 1, Qt::AlignVCenter);
+    grid->addWidget(buttons, 0, 2, Qt::AlignTop);
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(12);
+
+    // 185 x 87 dialog units of the dialog's font.
+    const QFontMetrics fm(font());
+    const int baseX = fm.horizontalAdvance(
+                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                      52;
+    const int baseY = fm.height();
+    resize(std::max(185 * baseX / 4, sizeHint().width()),
+           std::max(87 * baseY / 8, sizeHint().height()));
+}
+
+void CYearDlg::showEvent(QShowEvent* event) {
+    if (!m_bInitialised) OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CYearDlg::OnInitDialog() {
+    m_bInitialised = true;
+    const LocalTime now = clock_::Now();
+    m_nYear = FiscalYearOf(now.year, now.month);
+    m_spin->SetRange(CVespinDoc::kFirstYear, CVespinDoc::kLastYear);
+    m_spin->SetPos(m_nYear);
+    m_edit->setText(QString::number(m_nYear));
+    m_edit->setFocus(Qt::OtherFocusReason);
+    m_edit->selectAll();
+}
+
+void CYearDlg::accept() {
+    static const CRecordArray<CYearRecord> kNoYears;
+    const YearCheckResult r =
+        CheckYearText(FromQ(m_edit->text()), m_pDoc ? m_pDoc->m_aYears : kNoYears);
+    if (!r.accepted) {
+        VespinMessageBox(r.message, MsgKind::ok, this);
+        // A number that is no number or out of range is selected for retyping; a year that
+        // exists is left as typed.
+        if (r.message != texts::kYearExists) {
+            m_edit->setFocus(Qt::OtherFocusReason);
+            m_edit->selectAll();
+        }
+        return;
+    }
+    m_nYear = r.year;
+    QDialog::accept();
+}

@@ -1,0 +1,122 @@
+#include "framework/qt/docmanager.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "framework/document.h"
+#include "framework/qt/filedialog.h"
+#include "framework/qt/qtstrings.h"
+#include "framework/qt/recentfilelist.h"
+#include "framework/view.h"
+#include "model/texts.h"
+
+CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
+    : QObject(parent), m_doc(doc), m_recent(recent) {}
+
+QString CDocManager::FullPath(const QString& path) {
+    if (path.isEmpty()) return path;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+void CDocManager::InitialUpdateViews() {
+    // A copy: a view's update must not disturb the walk.
+    const std::vector<CView*> views = m_doc.Views();
+    for (CView* v : views) v->OnInitialUpdate();
+}
+
+bool CDocManager::CreateNewDocument() {
+    if (!m_doc.OnNewDocument()) return false;
+    InitialUpdateViews();
+    return true;
+}
+
+bool CDocManager::OnFileNew() {
+    if (!SaveModified()) return false;
+    return CreateNewDocument();
+}
+
+bool CDocManager::OnFileOpen() {
+    const QString path = CFileDialog::GetOpenFileName(m_pDialogParent);
+    if (path.isEmpty()) return false;
+    return OpenDocumentFile(path);
+}
+
+bool CDocManager::OpenDocumentFile(const QString& requested) {
+    if (!SaveModified()) return false;
+    const QString path = FullPath(requested);
+
+    // The flag is cleared so that afterwards it tells whether the load touched the contents.
+    const bool wasModified = m_doc.IsModified();
+    m_doc.SetModifiedFlag(false);
+    if (!m_doc.OnOpenDocument(PathFromQ(path))) {
+        if (!m_doc.IsModified()) {
+            // The file could not be read or was refused: the previous book is untouched.
+            m_doc.SetModifiedFlag(wasModified);
+        } else {
+            // The load got under way and failed (already reported): start afresh rather than
+            // show what it left behind.
+            CreateNewDocument();
+        }
+        return false;
+    }
+    InitialUpdateViews();
+    AddToRecentFileList(path);
+    return true;
+}
+
+bool CDocManager::OpenRecentFile(int index) {
+    const QString path = m_recent.GetPath(index);
+    if (path.isEmpty()) return false;
+    if (OpenDocumentFile(path)) return true;
+    if (!QFileInfo::exists(path)) {
+        m_recent.Remove(index);
+        m_recent.WriteList();
+        emit recentFileListChanged();
+    }
+    return false;
+}
+
+bool CDocManager::OnFileSave() {
+    const QString path = PathToQ(m_doc.GetPathName());
+    const QFileInfo info(path);
+    // A read-only file is not overwritten behind the user's back: ask for another name.
+    if (path.isEmpty() || (info.exists() && !info.isWritable())) return DoSave({});
+    return DoSave(path);
+}
+
+bool CDocManager::OnFileSaveAs() { return DoSave({}); }
+
+bool CDocManager::DoSave(const QString& given) {
+    QString path = given;
+    if (path.isEmpty()) {
+        QString suggested = PathToQ(m_doc.GetPathName());
+        if (suggested.isEmpty())
+            suggested = ToQ(m_doc.GetTitle()) + u'.' + CFileDialog::DefaultSuffix();
+        path = CFileDialog::GetSaveFileName(m_pDialogParent, suggested);
+        if (path.isEmpty()) return false;
+        path = FullPath(path);
+    }
+    if (!m_doc.OnSaveDocument(PathFromQ(path))) return false;
+    AddToRecentFileList(path);
+    return true;
+}
+
+bool CDocManager::SaveModified() {
+    if (!m_doc.IsModified()) return true;
+    const std::string prompt = texts::Format1(texts::kSavePrompt, m_doc.GetTitle());
+    switch (m_doc.Message(prompt, MsgKind::yesNoCancel)) {
+        case MsgAnswer::yes:
+            return OnFileSave();
+        case MsgAnswer::no:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CDocManager::AddToRecentFileList(const QString& path) {
+    m_recent.Add(path);
+    // Written at once, so that a crash later in the session does not lose it.
+    m_recent.WriteList();
+    emit recentFileListChanged();
+}

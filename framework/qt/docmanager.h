@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CDocument;
+class CRecentFileList;
+class QWidget;
+
+// The framework's document commands for the one document of the program: New, Open (menu,
+// recent-file list, command line, dropped file), Save, Save As and the save prompt before
+// anything replaces or ends the document.
+class CDocManager : public QObject {
+    Q_OBJECT
+public:
+    CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent = nullptr);
+
+    // Parent of the file dialogs.
+    void SetDialogParent(QWidget* parent) { m_pDialogParent = parent; }
+
+    // A new document without asking: OnNewDocument, then every view's initial update.
+    bool CreateNewDocument();
+    // File > New.
+    bool OnFileNew();
+    // File > Open: the dialog, then OpenDocumentFile.
+    bool OnFileOpen();
+    // Opens path after the save prompt. A file that cannot be read leaves the document as it
+    // was; one that spoilt the document on the way in leaves a new, empty one instead.
+    bool OpenDocumentFile(const QString& path);
+    // The recent-file entry index; an entry whose file is gone leaves the list.
+    bool OpenRecentFile(int index);
+    // File > Save: asks for a name when the document has none or its file is read-only.
+    bool OnFileSave();
+    // File > Save As.
+    bool OnFileSaveAs();
+    // The save prompt "%1 への変更を保存しますか?" when the document is modified. False when the
+    // user cancelled or the save failed: the caller must not go on.
+    bool SaveModified();
+
+    // Every view's initial update, in the document's order (tree first).
+    void InitialUpdateViews();
+
+    // The absolute form of path, as the document's title shows it.
+    static QString FullPath(const QString& path);
+
+signals:
+    void recentFileListChanged();
+
+private:
+    bool DoSave(const QString& path);
+    void AddToRecentFileList(const QString& path);
+
+    CDocument& m_doc;
+    CRecentFileList& m_recent;
+    QWidget* m_pDialogParent = nullptr;
+};

@@ -1,0 +1,66 @@
+#include "framework/qt/recentfilelist.h"
+
+#include <QSettings>
+
+namespace {
+QString Key(int index) { return QStringLiteral("File%1").arg(index + 1); }
+}  // namespace
+
+CRecentFileList::CRecentFileList(int size) : m_nSize(size) {}
+
+void CRecentFileList::ReadList() {
+    QSettings settings(OrganizationName(), ApplicationName());
+    settings.beginGroup(Group());
+    m_paths.clear();
+    for (int i = 0; i < m_nSize; ++i) {
+        const QString path = settings.value(Key(i)).toString();
+        if (!path.isEmpty()) m_paths << path;
+    }
+}
+
+void CRecentFileList::WriteList() const {
+    QSettings settings(OrganizationName(), ApplicationName());
+    settings.beginGroup(Group());
+    for (int i = 0; i < m_nSize; ++i) {
+        if (i < m_paths.size())
+            settings.setValue(Key(i), m_paths[i]);
+        else
+            settings.remove(Key(i));
+    }
+    settings.endGroup();
+    settings.sync();
+}
+
+void CRecentFileList::Add(const QString& path) {
+    m_paths.removeAll(path);
+    m_paths.prepend(path);
+    while (m_paths.size() > m_nSize) m_paths.removeLast();
+}
+
+void CRecentFileList::Remove(int index) {
+    if (index >= 0 && index < m_paths.size()) m_paths.removeAt(index);
+}
+
+QString CRecentFileList::Abbreviate(const QString& path, int maxLength) {
+    if (path.size() <= maxLength) return path;
+    const QString ellipsis = QStringLiteral("...");
+    QStringList parts = path.split(u'/');
+    const QString file = parts.takeLast();
+    const bool absolute = path.startsWith(u'/');
+    if (absolute && !parts.isEmpty()) parts.removeFirst();  // the empty part before the root
+    // Drop leading folders until the rest fits behind "/.../".
+    while (!parts.isEmpty()) {
+        const QString candidate = (absolute ? QStringLiteral("/") : QString()) + ellipsis + u'/' +
+                                  (parts.isEmpty() ? QString() : parts.join(u'/') + u'/') + file;
+        if (candidate.size() <= maxLength) return candidate;
+        parts.removeFirst();
+    }
+    const QString shortest = (absolute ? QStringLiteral("/") : QString()) + ellipsis + u'/' + file;
+    return shortest.size() <= maxLength ? shortest : file;
+}
+
+QString CRecentFileList::MenuText(int index) const {
+    QString shown = Abbreviate(GetPath(index));
+    shown.replace(u'&', QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}

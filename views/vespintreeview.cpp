@@ -1,0 +1,263 @@
+#include "views/vespintreeview.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <cstdio>
+#include <map>
+
+#include "framework/clock.h"
+#include "framework/qt/qtstrings.h"
+#include "model/texts.h"
+#include "model/updatehint.h"
+#include "model/vespindoc.h"
+#include "views/treeimages.h"
+
+namespace {
+
+// Icons by (image, selected image), shared by all items.
+QIcon CachedIcon(int image, int selectedImage) {
+    static std::map<std::pair<int, int>, QIcon> cache;
+    const auto key = std::make_pair(image, selectedImage);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, treeimages::ItemIcon(image, selectedImage)).first;
+    return it->second;
+}
+
+}  // namespace
+
+CVespinTreeView::CVespinTreeView(QWidget* parent) : QTreeWidget(parent) {
+    setObjectName(QStringLiteral("treeView"));
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(16, 16));
+    setUniformRowHeights(true);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnSelChanged(current); });
+}
+
+CVespinTreeView::~CVespinTreeView() {
+    if (CVespinDoc* doc = GetDocument()) {
+        if (doc->m_pTreeView == this) {
+            doc->m_pTreeView = nullptr;
+            doc->m_hRootItem = nullptr;
+        }
+        doc->RemoveView(this);
+    }
+    // Items go with the widget; nothing may react to their removal any more.
+    disconnect(this, &QTreeWidget::currentItemChanged, this, nullptr);
+    m_bDeleting = true;
+}
+
+CVespinDoc* CVespinTreeView::GetDocument() const {
+    return static_cast<CVespinDoc*>(CView::GetDocument());
+}
+
+void CVespinTreeView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
+
+// ---------------------------------------------------------------------------------------------
+// Tree control operations for the document
+
+HTREEITEM CVespinTreeView::InsertItem(HTREEITEM parent, const std::string& text, int image,
+                                      int selectedImage, int data) {
+    auto* item = new QTreeWidgetItem(QStringList(ToQ(text)));
+    item->setData(0, kDataRole, data);
+    item->setData(0, kImageRole, image);
+    item->setData(0, kSelectedImageRole, selectedImage);
+    item->setIcon(0, CachedIcon(image, selectedImage));
+    if (parent)
+        ToItem(parent)->addChild(item);
+    else
+        addTopLevelItem(item);
+    return ToHandle(item);
+}
+
+void CVespinTreeView::SelectItem(HTREEITEM h) {
+    QTreeWidgetItem* item = ToItem(h);
+    if (!item) return;
+    // As the caret: its ancestors open and it scrolls into view; the change of the current
+    // item runs the selection handling at once.
+    for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
+    setCurrentItem(item);
+    scrollToItem(item);
+}
+
+void CVespinTreeView::Expand(HTREEITEM h) {
+    if (QTreeWidgetItem* item = ToItem(h)) item->setExpanded(true);
+}
+
+void CVespinTreeView::DeleteItem(HTREEITEM h) {
+    QTreeWidgetItem* item = ToItem(h);
+    if (!item) return;
+    // When the current item goes, a neighbour becomes current first (the next sibling, else
+    // the previous one, else the parent), so the selection handling sees a living item.
+    bool holdsCurrent = false;
+    for (QTreeWidgetItem* c = currentItem(); c; c = c->parent())
+        if (c == item) holdsCurrent = true;
+    if (holdsCurrent) {
+        QTreeWidgetItem* parent = item->parent();
+        const int index = parent ? parent->indexOfChild(item) : indexOfTopLevelItem(item);
+        const int count = parent ? parent->childCount() : topLevelItemCount();
+        auto sibling = [&](int i) { return parent ? parent->child(i) : topLevelItem(i); };
+        QTreeWidgetItem* next = index + 1 < count ? sibling(index + 1)
+                                : index > 0       ? sibling(index - 1)
+                                                  : parent;
+        if (next) {
+            SelectItem(ToHandle(next));
+        } else {
+            m_bDeleting = true;
+            setCurrentItem(nullptr);
+            m_bDeleting = false;
+            m_hCurItem = nullptr;
+        }
+    }
+    if (m_hCurItem == h) m_hCurItem = nullptr;
+    if (CVespinDoc* doc = GetDocument(); doc && doc->m_hRootItem == h) doc->m_hRootItem = nullptr;
+    delete item;
+}
+
+bool CVespinTreeView::GetItemData(HTREEITEM h, int& data) const {
+    const QTreeWidgetItem* item = ToItem(h);
+    if (!item) return false;
+    data = ItemData(item);
+    return true;
+}
+
+void CVespinTreeView::DeleteAllItems() {
+    m_bDeleting = true;
+    clear();
+    m_bDeleting = false;
+    m_hCurItem = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Updates
+
+void CVespinTreeView::OnInitialUpdate() {
+    CView::OnInitialUpdate();
+    CVespinDoc* doc = GetDocument();
+    if (!doc) return;
+    if (m_bFirstUpdate == 1) {
+        // The two image pairs the items use, ready before the first item is shown.
+        CachedIcon(0, 1);
+        CachedIcon(2, 3);
+        m_bFirstUpdate = 0;
+    }
+    DeleteAllItems();
+    HTREEITEM root = doc->InsertTreeItem(nullptr, texts::kTreeRoot, 0, -1);
+    doc->m_hRootItem = root;
+    m_hCurItem = root;
+
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kBuildTree;
+    doc->UpdateAllViews(nullptr, 0, &hint);
+}
+
+void CVespinTreeView::OnUpdate(CView*, long, CObject* hintObject) {
+    const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
+    if (!hint) return;
+    switch (hint->m_nKind) {
+        case CUpdateHint::kOpenedBook:
+            if (CVespinDoc* doc = GetDocument()) SelectItem(doc->m_hRootItem);
+            DeleteAllItems();
+            break;
+        case CUpdateHint::kNewBook:
+            DeleteAllItems();
+            break;
+        case CUpdateHint::kBuildTree:
+            BuildYears();
+            break;
+        default:
+            break;
+    }
+}
+
+void CVespinTreeView::BuildYears() {
+    CVespinDoc* doc = GetDocument();
+    if (!doc) return;
+    const LocalTime now = clock_::Now();
+    const int fiscal = FiscalYearOf(now.year, now.month);
+    for (const auto& yr : doc->m_aYears) {
+        const int y = yr->GetYear();
+        HTREEITEM yearItem =
+            doc->InsertTreeItem(doc->m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
+        for (int i = 0; i < 12; ++i) {
+            const int m = doc->m_anMonthOrder[static_cast<size_t>(i)];
+            char text[16];
+            std::snprintf(text, sizeof text, texts::kMonthItemFormat.c_str(), m);
+            doc->InsertTreeItem(yearItem, text, 2, m);
+        }
+        if (y != fiscal) continue;
+        SelectItem(yearItem);
+        Expand(yearItem);
+        QTreeWidgetItem* item = ToItem(yearItem);
+        for (int i = 0; item && i < item->childCount(); ++i) {
+            if (ItemData(item->child(i)) == now.month) {
+                SelectItem(ToHandle(item->child(i)));
+                break;
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selection and the pop-up menu
+
+void CVespinTreeView::OnSelChanged(QTreeWidgetItem* item) {
+    if (m_bDeleting) return;
+    m_hCurItem = ToHandle(item);
+    CVespinDoc* doc = GetDocument();
+    if (!item || !doc) return;
+    const int data = ItemData(item);
+
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kShowRange;
+    if (data == -1) {
+        doc->m_nShownFirst = -1;
+    } else if (data >= CVespinDoc::kFirstYear) {
+        hint.m_nYear = data;
+        doc->m_nShownFirst = -1;
+    } else {
+        const int year = item->parent() ? ItemData(item->parent()) : -1;
+        const auto [first, last] = doc->MonthRange(year, data);
+        hint.m_nYear = year;
+        hint.m_nMonth = data;
+        hint.m_nFirst = first;
+        hint.m_nLast = last;
+        doc->m_nShownFirst = first;
+    }
+    doc->m_nSelYear = hint.m_nYear;
+    doc->m_nSelMonth = hint.m_nMonth;
+    doc->UpdateAllViews(nullptr, 0, &hint);
+}
+
+bool CVespinTreeView::OnRClick(const QPoint& pos) {
+    QTreeWidgetItem* item = itemAt(pos);
+    if (!item) return false;
+    const int data = ItemData(item);
+    if (data == -1 || data < CVespinDoc::kFirstYear) return false;
+    SelectItem(ToHandle(item));
+
+    QMenu popup(this);
+    popup.setObjectName(QStringLiteral("yearPopup"));
+    QAction* del = popup.addAction(QStringLiteral("削 除"));
+    del->setData(kIdPopupDelete);
+    del->setEnabled(true);
+    if (popup.exec(viewport()->mapToGlobal(pos)) == del) {
+        if (CVespinDoc* doc = GetDocument()) doc->OnYearDelete();
+    }
+    return true;
+}
+
+void CVespinTreeView::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint pos = event->pos();
+    if (event->reason() == QContextMenuEvent::Keyboard && currentItem())
+        pos = visualItemRect(currentItem()).center();
+    OnRClick(pos);
+    event->accept();
+}
