@@ -9,11 +9,22 @@
 #include <nlohmann/json.hpp>
 
 #include "framework/clock.h"
+#include "framework/fileerror.h"
+#include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "model/checks.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
+#include "output/csvexport.h"
+#include "output/exportrules.h"
+
+#ifdef VPXTOOL_SHEET
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include "output/qt/sheetprint.h"
+#endif
 
 namespace {
 
@@ -28,7 +39,9 @@ const char* const kUsageText =
     "  employee BOOK NUMBER NAME\n"
     "  password BOOK NEW            (\"\" removes the password)\n"
     "  set-day BOOK YYYY-MM-DD CATEGORY [START [END [PLACE]]]   (CATEGORY - for none)\n"
-    "  dump BOOK\n";
+    "  dump BOOK\n"
+    "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
+    "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n";
 
 void PrintSjis(std::FILE* f, const std::string& sjisText) {
     const std::string u = sjis::ToUtf8(sjisText);
@@ -139,6 +152,61 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     return kDone;
 }
 
+// The month FY/MONTH of an opened book: its day range, or a refusal.
+int MonthOf(const CVespinDoc& doc, const std::vector<std::string>& a, int& fy, int& month) {
+    if (!ParseInt(a[0], fy) || !ParseInt(a[1], month) || month < 1 || month > 12) return kUsage;
+    if (doc.FindYear(fy) < 0) return Fail("fiscal year " + a[0] + " is not registered");
+    return kDone;
+}
+
+int WriteMonthCsv(const CVespinDoc& doc, const std::vector<std::string>& a) {
+    int fy = 0, month = 0;
+    if (int rc = MonthOf(doc, a, fy, month)) return rc;
+    const std::string& out = a[2];
+    if (LowerExtension(out) != ".csv") {
+        PrintSjis(stderr, texts::kExportExtension);
+        return kRefused;
+    }
+    const auto [first, last] = doc.MonthRange(fy, month);
+    const CsvWriteResult r = WriteCsv(doc, first, last, month <= 3 ? fy + 1 : fy, month, out);
+    if (!r) {
+        PrintSjis(stderr, FileErrorText(r.cause, out));
+        return kFileError;
+    }
+    PrintSjis(stdout, ExportCountMessage(r.count));
+    return kDone;
+}
+
+int WriteSheet(const CVespinDoc& doc, const std::vector<std::string>& a) {
+    int fy = 0, month = 0;
+    if (int rc = MonthOf(doc, a, fy, month)) return rc;
+#ifdef VPXTOOL_SHEET
+    // Painting needs a Qt application; no window is ever shown, and the platform's notes
+    // about the session (no runtime folder and the like) are no concern of the tool's user.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "vpxtool: %s\n", msg.toLocal8Bit().constData());
+    });
+    int qargc = 3;
+    char arg0[] = "vpxtool", arg1[] = "-platform", arg2[] = "offscreen";
+    char* qargv[] = {arg0, arg1, arg2, nullptr};
+    QGuiApplication app(qargc, qargv);
+    const QByteArray pdf = SheetPdf(doc, fy, month);
+    const SaveResult r =
+        SaveFileAtomic(a[2], std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+    if (!r) {
+        FileError cause = r.cause;
+        if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
+        PrintSjis(stderr, FileErrorText(cause, a[2]));
+        return kFileError;
+    }
+    return kDone;
+#else
+    (void)doc;
+    return Fail("this vpxtool was built without Qt and cannot draw the sheet");
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -210,6 +278,16 @@ int main(int argc, char** argv) {
     } else if (command == "set-day" && arity(2, 5)) {
         if (int rc = Open(doc, ui, book)) return rc;
         code = SetDay(doc, rest);
+    } else if (command == "csv" && arity(3, 3)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const int rc = WriteMonthCsv(doc, rest);
+        if (rc == kUsage) std::fputs(kUsageText, stderr);
+        return rc;
+    } else if (command == "sheet" && arity(3, 3)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const int rc = WriteSheet(doc, rest);
+        if (rc == kUsage) std::fputs(kUsageText, stderr);
+        return rc;
     } else if (command == "dump" && arity(0, 0)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string out =

@@ -50,6 +50,37 @@ check "dump years" '[[2026, 0, 364, 0], [2027, 365, 730, 1]]' "$(printf '%s' "$o
 check "dump day" '{"year": 2026, "month": 5, "day": 3, "weekday": "日", "start": "08:30", "end": "17:45", "category": 0, "place": "勤務地１・勤務地２", "dayType": 3}' \
     "$(printf '%s' "$out" | python3 -c 'import json,sys; d=json.load(sys.stdin); print(json.dumps(d["days"][32], ensure_ascii=False))')"
 
+# The head-office CSV: Shift-JIS, quoted fields, CR LF, only filled days.
+run csv "$book" 2026 5 "$dir/may.csv"
+check "csv" "0 1件のデータを出力しました。" "$rc $out"
+check "csv bytes" "$(printf '"1234","2026","05","03","10","08:30","17:45","勤務地１・勤務地２"\r\n' | iconv -f UTF-8 -t CP932 | od -An -tx1 -v | tr -d ' \n')" \
+    "$(od -An -tx1 -v "$dir/may.csv" | tr -d ' \n')"
+run csv "$book" 2027 2 "$dir/FEB.CSV"
+check "csv calendar year" '0 "1234","2028","02","29","21","","",""' "$rc $(head -c 37 "$dir/FEB.CSV")"
+printf 'old' > "$dir/june.csv"
+run csv "$book" 2026 6 "$dir/june.csv"
+check "csv empty month" "0 0件のデータを出力しました。 0" "$rc $out $(stat -c %s "$dir/june.csv")"
+run csv "$book" 2026 5 "$dir/may.txt";   check "csv extension" "1 ファイルの拡張子は、.csv を指定して下さい。" "$rc $err"
+run csv "$book" 2026 5 "$dir/no/may.csv"
+check "csv missing folder" "3  $dir/no/may.csv には無効なﾊﾟｽが含まれています。" "$rc $out $err"
+run csv "$book" 2030 5 "$dir/x.csv";     check "csv unregistered" 1 "$rc"
+run csv "$book" 2026 13 "$dir/x.csv";    check "csv month" 2 "$rc"
+
+# The monthly sheet: one A4 page with the month's texts.
+run sheet "$book" 2026 5 "$dir/may.pdf"
+check "sheet" "0 " "$rc $err"
+check "sheet is a PDF" "%PDF-" "$(head -c 5 "$dir/may.pdf")"
+if command -v pdfinfo > /dev/null; then
+    check "sheet one A4 page" "1 595 x 842 pts (A4)" \
+        "$(pdfinfo "$dir/may.pdf" | sed -n 's/^Pages: *//p') $(pdfinfo "$dir/may.pdf" | sed -n 's/^Page size: *//p')"
+fi
+if command -v pdftotext > /dev/null; then
+    check "sheet texts" "年月 2026年 5月分|社員№：1234|氏名：山田 太郎|(注) この資料は、公的に使用します。" \
+        "$(pdftotext "$dir/may.pdf" - | grep -E '^(年月|社員|氏名|\(注\))' | paste -sd '|')"
+fi
+run sheet "$book" 2026 5 "$dir/no/may.pdf"
+check "sheet missing folder" "3 $dir/no/may.pdf には無効なﾊﾟｽが含まれています。" "$rc $err"
+
 run password "$book" "秘密"; check "password" 0 "$rc"
 run dump "$book";            check "dump without password" "1 パスワードが違います。" "$rc $err"
 out=$("$tool" --settings "$dir/vespin.ini" --password "秘密" dump "$book" 2>/dev/null); rc=$?
