@@ -1,5 +1,6 @@
 #include "app/vespinuiqt.h"
 
+#include "dialogs/employeedlg.h"
 #include "dialogs/yeardlg.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
@@ -26,6 +27,15 @@ std::optional<int> CVespinUiQt::AskYear(CVespinDoc& doc) {
     return dlg.m_nYear;
 }
 
+bool CVespinUiQt::AskEmployee(CVespinDoc& doc, std::string& number, std::string& name) {
+    CEmployeeDlg dlg(m_pWindow);
+    dlg.m_pDoc = &doc;
+    if (dlg.exec() != QDialog::Accepted) return false;
+    number = dlg.m_strEmployeeNo;
+    name = dlg.m_strEmployeeName;
+    return true;
+}
+
 // ----- Dialogs still to come -----
 // Each answers "Cancel" until its dialog exists; wiring one in replaces the body's one line.
 
@@ -34,10 +44,6 @@ bool CVespinUiQt::AskPassword(CVespinDoc& doc, const std::string& path) {
     return false;  // CPasswordDlg
 }
 
-bool CVespinUiQt::AskEmployee(CVespinDoc& doc, std::string& number, std::string& name) {
-    (void)doc, (void)number, (void)name;
-    return false;  // CEmployeeDlg
-}
 
 std::optional<std::string> CVespinUiQt::AskNewPassword(CVespinDoc& doc) {
     (void)doc;

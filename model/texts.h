@@ -84,6 +84,8 @@ inline const std::string kBlankLocations = S("この出勤区分の時、勤務�
 inline const std::string kSelectCategory = S("出勤区分を選択して下さい。");
 inline const std::string kPlaceSeparator = S("・");
 inline const std::string kMark = S("○");
+// The date line of the attendance entry: year, month, day, weekday name.
+inline const std::string kDateLineFormat = S("%d 年 %d 月 %d 日  ( %s曜日 )");
 
 // Weekday names, Sunday first.
 inline const std::string kWeekdays[7] = {S("日"), S("月"), S("火"), S("水"),

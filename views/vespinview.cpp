@@ -1,11 +1,45 @@
 #include "views/vespinview.h"
 
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cstdio>
+
+#include "dialogs/attendancedlg.h"
+#include "framework/clock.h"
+#include "framework/qt/qtstrings.h"
+#include "model/texts.h"
+#include "model/updatehint.h"
 #include "model/vespindoc.h"
+#include "views/dayimages.h"
+
+namespace {
+
+constexpr int kDayWidth = 36;
+constexpr int kWeekdayWidth = 36;
+constexpr int kTimeWidth = 62;
+constexpr int kCategoryWidth = 36;
+constexpr int kPlaceWidth = 65;
+
+}  // namespace
 
 CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("dayList"));
+    // A flat report list: single selection, still shown when the focus is elsewhere.
     setRootIsDecorated(false);
-    setHeaderHidden(true);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideNone);
+    setIconSize(QSize(16, 16));
+    setHeaderHidden(true);  // the report look comes with the first initial update
+    // Track selection: the row under a resting pointer becomes the selected one.
+    setMouseTracking(true);
+    m_hoverTimer.setSingleShot(true);
+    m_hoverTimer.setInterval(kHoverMs);
+    connect(&m_hoverTimer, &QTimer::timeout, this, &CVespinView::OnHoverTimeout);
 }
 
 CVespinView::~CVespinView() {
@@ -19,6 +53,225 @@ CVespinDoc* CVespinView::GetDocument() const {
     return static_cast<CVespinDoc*>(CView::GetDocument());
 }
 
-void CVespinView::OnUpdate(CView*, long, CObject*) {}
-
 void CVespinView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
+
+int CVespinView::CategoryColumnCount() const {
+    return m_bInitialized ? columnCount() - kColFirstCategory - 1 : 0;
+}
+
+int CVespinView::PlaceColumn() const { return m_bInitialized ? columnCount() - 1 : -1; }
+
+// ---------------------------------------------------------------------------------------------
+// Updates
+
+void CVespinView::OnInitialUpdate() {
+    CView::OnInitialUpdate();
+    if (m_bInitialized) return;
+    CVespinDoc* doc = GetDocument();
+    if (!doc) return;
+
+    for (int i = 0; i < dayimages::kCount; ++i)
+        m_images[static_cast<size_t>(i)] = dayimages::Image(i);
+
+    // One column per category name that is set, in slot order; made once for the window's life.
+    QStringList titles = {QStringLiteral("日付"), QStringLiteral("曜日"),
+                          QStringLiteral("出勤時刻"), QStringLiteral("退出時刻")};
+    for (const std::string& name : doc->m_astrCategories)
+        if (!name.empty()) titles << ToQ(name);
+    titles << QStringLiteral("出勤場所");
+    setColumnCount(static_cast<int>(titles.size()));
+    auto* headerItem = new QTreeWidgetItem(titles);
+    for (int c = 0; c < titles.size(); ++c) headerItem->setTextAlignment(c, Qt::AlignCenter);
+    setHeaderItem(headerItem);
+
+    QHeaderView* h = header();
+    h->setStretchLastSection(false);
+    h->setSectionsMovable(false);
+    h->setDefaultAlignment(Qt::AlignCenter);
+    h->setMinimumSectionSize(16);
+    h->resizeSection(kColDay, kDayWidth);
+    h->resizeSection(kColWeekday, kWeekdayWidth);
+    h->resizeSection(kColStart, kTimeWidth);
+    h->resizeSection(kColEnd, kTimeWidth);
+    for (int c = kColFirstCategory; c < columnCount() - 1; ++c) h->resizeSection(c, kCategoryWidth);
+    h->resizeSection(columnCount() - 1, kPlaceWidth);
+    setHeaderHidden(false);
+
+    m_bInitialized = 1;
+}
+
+void CVespinView::OnUpdate(CView*, long, CObject* hintObject) {
+    const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
+    if (!hint) return;
+    switch (hint->m_nKind) {
+        case CUpdateHint::kOpenedBook:
+        case CUpdateHint::kNewBook:
+            clear();
+            break;
+        case CUpdateHint::kBuildTree:
+            OpenToday();
+            break;
+        case CUpdateHint::kShowRange:
+        case CUpdateHint::kDayChanged:
+            ShowRange(*hint);
+            break;
+        default:
+            break;
+    }
+}
+
+void CVespinView::ShowRange(const CUpdateHint& hint) {
+    if (hint.m_nFirst == -1 && hint.m_nLast == -1) {
+        clear();
+        return;
+    }
+    CVespinDoc* doc = GetDocument();
+    if (!doc || !m_bInitialized) return;
+    const bool insert = hint.m_nKind == CUpdateHint::kShowRange;
+    if (insert) clear();
+    int w = insert ? 0 : hint.m_nFirst - doc->m_nShownFirst;
+    const int days = doc->m_aDays.GetSize();
+    const int categories = CategoryColumnCount();
+    const int place = PlaceColumn();
+    const QString mark = ToQ(texts::kMark);
+
+    setUpdatesEnabled(false);
+    for (int i = hint.m_nFirst; i <= hint.m_nLast; ++i, ++w) {
+        // A range outside the book or a day that is not on show has no row to write.
+        if (i < 0 || i >= days) continue;
+        const CDayRecord* r = doc->m_aDays[i];
+        QTreeWidgetItem* item = nullptr;
+        if (insert) {
+            item = new QTreeWidgetItem;
+            for (int c = 0; c < columnCount(); ++c) item->setTextAlignment(c, Qt::AlignCenter);
+            item->setIcon(kColDay,
+                          m_images[static_cast<size_t>(dayimages::ForDayType(r->GetDayType()))]);
+            insertTopLevelItem(w, item);
+        } else {
+            item = topLevelItem(w);
+            if (!item) continue;
+        }
+        item->setText(kColDay, QString::number(r->GetDay()));
+        item->setText(kColWeekday, ToQ(r->Weekday()));
+        item->setText(kColStart, ToQ(r->Start()));
+        item->setText(kColEnd, ToQ(r->End()));
+        item->setText(place, ToQ(r->Place()));
+        for (int c = 0; c < categories; ++c) item->setText(kColFirstCategory + c, QString());
+        // A category index beyond the names now set (names removed from the settings after the
+        // day was recorded) has no column: it gets no mark rather than one in a wrong column.
+        const int category = r->GetCategory();
+        if (category >= 0 && category < categories)
+            item->setText(kColFirstCategory + category, mark);
+    }
+    setUpdatesEnabled(true);
+}
+
+void CVespinView::OpenToday() {
+    CVespinDoc* doc = GetDocument();
+    if (!doc || topLevelItemCount() == 0) return;
+    const int r = clock_::Now().day - 1;
+    // The tree has just shown the current month, so today's row exists.
+    QTreeWidgetItem* item = topLevelItem(r);
+    if (!item) return;
+    setCurrentItem(item);
+    item->setSelected(true);
+    scrollToItem(item, QAbstractItemView::EnsureVisible);
+    OpenDayEntry(doc->m_nShownFirst + r);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The attendance entry
+
+void CVespinView::OpenDayEntry(int k) {
+    CVespinDoc* doc = GetDocument();
+    if (!doc || k < 0 || k >= doc->m_aDays.GetSize()) return;
+    const CDayRecord* r = doc->m_aDays[k];
+
+    CAttendanceDlg dlg(window());
+    dlg.m_pDoc = doc;
+    dlg.m_nCurSel = r->GetCategory();
+    dlg.m_nDayType = r->GetDayType();
+    char date[128];
+    std::snprintf(date, sizeof date, texts::kDateLineFormat.c_str(), r->GetYear(), r->GetMonth(),
+                  r->GetDay(), r->Weekday().c_str());
+    dlg.m_strDate = date;
+    dlg.m_strArrival = r->Start();
+    dlg.m_strDeparture = r->End();
+    dlg.m_strLocations = r->Place();
+
+    if (dlg.exec() == QDialog::Accepted) {
+        DayEntry entry;
+        entry.category = dlg.m_nCategory;
+        entry.start = dlg.m_strArrival;
+        entry.end = dlg.m_strDeparture;
+        entry.place = dlg.m_strLocations;
+        // Stores the day, tells every view (kind 2) and marks the book modified.
+        doc->StoreDayEntry(k, entry);
+    }
+    if (doc->m_pListView)
+        doc->m_pListView->SetFocusToView();
+    else
+        SetFocusToView();
+}
+
+int CVespinView::FirstSelectedRow() const {
+    for (int row = 0; row < topLevelItemCount(); ++row)
+        if (topLevelItem(row)->isSelected()) return row;
+    return -1;
+}
+
+void CVespinView::OnDblClk() {
+    if (m_nHotItem == -1) return;
+    CVespinDoc* doc = GetDocument();
+    const int row = FirstSelectedRow();
+    if (doc && row != -1) OpenDayEntry(doc->m_nShownFirst + row);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse and keyboard
+
+void CVespinView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The press before it has selected the row under the pointer.
+    m_nHotItem = indexOfTopLevelItem(itemAt(event->position().toPoint()));
+    if (event->button() == Qt::LeftButton) {
+        OnDblClk();
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CVespinView::mouseMoveEvent(QMouseEvent* event) {
+    const int hot = indexOfTopLevelItem(itemAt(event->position().toPoint()));
+    if (hot != m_nHotItem) {
+        m_nHotItem = hot;
+        if (hot == -1)
+            m_hoverTimer.stop();
+        else
+            m_hoverTimer.start();
+    }
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void CVespinView::leaveEvent(QEvent* event) {
+    m_nHotItem = -1;
+    m_hoverTimer.stop();
+    QTreeWidget::leaveEvent(event);
+}
+
+void CVespinView::OnHoverTimeout() {
+    if (QTreeWidgetItem* item = topLevelItem(m_nHotItem)) setCurrentItem(item);
+}
+
+void CVespinView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        CVespinDoc* doc = GetDocument();
+        const int row = FirstSelectedRow();
+        if (doc && row != -1) {
+            OpenDayEntry(doc->m_nShownFirst + row);
+            event->accept();
+            return;
+        }
+    }
+    QTreeWidget::keyPressEvent(event);
+}

@@ -1,21 +1,63 @@
 #pragma once
 
+#include <QIcon>
+#include <QTimer>
 #include <QTreeWidget>
+#include <array>
 
 #include "framework/view.h"
 
 class CVespinDoc;
+class CUpdateHint;
 
-// The right pane: the days of the month selected in the tree.
+// The right pane: one row per day of the month selected in the tree, with the times, a mark
+// under the day's attendance category and the work locations. Double-click or Enter opens the
+// attendance entry of the selected day.
 class CVespinView : public QTreeWidget, public CView {
     Q_OBJECT
 public:
+    // Fixed columns; the category columns follow kColFirstCategory, "出勤場所" comes last.
+    enum Column { kColDay = 0, kColWeekday = 1, kColStart = 2, kColEnd = 3, kColFirstCategory = 4 };
+    // How long the pointer rests on a row before the row becomes selected (track selection).
+    static constexpr int kHoverMs = 400;
+
     explicit CVespinView(QWidget* parent = nullptr);
     ~CVespinView() override;
 
     CVespinDoc* GetDocument() const;
 
+    void OnInitialUpdate() override;
     void OnUpdate(CView* sender, long hint, CObject* hintObject) override;
     void SetFocusToView() override;
     int ViewKind() const override { return 2; }
+
+    // Shows the attendance entry of day index k of the document and stores the result.
+    void OpenDayEntry(int k);
+
+    // Category columns made at the first initial update, and the "出勤場所" column.
+    int CategoryColumnCount() const;
+    int PlaceColumn() const;
+    // The row under the mouse pointer, -1 for none.
+    int HotItem() const { return m_nHotItem; }
+    // The first selected row from the top, -1 for none.
+    int FirstSelectedRow() const;
+
+    // The images of the rows (icons 140, 145, 146).
+    std::array<QIcon, 3> m_images;
+    int m_bInitialized = 0;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnDblClk();
+    void ShowRange(const CUpdateHint& hint);
+    void OpenToday();
+    void OnHoverTimeout();
+
+    int m_nHotItem = -1;
+    QTimer m_hoverTimer;
 };
