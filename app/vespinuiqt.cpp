@@ -44,7 +44,6 @@ bool CVespinUiQt::AskPassword(CVespinDoc& doc, const std::string& path) {
     return false;  // CPasswordDlg
 }
 
-
 std::optional<std::string> CVespinUiQt::AskNewPassword(CVespinDoc& doc) {
     (void)doc;
     return std::nullopt;  // CPasswordSetDlg

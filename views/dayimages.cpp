@@ -99,18 +99,24 @@ namespace dayimages {
 
 QIcon Image(int index) {
     switch (index) {
-        case 0: return PaintedIcon(16, OpenBook);
-        case 1: return PaintedIcon(16, BookStack);
-        case 2: return PaintedIcon(16, BookShelf);
+        case 0:
+            return PaintedIcon(16, OpenBook);
+        case 1:
+            return PaintedIcon(16, BookStack);
+        case 2:
+            return PaintedIcon(16, BookShelf);
     }
     return {};
 }
 
 int ForDayType(int32_t dayType) {
     switch (dayType) {
-        case kSaturday: return 2;
-        case kHoliday: return 1;
-        default: return 0;
+        case kSaturday:
+            return 2;
+        case kHoliday:
+            return 1;
+        default:
+            return 0;
     }
 }
 

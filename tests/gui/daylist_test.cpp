@@ -35,16 +35,16 @@
 
 namespace {
 
-const std::string kDefaultIni = S(
-    "出勤,遅刻,早退,欠勤,半休,休出,有休,振休,特休,特欠\r\n"
-    "10,11,12,20,13,14,21,22,23,24\r\n"
-    "1,1,1,0,1,1,0,0,0,0\r\n"
-    "直行不帰,勤務地１,勤務地２,勤務地３\r\n");
-const std::string kSevenNamesIni = S(
-    "出勤,遅刻,早退,欠勤,半休,休出,有休\r\n"
-    "10,11,12,20,13,14,21\r\n"
-    "1,1,1,0,1,1,0\r\n"
-    "本社,支店\r\n");
+const std::string kDefaultIni =
+    S("出勤,遅刻,早退,欠勤,半休,休出,有休,振休,特休,特欠\r\n"
+      "10,11,12,20,13,14,21,22,23,24\r\n"
+      "1,1,1,0,1,1,0,0,0,0\r\n"
+      "直行不帰,勤務地１,勤務地２,勤務地３\r\n");
+const std::string kSevenNamesIni =
+    S("出勤,遅刻,早退,欠勤,半休,休出,有休\r\n"
+      "10,11,12,20,13,14,21\r\n"
+      "1,1,1,0,1,1,0\r\n"
+      "本社,支店\r\n");
 
 // The running program with its settings file in a folder of its own.
 struct Program {
@@ -163,7 +163,8 @@ private slots:
         QCOMPARE(p.list().header()->sectionSize(14), 65);
         QCOMPARE(p.list().topLevelItemCount(), 0);
         auto* pane0 = p.app->MainFrame()->findChild<QLabel*>("pane0");
-        QCOMPARE(pane0->text(), QString("該当の月を選択し、日付をダブルクリックして登録して下さい。"));
+        QCOMPARE(pane0->text(),
+                 QString("該当の月を選択し、日付をダブルクリックして登録して下さい。"));
     }
 
     void monthRowsAndDayTypeImages() {
