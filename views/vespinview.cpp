@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cstdio>
 
 #include "dialogs/attendancedlg.h"
@@ -32,7 +33,8 @@ CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTextElideMode(Qt::ElideNone);
+    // A text wider than its column keeps its beginning, as in the platform's own lists.
+    setTextElideMode(Qt::ElideRight);
     setIconSize(QSize(16, 16));
     setHeaderHidden(true);  // the report look comes with the first initial update
     // Track selection: the row under a resting pointer becomes the selected one.
@@ -89,7 +91,15 @@ void CVespinView::OnInitialUpdate() {
     h->setSectionsMovable(false);
     h->setDefaultAlignment(Qt::AlignCenter);
     h->setMinimumSectionSize(16);
-    h->resizeSection(kColDay, kDayWidth);
+    // The day's image and a two-digit day must both fit, whatever the style's item margins:
+    // measured on a sample row.
+    auto* sample = new QTreeWidgetItem;
+    sample->setIcon(kColDay, m_images[0]);
+    sample->setText(kColDay, QStringLiteral("88"));
+    addTopLevelItem(sample);
+    const int dayNeeds = sizeHintForColumn(kColDay);
+    delete sample;
+    h->resizeSection(kColDay, std::max(kDayWidth, dayNeeds));
     h->resizeSection(kColWeekday, kWeekdayWidth);
     h->resizeSection(kColStart, kTimeWidth);
     h->resizeSection(kColEnd, kTimeWidth);
