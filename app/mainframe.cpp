@@ -25,6 +25,9 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "model/vespindoc.h"
+#include "output/exportrules.h"
+#include "output/qt/exportcommand.h"
+#include "output/qt/sheetprinting.h"
 #include "views/vespintreeview.h"
 #include "views/vespinview.h"
 
@@ -346,7 +349,8 @@ void CMainFrame::UpdateCommandUI() {
     const int data = CurrentTreeData(readable);
     // Unchanged while the current item cannot be read.
     if (readable) Action(cmd::kYearDelete)->setEnabled(data >= CVespinDoc::kFirstYear);
-    Action(cmd::kExportMonth)->setEnabled(readable && data != -1 && data < CVespinDoc::kFirstYear);
+    if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
+        Action(cmd::kExportMonth)->setEnabled(*exportable);
 
     const bool monthShown = m_doc.m_nSelYear != -1 && m_doc.m_nSelMonth != -1;
     Action(cmd::kFilePrint)->setEnabled(monthShown);
@@ -413,8 +417,14 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Output commands: the export, printing and the shortcut are added by their own parts.
 
-void CMainFrame::OnExportMonth() {}
-void CMainFrame::OnFilePrint() {}
-void CMainFrame::OnFilePrintPreview() {}
-void CMainFrame::OnFilePrintSetup() {}
+void CMainFrame::OnExportMonth() { OnExportMonthCommand(m_doc, this); }
+// Printing belongs to the day list; whichever pane is active, the page is the month the tree
+// selected.
+void CMainFrame::OnFilePrint() {
+    if (m_doc.FindView(2)) sheetprinting::FilePrint(m_doc, this);
+}
+void CMainFrame::OnFilePrintPreview() {
+    if (m_doc.FindView(2)) sheetprinting::FilePrintPreview(m_doc, this);
+}
+void CMainFrame::OnFilePrintSetup() { sheetprinting::FilePrintSetup(this); }
 void CMainFrame::OnCreateShortcut() {}

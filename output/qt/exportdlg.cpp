@@ -1,0 +1,157 @@
+#include "output/qt/exportdlg.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogs/dialogunits.h"
+#include "framework/qt/messagebox.h"
+#include "framework/qt/qtstrings.h"
+#include "model/texts.h"
+#include "model/treehost.h"
+#include "model/vespindoc.h"
+#include "output/exportrules.h"
+#include "output/qt/folderchooser.h"
+
+CExportDlg::CExportDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("CExportDlg"));
+    setWindowTitle(ToQ(texts::kExportCaption));
+    setFont(DialogFont(11));
+    const DialogUnits du(font());
+    setFixedSize(du.Size(245, 119));
+
+    // Template order, which is also the tab order.
+    m_editFileName = new QLineEdit(this);
+    m_editFileName->setObjectName(QStringLiteral("fileNameEdit"));
+    du.Place(m_editFileName, 56, 34, 83, 14);
+
+    m_editFolder = new QLineEdit(this);
+    m_editFolder->setObjectName(QStringLiteral("folderEdit"));
+    du.Place(m_editFolder, 56, 59, 137, 14);
+
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk->setObjectName(QStringLiteral("okButton"));
+    m_btnOk->setDefault(true);
+    du.Place(m_btnOk, 68, 98, 50, 14);
+
+    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
+    du.Place(m_btnCancel, 131, 98, 50, 14);
+
+    m_btnChoose = new QPushButton(ToQ(texts::kExportChoose), this);
+    m_btnChoose->setObjectName(QStringLiteral("chooseButton"));
+    du.Place(m_btnChoose, 202, 59, 33, 14);
+
+    auto* label = new QLabel(ToQ(texts::kExportFileNameLabel), this);
+    du.Place(label, 15, 37, 34, 8);
+    label = new QLabel(ToQ(texts::kExportFolderLabel), this);
+    du.Place(label, 16, 60, 24, 8);
+
+    m_wndTitle = new QLabel(this);
+    m_wndTitle->setObjectName(QStringLiteral("titleLine"));
+    m_wndTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    du.Place(m_wndTitle, 42, 14, 187, 12);
+
+    label = new QLabel(ToQ(texts::kExportNamingHint), this);
+    du.Place(label, 145, 37, 76, 8);
+
+    setTabOrder(m_editFileName, m_editFolder);
+    setTabOrder(m_editFolder, m_btnOk);
+    setTabOrder(m_btnOk, m_btnCancel);
+    setTabOrder(m_btnCancel, m_btnChoose);
+
+    // Enter in the two fields moves on like Tab.
+    m_editFileName->installEventFilter(this);
+    m_editFolder->installEventFilter(this);
+
+    m_fontTitle = QFont(ToQ(texts::kSheetFontFace));
+    m_fontTitle.setPixelSize(18);
+    m_fontTitle.setWeight(QFont::Bold);
+
+    connect(m_btnOk, &QPushButton::clicked, this, &CExportDlg::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CExportDlg::reject);
+    connect(m_btnChoose, &QPushButton::clicked, this, &CExportDlg::OnChooseFolder);
+}
+
+void CExportDlg::showEvent(QShowEvent* e) {
+    if (!m_bInitialized) {
+        m_bInitialized = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(e);
+}
+
+void CExportDlg::OnInitDialog() {
+    int month = -1, fiscalYear = -1;
+    if (m_pDoc) {
+        if (ITreeHost* tree = m_pDoc->m_pTreeView) {
+            int data = -1;
+            if (tree->GetItemData(tree->GetCurItem(), data) && data >= 1 && data <= 12)
+                month = data;
+        }
+        fiscalYear = m_pDoc->m_nSelYear;
+    }
+    const int year = month <= 3 ? fiscalYear + 1 : fiscalYear;
+    m_strFileName =
+        DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(), year, month);
+    m_strTitle = ExportTitle(year, month);
+    m_wndTitle->setFont(m_fontTitle);
+    m_nYear = year;
+    m_nMonth = month;
+    UpdateData(false);
+    m_editFileName->setFocus();
+}
+
+void CExportDlg::UpdateData(bool save) {
+    if (save) {
+        m_strFileName = PathFromQ(m_editFileName->text());
+        m_strFolder = PathFromQ(m_editFolder->text());
+    } else {
+        m_wndTitle->setText(ToQ(m_strTitle));
+        m_editFileName->setText(PathToQ(m_strFileName));
+        m_editFolder->setText(PathToQ(m_strFolder));
+    }
+}
+
+bool CExportDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CExportDlg::OnChooseFolder() {
+    // Owned by this dialog, so that the chooser stands over it.
+    CFolderChooser chooser(texts::kFolderChooserPrompt, {}, this);
+    if (!chooser.Browse()) return;
+    UpdateData(true);
+    m_strFolder = chooser.GetPath();
+    UpdateData(false);
+    m_editFolder->setFocus();
+}
+
+void CExportDlg::accept() {
+    UpdateData(true);
+    const ExportCheck check = CheckExportInput(m_strFileName, m_strFolder);
+    if (check.focus != ExportField::none) {
+        VespinMessageBox(check.message, MsgKind::ok, this);
+        (check.focus == ExportField::folder ? m_editFolder : m_editFileName)->setFocus();
+        return;
+    }
+    if (ExportFileExists(ExportPath(m_strFolder, m_strFileName)) &&
+        VespinMessageBox(texts::kExportOverwrite, MsgKind::okCancel, this) != MsgAnswer::ok) {
+        m_editFileName->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+CsvWriteResult CExportDlg::WriteCsv(int first, int last, const std::string& path) const {
+    if (!m_pDoc) return {0, FileError::generic};
+    return ::WriteCsv(*m_pDoc, first, last, m_nYear, m_nMonth, path);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <string>
+
+#include "output/csvexport.h"
+
+class CVespinDoc;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "この月の本部提出用データの作成(CSV形式)": confirms the file name of the month selected in
+// the tree and asks for the folder; after OK the command writes the file with WriteCsv.
+class CExportDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CExportDlg(QWidget* parent = nullptr);
+
+    QFont m_fontTitle;
+    int m_nMonth = -1;                    // 1..12
+    int m_nYear = -1;                     // calendar year of the month
+    CVespinDoc* m_pDoc = nullptr;         // set by the caller, not owned
+    QLabel* m_wndTitle = nullptr;         // 1004
+    QLineEdit* m_editFolder = nullptr;    // 1008
+    QLineEdit* m_editFileName = nullptr;  // 1000
+    QPushButton* m_btnOk = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QPushButton* m_btnChoose = nullptr;  // 1009 "選択..."
+    std::string m_strTitle;              // Shift-JIS
+    std::string m_strFileName;           // UTF-8, a path component
+    std::string m_strFolder;             // UTF-8 path
+
+    // Writes day indices first..last of the document as the month's CSV at path.
+    CsvWriteResult WriteCsv(int first, int last, const std::string& path) const;
+
+    // Reads the controls into the members (save) or writes the members to the controls.
+    void UpdateData(bool save);
+    void accept() override;
+    void OnChooseFolder();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnInitDialog();
+
+    bool m_bInitialized = false;
+};

@@ -1,0 +1,93 @@
+#include "output/qt/sheetprinting.h"
+
+#include <QCoreApplication>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "framework/qt/messagebox.h"
+#include "model/texts.h"
+#include "model/vespindoc.h"
+#include "output/qt/sheetprint.h"
+
+namespace sheetprinting {
+namespace {
+
+QPrinter*& PrinterSlot() {
+    static QPrinter* printer = nullptr;
+    return printer;
+}
+
+void ReleasePrinter() {
+    delete PrinterSlot();
+    PrinterSlot() = nullptr;
+}
+
+}  // namespace
+
+QPrinter& AppPrinter() {
+    QPrinter*& printer = PrinterSlot();
+    if (!printer) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        // Released with the application, while the print support it uses is still there.
+        qAddPostRoutine(ReleasePrinter);
+    }
+    return *printer;
+}
+
+bool SetPrinterDefaults() {
+    QPrinter& printer = AppPrinter();
+    if (!printer.isValid()) {
+        VespinMessageBox(texts::kNoPrinter);
+        return false;
+    }
+    SetUpSheetPrinter(printer);
+    const QPageLayout layout = printer.pageLayout();
+    if (layout.pageSize().id() != QPageSize::A4 || layout.orientation() != QPageLayout::Portrait) {
+        VespinMessageBox(texts::kNoPrinterSettings);
+        return false;
+    }
+    return true;
+}
+
+bool PrintPage(QPrinter& printer, const CVespinDoc& doc) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    PaintSheet(painter, printer.resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
+    return painter.end();
+}
+
+void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
+    QPrinter& printer = AppPrinter();
+    // The sheet is always one page.
+    printer.setFromTo(0, 0);
+    if (withDialog) {
+        QPrintDialog dlg(&printer, parent);
+        dlg.setObjectName(QStringLiteral("printDialog"));
+        dlg.setMinMax(1, 1);
+        if (dlg.exec() != QDialog::Accepted) return;
+    }
+    if (!PrintPage(printer, doc)) VespinMessageBox(texts::kPrintJobFailed, MsgKind::ok, parent);
+}
+
+void FilePrintPreview(const CVespinDoc& doc, QWidget* parent) {
+    QPrinter& printer = AppPrinter();
+    QPrintPreviewDialog dlg(&printer, parent);
+    dlg.setObjectName(QStringLiteral("printPreview"));
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&doc](QPrinter* p) {
+        QPainter painter;
+        if (!painter.begin(p)) return;
+        PaintSheet(painter, p->resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
+    });
+    dlg.exec();
+}
+
+void FilePrintSetup(QWidget* parent) {
+    QPageSetupDialog dlg(&AppPrinter(), parent);
+    dlg.setObjectName(QStringLiteral("printSetup"));
+    dlg.exec();
+}
+
+}  // namespace sheetprinting
