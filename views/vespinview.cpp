@@ -12,6 +12,7 @@
 #include "model/texts.h"
 #include "model/updatehint.h"
 #include "model/vespindoc.h"
+#include "output/qt/sheetprinting.h"
 #include "views/dayimages.h"
 
 namespace {
@@ -108,6 +109,8 @@ void CVespinView::OnInitialUpdate() {
     setHeaderHidden(false);
 
     m_bInitialized = 1;
+    // The sheet is printed on A4 portrait unless the user chooses otherwise.
+    sheetprinting::SetPrinterDefaults();
 }
 
 void CVespinView::OnUpdate(CView*, long, CObject* hintObject) {

@@ -9,9 +9,14 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
+#include "app/commandids.h"
+#include "app/mainframe.h"
+#include "app/vespinapp.h"
 #include "core/testutil.h"
+#include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
 #include "output/qt/exportcommand.h"
@@ -20,6 +25,7 @@
 #include "output/qt/qtsheetcanvas.h"
 #include "output/qt/sheetprint.h"
 #include "output/qt/sheetprinting.h"
+#include "views/vespintreeview.h"
 
 namespace {
 
@@ -87,6 +93,69 @@ void RunExport(Book& b, const QString& name, const QString& folder) {
 class OutputTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { clock_::SetFixed(std::nullopt); }
+
+    // ----- In the running program -----
+
+    void commandsFollowTheTreeSelection() {
+        clock_::SetFixed(LocalTime{2031, 1, 10, 9, 0, 0, 5});  // no registered year is current
+        TempDir dir;
+        CVespinApp app(dir.file("missing.ini"));
+        {
+            MessageBoxRecorder boxes;  // the missing settings file is reported; nothing else
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(boxes.texts.size(), 1);
+        }
+        // The day list's first initial update made the printer A4 portrait.
+        QCOMPARE(sheetprinting::AppPrinter().pageLayout().pageSize().id(), QPageSize::A4);
+        CMainFrame& frame = *app.MainFrame();
+        CVespinDoc& doc = *app.Document();
+        doc.RegisterYear(2026);
+        auto enabled = [&frame](int id) {
+            frame.UpdateCommandUI();
+            return frame.Action(id)->isEnabled();
+        };
+        QVERIFY(!enabled(cmd::kExportMonth));  // the year item is selected
+        QVERIFY(!enabled(cmd::kFilePrint));
+        QVERIFY(!enabled(cmd::kFilePrintPreview));
+
+        QTreeWidgetItem* year = frame.TreeView()->topLevelItem(0)->child(0);
+        frame.TreeView()->SelectItem(CVespinTreeView::ToHandle(year->child(10)));  // February
+        QVERIFY(enabled(cmd::kExportMonth));
+        QVERIFY(enabled(cmd::kFilePrint));
+        QVERIFY(enabled(cmd::kFilePrintPreview));
+        QVERIFY(enabled(cmd::kFilePrintSetup));
+
+        MessageBoxRecorder boxes;
+        QString title;
+        WhenModalShown([&title, &dir](QWidget* w) {
+            auto* dlg = qobject_cast<CExportDlg*>(w);
+            QVERIFY(dlg);
+            title = dlg->m_wndTitle->text();
+            QCOMPARE(dlg->m_editFileName->text(), QString("_2027_2.csv"));  // no employee yet
+            dlg->m_editFolder->setText(PathToQ(dir.path()));
+            dlg->m_btnOk->click();
+        });
+        frame.Action(cmd::kExportMonth)->trigger();
+        QCOMPARE(title, QString("2027年度 2月 のデータを出力します。"));
+        QCOMPARE(boxes.texts, QStringList{"0件のデータを出力しました。"});
+        QVERIFY(QFile::exists(PathToQ(dir.file("_2027_2.csv"))));
+
+        bool previewed = false;
+        WhenModalShown([&previewed](QWidget* w) {
+            previewed = qobject_cast<QPrintPreviewDialog*>(w) != nullptr;
+            w->close();
+        });
+        frame.Action(cmd::kFilePrintPreview)->trigger();
+        QVERIFY(previewed);
+
+        frame.TreeView()->SelectItem(CVespinTreeView::ToHandle(frame.TreeView()->topLevelItem(0)));
+        QVERIFY(!enabled(cmd::kExportMonth));
+        QVERIFY(!enabled(cmd::kFilePrint));
+        app.Document()->SetModifiedFlag(false);
+    }
+
     // ----- The export dialog -----
 
     void opensWithTheDefaultNameAndTitle() {
