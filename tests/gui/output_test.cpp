@@ -270,15 +270,6 @@ private slots:
                 std::string::npos);
     }
 
-    void emptyMonthGivesAnEmptyFile() {
-        Book b;
-        b.Select(2003, 6);
-        MessageBoxRecorder boxes;
-        RunExport(b, "june.csv", PathToQ(b.f.dir.path()));
-        QCOMPARE(boxes.texts, QStringList{"0件のデータを出力しました。"});
-        QCOMPARE(ReadFile(b.f.dir.file("june.csv")), std::string());
-    }
-
     void missingFolderIsAFileErrorWithoutCount() {
         Book b;
         b.Select(2003, 5);
