@@ -43,7 +43,8 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
-        result.cause = FileErrorFromErrno(errno);
+        // Nothing can be created in a folder that does not exist: the path is wrong.
+        result.cause = errno == ENOENT ? FileError::badPath : FileErrorFromErrno(errno);
         return result;
     }
     result.created = true;
@@ -116,7 +117,12 @@ void SetFileReaderForTesting(FileReader reader) { Reader() = std::move(reader); 
 FileError ReadWholeFile(const std::string& path, std::string& out) {
     if (Reader()) return Reader()(path, out);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileErrorFromErrno(errno);
+    if (fd < 0) {
+        const int err = errno;
+        // A missing file in a missing folder: the path, not the file, is at fault.
+        if (err == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0) return FileError::badPath;
+        return FileErrorFromErrno(err);
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;

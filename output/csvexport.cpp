@@ -74,9 +74,6 @@ CsvWriteResult WriteCsv(const CVespinDoc& doc, int first, int last, int calendar
     const SaveResult saved = SaveFileAtomic(path, text.bytes, fault);
     if (!saved) {
         result.cause = saved.cause;
-        // Creating a file in a folder that does not exist: the path is wrong, not the file.
-        if (!saved.created && saved.cause == FileError::fileNotFound)
-            result.cause = FileError::badPath;
         return result;
     }
     result.count = text.count;

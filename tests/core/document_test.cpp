@@ -198,6 +198,10 @@ TEST_F(Document, MissingFileIsReportedAndTheBookKept) {
     EXPECT_EQ(ui.messages[0], path + " が見つかりませんでした。");
     EXPECT_EQ(doc.m_aYears.GetSize(), 1);
     EXPECT_TRUE(doc.IsModified());
+    // A missing folder names the path as the fault.
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("nofolder/none.vpx")));
+    EXPECT_EQ(ui.messages[0], f.dir.file("nofolder/none.vpx") + " には無効なﾊﾟｽが含まれています。");
     // A folder is no book either.
     ui.messages.clear();
     EXPECT_FALSE(doc.OnOpenDocument(f.dir.path()));
@@ -333,7 +337,7 @@ TEST_F(Document, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     // A folder that does not exist.
     ui.messages.clear();
     EXPECT_FALSE(doc.OnSaveDocument(f.dir.file("no/such.vpx")));
-    EXPECT_EQ(ui.messages[0], f.dir.file("no/such.vpx") + " が見つかりませんでした。");
+    EXPECT_EQ(ui.messages[0], f.dir.file("no/such.vpx") + " には無効なﾊﾟｽが含まれています。");
 }
 
 TEST_F(Document, SaveFailingAtEveryByteKeepsTheBookAndTheFile) {
