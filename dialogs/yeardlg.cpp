@@ -1,15 +1,14 @@
 #include "dialogs/yeardlg.h"
 
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <algorithm>
 
+#include "dialogs/dialogunits.h"
 #include "framework/clock.h"
-#include "framework/qt/japanese.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/checks.h"
@@ -59,7 +58,7 @@ QAbstractSpinBox::StepEnabled CYearSpin::stepEnabled() const {
 CYearDlg::CYearDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("yearDlg"));
     setWindowTitle(QStringLiteral("年度の登録"));
-    setFont(QFont(QString::fromUtf16(kProgramFontFamily), 11));
+    setFont(DialogFont(11));
 
     m_spin = new CYearSpin(this);
     m_spin->setObjectName(QStringLiteral("yearSpin"));
@@ -87,13 +86,8 @@ CYearDlg::CYearDlg(QWidget* parent) : QDialog(parent) {
     grid->setHorizontalSpacing(12);
 
     // 185 x 87 dialog units of the dialog's font.
-    const QFontMetrics fm(font());
-    const int baseX = fm.horizontalAdvance(
-                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                      52;
-    const int baseY = fm.height();
-    resize(std::max(185 * baseX / 4, sizeHint().width()),
-           std::max(87 * baseY / 8, sizeHint().height()));
+    const QSize designed = DialogUnits(font()).Size(185, 87);
+    resize(designed.expandedTo(sizeHint()));
 }
 
 void CYearDlg::showEvent(QShowEvent* event) {

@@ -80,7 +80,11 @@ bool CDocManager::OnFileSave() {
     const QString path = PathToQ(m_doc.GetPathName());
     const QFileInfo info(path);
     // A read-only file is not overwritten behind the user's back: ask for another name.
-    if (path.isEmpty() || (info.exists() && !info.isWritable())) return DoSave({});
+    // (The mode bits count too: a privileged user may write anything.)
+    const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const bool readOnly =
+        info.exists() && (!info.isWritable() || !(info.permissions() & writeBits));
+    if (path.isEmpty() || readOnly) return DoSave({});
     return DoSave(path);
 }
 

@@ -1,0 +1,119 @@
+#include "gui/support/apptest.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSettings>
+#include <QTimer>
+#include <QTreeWidgetItem>
+#include <QtTest>
+
+#include "app/mainframe.h"
+#include "app/vespinapp.h"
+#include "framework/qt/docmanager.h"
+#include "framework/qt/filedialog.h"
+#include "model/vespindoc.h"
+#include "views/vespintreeview.h"
+
+std::string WriteBook(const std::string& path, const BookSpec& spec) {
+    CVespinDoc doc(nullptr, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    doc.OnNewDocument();
+    for (int y : spec.years) doc.RegisterYear(y);
+    if (!spec.number.empty() || !spec.name.empty()) doc.SetEmployee(S(spec.number), S(spec.name));
+    doc.m_strPassword = S(spec.password);
+    doc.OnSaveDocument(path);
+    return ReadFile(path);
+}
+
+AppFixture::AppFixture(const QStringList& arguments) {
+    // The settings file the program finds, and a settings store of its own.
+    WriteFile(dir.file("vespin.ini"), S("出勤,遅刻,早退,欠勤,半休,休出,有休,振休,特休,特欠\r\n"
+                                        "10,11,12,20,13,14,21,22,23,24\r\n1,1,1,0,1,1,0,0,0,0\r\n"
+                                        "直行不帰,勤務地１,勤務地２,勤務地３\r\n"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(dir.file("config")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(dir.file("config")));
+    CFileDialog::ClearNextFileName();
+    app = std::make_unique<CVespinApp>(dir.file("vespin.ini"));
+    started = app->InitInstance(arguments);
+}
+
+AppFixture::~AppFixture() {
+    CFileDialog::ClearNextFileName();
+    app.reset();
+}
+
+CMainFrame* AppFixture::frame() const { return app->MainFrame(); }
+CVespinDoc* AppFixture::doc() const { return app->Document(); }
+CVespinTreeView* AppFixture::tree() const { return frame()->TreeView(); }
+CDocManager* AppFixture::manager() const { return app->DocManager(); }
+QAction* AppFixture::action(int id) const { return frame()->Action(id); }
+QString AppFixture::caption() const { return frame()->windowTitle(); }
+
+namespace {
+void Collect(const QTreeWidgetItem* item, int depth, QStringList& out) {
+    out << QString(depth * 2, u' ') + item->text(0);
+    for (int i = 0; i < item->childCount(); ++i) Collect(item->child(i), depth + 1, out);
+}
+}  // namespace
+
+QStringList TreeLines(const CVespinTreeView* tree) {
+    QStringList out;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) Collect(tree->topLevelItem(i), 0, out);
+    return out;
+}
+
+QTreeWidgetItem* FindTreeItem(const CVespinTreeView* tree, const QString& text) {
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+QString CurrentTreeText(const CVespinTreeView* tree) {
+    return tree->currentItem() ? tree->currentItem()->text(0) : QString();
+}
+
+QTreeWidgetItem* MonthItem(const CVespinTreeView* tree, int year, int month) {
+    QTreeWidgetItem* y = FindTreeItem(tree, QStringLiteral("%1年度").arg(year));
+    for (int i = 0; y && i < y->childCount(); ++i)
+        if (CVespinTreeView::ItemData(y->child(i)) == month) return y->child(i);
+    return nullptr;
+}
+
+HintSpy::HintSpy(CVespinDoc* doc) : m_pDoc(doc) { m_pDoc->AddView(this); }
+HintSpy::~HintSpy() {
+    if (GetDocument()) m_pDoc->RemoveView(this);
+}
+
+void HintSpy::OnUpdate(CView*, long, CObject* hintObject) {
+    if (const auto* h = dynamic_cast<const CUpdateHint*>(hintObject)) hints.push_back(*h);
+}
+
+CUpdateHint HintSpy::Last(int kind) const {
+    for (auto it = hints.rbegin(); it != hints.rend(); ++it)
+        if (it->m_nKind == kind) return *it;
+    CUpdateHint none;
+    return none;
+}
+
+PopupProbe::PopupProbe(const QString& choose) : m_timer(new QTimer) {
+    m_timer->setInterval(5);
+    QObject::connect(m_timer, &QTimer::timeout, [this, choose] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || shown) return;
+        shown = true;
+        QAction* chosen = nullptr;
+        for (QAction* a : menu->actions()) {
+            items << a->text();
+            if (!choose.isEmpty() && a->text() == choose) chosen = a;
+        }
+        if (chosen) {
+            menu->setActiveAction(chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            menu->close();
+        }
+    });
+    m_timer->start();
+}
+
+PopupProbe::~PopupProbe() { delete m_timer; }
