@@ -63,6 +63,8 @@ private slots:
         QCOMPARE(book.doc()->m_nSelMonth, 2);
         // 2025 fills 0..364; in 2026, April to January are 306 days; February 2027 has 28.
         QCOMPARE(book.doc()->m_nShownFirst, 365 + 306);
+        // The day list, told after the tree, opened today's entry.
+        QCOMPARE(book.app->entriesDismissed, 1);
 
         // Selecting the same month again from elsewhere broadcasts its range.
         book.tree()->setCurrentItem(FindTreeItem(book.tree(), "2026年度"));
@@ -82,6 +84,7 @@ private slots:
         QCOMPARE(book.doc()->m_nSelYear, -1);
         QCOMPARE(book.doc()->m_nSelMonth, -1);
         QCOMPARE(book.doc()->m_nShownFirst, -1);
+        QCOMPARE(book.app->entriesDismissed, 0);
         // The deletion works on the item selected last: here the top item.
         int data = 0;
         QVERIFY(book.tree()->GetItemData(book.tree()->GetCurItem(), data));

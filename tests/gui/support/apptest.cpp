@@ -1,6 +1,7 @@
 #include "gui/support/apptest.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
@@ -34,6 +35,16 @@ AppFixture::AppFixture(const QStringList& arguments) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString(dir.file("config")));
     CFileDialog::ClearNextFileName();
+    entryDismisser = std::make_unique<QTimer>();
+    entryDismisser->setInterval(5);
+    QObject::connect(entryDismisser.get(), &QTimer::timeout, [this] {
+        if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            dlg && dlg->inherits("CAttendanceDlg")) {
+            ++entriesDismissed;
+            dlg->reject();
+        }
+    });
+    entryDismisser->start();
     app = std::make_unique<CVespinApp>(dir.file("vespin.ini"));
     started = app->InitInstance(arguments);
 }

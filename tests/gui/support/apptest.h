@@ -17,6 +17,7 @@ class CVespinApp;
 class CVespinDoc;
 class CVespinTreeView;
 class QAction;
+class QTimer;
 class QTreeWidgetItem;
 
 // What a book written by the core alone holds.
@@ -40,6 +41,10 @@ public:
 
     TempDir dir;
     MessageBoxRecorder boxes;
+    // Opening a book that holds today opens today's attendance entry by itself; the fixture
+    // closes it with Cancel and counts it.
+    int entriesDismissed = 0;
+    std::unique_ptr<QTimer> entryDismisser;
     std::unique_ptr<CVespinApp> app;
     bool started = false;
 
@@ -79,7 +84,6 @@ private:
     CVespinDoc* m_pDoc;
 };
 
-class QTimer;
 // Watches for a pop-up menu while it lives: records the texts of its items, then chooses the
 // item with the text given (or closes the menu when none is given).
 class PopupProbe {
