@@ -115,12 +115,14 @@ private slots:
 
     void twoNamesFailAsOnePath() {
         TempDir books;
-        const QString a = QString::fromStdString(books.file("a.vpx"));
-        const QString b = QString::fromStdString(books.file("b.vpx"));
-        WriteBook(a.toStdString(), BookSpec{{2026}, {}, {}, {}});
-        WriteBook(b.toStdString(), BookSpec{{2026}, {}, {}, {}});
-        AppFixture app({a, b});
-        QCOMPARE(app.boxes.texts, QStringList({a + " " + b + " が見つかりませんでした。"}));
+        WriteBook(books.file("a.vpx"), BookSpec{{2026}, {}, {}, {}});
+        WriteBook(books.file("b.vpx"), BookSpec{{2026}, {}, {}, {}});
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(books.path()));
+        AppFixture app({"a.vpx", "b.vpx"});
+        QDir::setCurrent(cwd);
+        QCOMPARE(app.boxes.texts, QStringList({QString::fromStdString(books.file("a.vpx b.vpx")) +
+                                               " が見つかりませんでした。"}));
         QCOMPARE(app.boxes.kinds.front(), MsgKind::ok);
         QCOMPARE(app.caption(), QString("無題.vpx-ヴェスピン"));
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
