@@ -1,7 +1,5 @@
 #include "dialogs/yeardlg.h"
 
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,25 +67,21 @@ CYearDlg::CYearDlg(QWidget* parent) : QDialog(parent) {
     m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     auto* label = new QLabel(QStringLiteral("年度"), this);
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CYearDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CYearDlg::reject);
+    connect(ok, &QPushButton::clicked, this, &CYearDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CYearDlg::reject);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(m_spin, 0, 1, Qt::AlignVCenter);
-    grid->addWidget(buttons, 0, 2, Qt::AlignTop);
-    grid->setColumnStretch(1, 1);
-    grid->setHorizontalSpacing(12);
-
-    // 185 x 87 dialog units of the dialog's font.
-    const QSize designed = DialogUnits(font()).Size(185, 87);
-    resize(designed.expandedTo(sizeHint()));
+    // The template, in dialog units of the dialog's font: 185 x 87.
+    const DialogUnits du(font());
+    du.Place(label, 24, 30, 22, 10);
+    du.Place(m_spin, 48, 27, 56, 14);
+    du.Place(ok, 128, 7, 50, 14);
+    du.Place(cancel, 128, 25, 50, 14);
+    setFixedSize(du.Size(185, 87));
 }
 
 void CYearDlg::showEvent(QShowEvent* event) {

@@ -36,7 +36,10 @@ bool CDocManager::OnFileNew() {
 }
 
 bool CDocManager::OnFileOpen() {
-    const QString path = CFileDialog::GetOpenFileName(m_pDialogParent);
+    // The dialog starts in the folder of the open book, if it has one.
+    const QString current = PathToQ(m_doc.GetPathName());
+    const QString path = CFileDialog::GetOpenFileName(
+        m_pDialogParent, current.isEmpty() ? QString() : QFileInfo(current).absolutePath());
     if (path.isEmpty()) return false;
     return OpenDocumentFile(path);
 }

@@ -27,9 +27,9 @@ std::optional<QString> CFileDialog::TakeNextFileName() {
     return next;
 }
 
-QString CFileDialog::GetOpenFileName(QWidget* parent) {
+QString CFileDialog::GetOpenFileName(QWidget* parent, const QString& directory) {
     if (auto next = TakeNextFileName()) return *next;
-    return Run(parent, false, {});
+    return Run(parent, false, {}, directory);
 }
 
 QString CFileDialog::GetSaveFileName(QWidget* parent, const QString& suggestedPath) {
@@ -37,7 +37,8 @@ QString CFileDialog::GetSaveFileName(QWidget* parent, const QString& suggestedPa
     return Run(parent, true, suggestedPath);
 }
 
-QString CFileDialog::Run(QWidget* parent, bool save, const QString& suggestedPath) {
+QString CFileDialog::Run(QWidget* parent, bool save, const QString& suggestedPath,
+                         const QString& directory) {
     QFileDialog dlg(parent, save ? SaveTitle() : OpenTitle());
     // Qt's own dialog everywhere, so that titles, filters and the all-files fix below hold.
     dlg.setOption(QFileDialog::DontUseNativeDialog);
@@ -46,6 +47,7 @@ QString CFileDialog::Run(QWidget* parent, bool save, const QString& suggestedPat
     const QStringList filters = NameFilters();
     dlg.setNameFilters(filters);
     dlg.setDefaultSuffix(DefaultSuffix());
+    if (!directory.isEmpty()) dlg.setDirectory(directory);
     if (!suggestedPath.isEmpty()) dlg.selectFile(suggestedPath);
     // "*.*" would hide names without a dot here; the all-files entry must show every file.
     QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, filters](const QString& f) {

@@ -12,7 +12,7 @@ class QWidget;
 class CFileDialog {
 public:
     // The chosen path, or an empty string when the user cancelled.
-    static QString GetOpenFileName(QWidget* parent);
+    static QString GetOpenFileName(QWidget* parent, const QString& directory = {});
     static QString GetSaveFileName(QWidget* parent, const QString& suggestedPath);
 
     // The next dialog is not shown and returns name (empty: as if cancelled).
@@ -26,5 +26,6 @@ public:
 
 private:
     static std::optional<QString> TakeNextFileName();
-    static QString Run(QWidget* parent, bool save, const QString& suggestedPath);
+    static QString Run(QWidget* parent, bool save, const QString& suggestedPath,
+                       const QString& directory = {});
 };
