@@ -6,11 +6,13 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -19,15 +21,20 @@
 
 #include "app/commandids.h"
 #include "app/toolbarimages.h"
+#include "dialogs/shortcutdlg.h"
 #include "framework/clock.h"
 #include "framework/qt/docmanager.h"
 #include "framework/qt/japanese.h"
+#include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
+#include "framework/sjis.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
 #include "output/qt/exportcommand.h"
 #include "output/qt/sheetprinting.h"
+#include "output/shelllink.h"
 #include "views/vespintreeview.h"
 #include "views/vespinview.h"
 
@@ -427,4 +434,20 @@ void CMainFrame::OnFilePrintPreview() {
     if (m_doc.FindView(2)) sheetprinting::FilePrintPreview(m_doc, this);
 }
 void CMainFrame::OnFilePrintSetup() { sheetprinting::FilePrintSetup(this); }
-void CMainFrame::OnCreateShortcut() {}
+void CMainFrame::OnCreateShortcut() {
+    CShortcutDlg dlg(this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    // The desktop folder as the desktop itself sees it; one that does not exist is not made.
+    QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!QFileInfo(desktop).isDir()) desktop.clear();
+    const std::optional<std::string> link =
+        ShortcutFilePath(PathFromQ(desktop), sjis::ToUtf8(dlg.m_strName));
+    const bool made =
+        link && CreateShellLink(m_doc.m_strExeDir + m_doc.m_strExeName, *link, m_doc.m_strDocPath);
+    if (made)
+        VespinMessageBox(
+            texts::kShortcutCreatedBefore + dlg.m_strName + texts::kShortcutCreatedAfter,
+            MsgKind::ok, this);
+    else
+        VespinMessageBox(texts::kShortcutFailed, MsgKind::ok, this);
+}

@@ -1,6 +1,8 @@
 #include "app/vespinuiqt.h"
 
 #include "dialogs/employeedlg.h"
+#include "dialogs/passworddlg.h"
+#include "dialogs/passwordsetdlg.h"
 #include "dialogs/yeardlg.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
@@ -36,15 +38,16 @@ bool CVespinUiQt::AskEmployee(CVespinDoc& doc, std::string& number, std::string&
     return true;
 }
 
-// ----- Dialogs still to come -----
-// Each answers "Cancel" until its dialog exists; wiring one in replaces the body's one line.
-
 bool CVespinUiQt::AskPassword(CVespinDoc& doc, const std::string& path) {
-    (void)doc, (void)path;
-    return false;  // CPasswordDlg
+    CPasswordDlg dlg(m_pWindow);
+    dlg.m_pDoc = &doc;
+    dlg.m_strFilePath = path;
+    return dlg.exec() == QDialog::Accepted;
 }
 
 std::optional<std::string> CVespinUiQt::AskNewPassword(CVespinDoc& doc) {
-    (void)doc;
-    return std::nullopt;  // CPasswordSetDlg
+    CPasswordSetDlg dlg(m_pWindow);
+    dlg.m_pDoc = &doc;
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return dlg.m_strPassword;
 }

@@ -55,6 +55,7 @@ bool CDocument::OnNewDocument() {
 }
 
 bool CDocument::OnOpenDocument(const std::string& path) {
+    m_bOpenRefused = false;
     std::string bytes;
     const FileError err = ReadWholeFile(path, bytes);
     if (err != FileError::none) {

@@ -40,6 +40,10 @@ public:
 
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path);
+    // Whether the last OnOpenDocument failed because the user declined it (Cancel at a prompt)
+    // rather than because the file could not be read: the contents are then untouched and
+    // nothing has been reported.
+    bool IsOpenRefused() const { return m_bOpenRefused; }
     virtual bool OnSaveDocument(const std::string& path);
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
@@ -53,10 +57,13 @@ public:
     static WriteFault s_writeFault;
 
 protected:
+    void SetOpenRefused() { m_bOpenRefused = true; }
+
     IUserInterface* m_pUi = nullptr;
 
 private:
     std::vector<CView*> m_views;
     bool m_bModified = false;
+    bool m_bOpenRefused = false;
     std::string m_strPathName;
 };

@@ -20,7 +20,7 @@ std::string DirectoryOf(const std::string& path) {
 }  // namespace
 
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
-                          const WriteFault& fault, bool flushToDisk) {
+                          const WriteFault& fault, bool flushToDisk, bool executable) {
     SaveResult result;
     if (path.empty() || path.back() == '/') {
         result.cause = FileError::badPath;
@@ -65,6 +65,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
         ::umask(mask);
         mode &= ~mask;
     }
+    if (executable) mode |= (mode & 0444) >> 2;
     if (::fchmod(fd, mode) != 0) return fail(errno);
 
     size_t done = 0;

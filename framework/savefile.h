@@ -19,8 +19,10 @@ struct SaveResult {
 // It may shorten the length (a partial write); a non-zero errno makes that write fail with it.
 using WriteFault = std::function<int(size_t offset, size_t& length)>;
 
+// executable: the file may also be run by whoever may read it (a desktop shortcut).
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
-                          const WriteFault& fault = nullptr, bool flushToDisk = true);
+                          const WriteFault& fault = nullptr, bool flushToDisk = true,
+                          bool executable = false);
 
 // Reads a whole file; on failure returns the cause.
 FileError ReadWholeFile(const std::string& path, std::string& out);

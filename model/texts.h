@@ -69,6 +69,12 @@ inline const std::string kPasswordWrong = S("パスワードが違います。")
 inline const std::string kPasswordPromptNew = S("パスワードを指定して下さい。");
 inline const std::string kPasswordPromptChange = S("変更したいパスワードを入力して下さい。");
 
+// Desktop shortcut.
+inline const std::string kShortcutNameMissing = S("作成するショートカットの名前を指定して下さい。");
+inline const std::string kShortcutCreatedBefore = S("【 ");  // then the name as typed
+inline const std::string kShortcutCreatedAfter = S(" 】で、ショートカットを作成しました。");
+inline const std::string kShortcutFailed = S("ショートカットの作成に失敗しました。");
+
 // Attendance entry.
 inline const std::string kArrivalForm = S("出社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
 inline const std::string kArrivalHour = S("出社時刻の時間が正しくありません。");

@@ -372,6 +372,7 @@ bool CVespinDoc::OnOpenDocument(const std::string& path) {
         // Refused at the password prompt: the open book stays exactly as it was.
         m_bLoadCancelled = 0;
         SetModifiedFlag(wasModified);
+        SetOpenRefused();
         return false;
     }
     CUpdateHint hint;

@@ -52,8 +52,9 @@ bool CDocManager::OpenDocumentFile(const QString& requested) {
     const bool wasModified = m_doc.IsModified();
     m_doc.SetModifiedFlag(false);
     if (!m_doc.OnOpenDocument(PathFromQ(path))) {
-        if (!m_doc.IsModified()) {
-            // The file could not be read or was refused: the previous book is untouched.
+        if (m_doc.IsOpenRefused() || !m_doc.IsModified()) {
+            // Refused by the user, or the file could not be read: the previous book is
+            // untouched, views and modified flag included.
             m_doc.SetModifiedFlag(wasModified);
         } else {
             // The load got under way and failed (already reported): start afresh rather than

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -132,7 +133,13 @@ private slots:
         TempDir books;
         const std::string path = books.file("secret.vpx");
         WriteBook(path, BookSpec{{2026}, "1", "x", "pw"});
+        bool prompted = false;
+        WhenModalShown([&prompted](QWidget* w) {
+            prompted = w->inherits("CPasswordDlg");
+            qobject_cast<QDialog*>(w)->reject();
+        });
         AppFixture app({QString::fromStdString(path)});
+        QVERIFY(prompted);
         QVERIFY(app.boxes.texts.isEmpty());
         QCOMPARE(app.caption(), QString("無題.vpx-ヴェスピン"));
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class CVespinDoc;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "パスワード入力": asked while a protected book is being opened. OK closes it only when the
+// typed text equals the book's password byte for byte; the user may try again as often as
+// needed, or give up with Cancel, which refuses the open.
+class CPasswordDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPasswordDlg(QWidget* parent = nullptr);
+
+    CVespinDoc* m_pDoc = nullptr;  // the book being loaded (its password is the file's); not owned
+    std::string m_strFilePath;     // the full path of the file (UTF-8), set by the caller
+    QPushButton* m_btnOk = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QLineEdit* m_edit = nullptr;       // 1000, masked
+    QLabel* m_wndFileLabel = nullptr;  // 1016
+    QLabel* m_wndProtected = nullptr;  // "このファイルには、パスワードが設定されてます。"
+    QLabel* m_wndEnter = nullptr;  // "パスワードを入力して下さい。"
+    std::string m_strInput;        // Shift-JIS
+    std::string m_strFileLabel;
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void OnInitDialog();
+    // Places the controls, those below the path lowered by extra pixels.
+    void Layout(int extra);
+
+    bool m_bInitialized = false;
+};

@@ -1,0 +1,62 @@
+#include "dialogs/shortcutdlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogs/dialogunits.h"
+#include "framework/qt/messagebox.h"
+#include "framework/qt/qtstrings.h"
+#include "model/texts.h"
+
+CShortcutDlg::CShortcutDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("CShortcutDlg"));
+    setWindowTitle(QStringLiteral("デスクトップへショートカットの作成"));
+    setFont(DialogFont(11));
+    const DialogUnits du(font());
+    setFixedSize(du.Size(210, 114));
+
+    // Template order: OK, Cancel, label, name.
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk->setObjectName(QStringLiteral("okButton"));
+    m_btnOk->setDefault(true);
+    du.Place(m_btnOk, 153, 7, 50, 14);
+
+    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
+    du.Place(m_btnCancel, 153, 24, 50, 14);
+
+    auto* label = new QLabel(QStringLiteral("ショートカットの名前"), this);
+    du.Place(label, 14, 42, 120, 8);
+
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("nameEdit"));
+    // A Japanese text field: the input method may be used.
+    m_edit->setAttribute(Qt::WA_InputMethodEnabled, true);
+    du.Place(m_edit, 14, 54, 130, 14);
+
+    setTabOrder(m_btnOk, m_btnCancel);
+    setTabOrder(m_btnCancel, m_edit);
+
+    connect(m_btnOk, &QPushButton::clicked, this, &CShortcutDlg::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CShortcutDlg::reject);
+}
+
+void CShortcutDlg::showEvent(QShowEvent* e) {
+    if (!m_bInitialized) {
+        m_bInitialized = true;
+        m_edit->setText(ToQ(m_strName));
+        m_edit->setFocus();
+    }
+    QDialog::showEvent(e);
+}
+
+void CShortcutDlg::accept() {
+    m_strName = FromQ(m_edit->text());
+    if (m_strName.empty()) {
+        VespinMessageBox(texts::kShortcutNameMissing, MsgKind::ok, this);
+        m_edit->setFocus();
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+// "デスクトップへショートカットの作成": the name of the desktop shortcut to the current book.
+// OK needs a name; nothing else about it is checked here.
+class CShortcutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CShortcutDlg(QWidget* parent = nullptr);
+
+    QPushButton* m_btnOk = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QLineEdit* m_edit = nullptr;  // 1000
+    std::string m_strName;        // Shift-JIS, empty when the dialog opens
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool m_bInitialized = false;
+};
