@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(Hex(dlg.m_strPassword), Hex(doc.m_strPassword));
     }
 
-    void unchangedOkStillMarksModifiedCancelDoesNot() {
+    void unchangedOkMarksModifiedCancelDoesNotNewHasNone() {
         TempDir books;
         const std::string path = books.file("pw.vpx");
         WriteBook(path, BookSpec{{2025}, "1234", "山田", "abc"});
@@ -207,6 +207,17 @@ private slots:
         Command(p, cmd::kPasswordSet);
         QCOMPARE(p.doc()->m_strPassword, std::string("abc"));
         QVERIFY(p.doc()->IsModified());
+
+        // New after the protected book: no password.
+        p.boxes.answers = {MsgAnswer::no};
+        Command(p, cmd::kFileNew);
+        SetScript fresh;
+        fresh.cancel = true;
+        fresh.arm();
+        Command(p, cmd::kPasswordSet);
+        QVERIFY(p.doc()->m_strPassword.empty());
+        QCOMPARE(fresh.message, QStringLiteral("パスワードを指定して下さい。"));
+        QCOMPARE(fresh.field, QString());
     }
 
     void removedPasswordOpensWithoutPrompt() {
@@ -233,21 +244,6 @@ private slots:
         QVERIFY(Open(again, QString::fromStdString(path)));
         QCOMPARE(guard.count, 0);
         QCOMPARE(again.doc()->m_aYears.GetSize(), 1);
-    }
-
-    void unprotectedBookOpensWithoutPrompt() {
-        TempDir books;
-        const std::string path = books.file("open.vpx");
-        WriteBook(path, BookSpec{{2025}, "1234", "山田", ""});
-        AppFixture p;
-        MessageBoxRecorder& rec = p.boxes;
-        rec.clear();
-        ModalGuard guard;
-        QVERIFY(Open(p, QString::fromStdString(path)));
-        QCOMPARE(guard.count, 0);
-        QCOMPARE(p.frame()->windowTitle(),
-                 QString::fromStdString(path) + QStringLiteral("-ヴェスピン"));
-        QVERIFY(rec.texts.isEmpty());
     }
 
     void promptRefusesAnyOtherBytesUntilTheRightOne() {
@@ -358,86 +354,6 @@ private slots:
         QCOMPARE(counter.initialUpdates, 1);
         QVERIFY(SelectMonth(p, 2031, 4));
         QCOMPARE(p.frame()->ListView()->topLevelItemCount(), 30);
-    }
-
-    void cancelAfterSavingKeepsTheUnmodifiedBook() {
-        TempDir books;
-        const std::string mine = books.file("mine.vpx");
-        const std::string theirs = books.file("theirs.vpx");
-        WriteBook(mine, BookSpec{{}, "1234", "山田", ""});
-        WriteBook(theirs, BookSpec{{}, "1234", "佐藤", "x"});
-        AppFixture p;
-        QVERIFY(Open(p, QString::fromStdString(mine)));
-        const QString before = ScreenState(p);
-        MessageBoxRecorder& rec = p.boxes;
-        rec.clear();
-        PromptScript refuse;
-        refuse.attempts = {QString()};
-        refuse.arm();
-        QVERIFY(!Open(p, QString::fromStdString(theirs)));
-        QVERIFY(rec.texts.isEmpty());
-        QCOMPARE(ScreenState(p), before);
-        QVERIFY(!p.doc()->IsModified());
-        QCOMPARE(p.doc()->m_strEmployeeName, S("山田"));
-    }
-
-    void damagedFileStillEndsInANewBook() {
-        // The refusal above is told apart from a load that failed half-way.
-        TempDir books;
-        const std::string broken = books.file("broken.vpx");
-        WriteFile(broken, std::string("\0\x04"
-                                      "1234",
-                                      6));  // ends inside the name
-        AppFixture p;
-        p.doc()->SetEmployee(S("1"), S("山田"));
-        MessageBoxRecorder& rec = p.boxes;
-        rec.clear();
-        rec.answers = {MsgAnswer::no};
-        QVERIFY(!Open(p, QString::fromStdString(broken)));
-        QCOMPARE(rec.texts.value(1), QStringLiteral("予期しないﾌｧｲﾙ形式です。"));
-        QVERIFY(p.doc()->m_strEmployeeName.empty());
-        QCOMPARE(p.frame()->windowTitle(), QStringLiteral("無題.vpx-ヴェスピン"));
-    }
-
-    void newAfterAProtectedBookHasNoPassword() {
-        TempDir books;
-        const std::string path = books.file("pw.vpx");
-        WriteBook(path, BookSpec{{2025}, "1234", "山田", "abc"});
-        AppFixture p;
-        PromptScript prompt;
-        prompt.attempts = {"abc"};
-        prompt.arm();
-        QVERIFY(Open(p, QString::fromStdString(path)));
-        Command(p, cmd::kFileNew);
-        QVERIFY(p.doc()->m_strPassword.empty());
-        SetScript set;
-        set.cancel = true;
-        set.arm();
-        Command(p, cmd::kPasswordSet);
-        QCOMPARE(set.message, QStringLiteral("パスワードを指定して下さい。"));
-        QCOMPARE(set.field, QString());
-    }
-
-    void startUpWithAProtectedBookCancelledLeavesTheNewBook() {
-        TempDir books;
-        const std::string path = books.file("pw book.vpx");
-        WriteBook(path, BookSpec{{2025}, "1234", "山田", "abc"});
-        PromptScript refuse;
-        refuse.attempts = {QString()};
-        refuse.arm();
-        // Split at the blank as a shell would; start-up joins the words again.
-        AppFixture p(QString::fromStdString(path).split(u' '));
-        QVERIFY(p.started);
-        QCOMPARE(refuse.shownPath, QString::fromStdString(path));
-        QVERIFY(p.boxes.texts.isEmpty());
-        QCOMPARE(p.frame()->windowTitle(), QStringLiteral("無題.vpx-ヴェスピン"));
-        QCOMPARE(p.doc()->m_aYears.GetSize(), 0);
-        QVERIFY(p.doc()->m_strPassword.empty());
-        QVERIFY(p.doc()->m_strEmployeeName.empty());
-        QVERIFY(p.doc()->m_strDocPath.empty());
-        QVERIFY(p.doc()->GetPathName().empty());
-        QVERIFY(!p.doc()->IsModified());
-        QCOMPARE(TreeLines(p.tree()), QStringList{"勤怠管理"});
     }
 };
 

@@ -144,6 +144,7 @@ private slots:
         QCOMPARE(app.caption(), QString("無題.vpx-ヴェスピン"));
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
         QVERIFY(app.doc()->m_strPassword.empty());
+        QVERIFY(app.doc()->m_strDocPath.empty());
         QVERIFY(!app.doc()->IsModified());
     }
 

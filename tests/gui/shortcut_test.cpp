@@ -152,38 +152,34 @@ private slots:
         QVERIFY(!p.doc()->IsModified());
     }
 
-    void neverSavedBookGivesNoArgumentAndStaysModified() {
-        AppFixture p;
-        p.doc()->SetEmployee(S("1"), S("山田"));
-        const QString caption = p.frame()->windowTitle();
-        MessageBoxRecorder& rec = p.boxes;
-        rec.clear();
-        WhenNameAsked(QStringLiteral("新しい出勤簿"));
-        Command(p, cmd::kCreateShortcut);
-        QCOMPARE(rec.texts, QStringList{Created(QStringLiteral("新しい出勤簿"))});
-        const Entry e = ReadEntry(link("新しい出勤簿.desktop"));
-        QVERIFY(e.ok);
-        QCOMPARE(e.argv, Words({program(p)}));
-        QVERIFY(p.doc()->IsModified());
-        QCOMPARE(p.frame()->windowTitle(), caption);
-    }
-
-    void afterARefusedOpenNoArgument() {
+    void withoutABookPathNoArgument() {
         TempDir books;
         WriteBook(books.file("mine.vpx"), BookSpec{{}, "1234", "山田", ""});
         WriteBook(books.file("locked.vpx"), BookSpec{{}, "1234", "佐藤", "pw"});
         AppFixture p;
+        MessageBoxRecorder& rec = p.boxes;
+
+        // A book never saved; the shortcut leaves its modified flag alone.
+        p.doc()->SetEmployee(S("1"), S("山田"));
+        const QString caption = p.frame()->windowTitle();
+        WhenNameAsked(QStringLiteral("新しい出勤簿"));
+        Command(p, cmd::kCreateShortcut);
+        QCOMPARE(ReadEntry(link("新しい出勤簿.desktop")).argv, Words({program(p)}));
+        QVERIFY(p.doc()->IsModified());
+        QCOMPARE(p.frame()->windowTitle(), caption);
+
+        // A book still open after a refused open.
+        rec.answers = {MsgAnswer::no};
         QVERIFY(Open(p, PathToQ(books.file("mine.vpx"))));
         WhenModalShown([](QWidget* w) { qobject_cast<CPasswordDlg*>(w)->m_btnCancel->click(); });
         QVERIFY(!Open(p, PathToQ(books.file("locked.vpx"))));
         QCOMPARE(p.frame()->windowTitle(),
                  PathToQ(books.file("mine.vpx")) + QStringLiteral("-ヴェスピン"));
-        MessageBoxRecorder& rec = p.boxes;
-        rec.clear();
         WhenNameAsked(QStringLiteral("出勤簿"));
         Command(p, cmd::kCreateShortcut);
-        QCOMPARE(rec.texts, QStringList{Created(QStringLiteral("出勤簿"))});
         QCOMPARE(ReadEntry(link("出勤簿.desktop")).argv, Words({program(p)}));
+        QCOMPARE(rec.texts, (QStringList{Created("新しい出勤簿"), "無題 への変更を保存しますか?",
+                                         Created("出勤簿")}));
     }
 
     void sameNameOverwrittenWithoutAskingDotDesktopDoubled() {
