@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <random>
 #include <set>
 
 #include "output/desktopentry.h"
@@ -99,6 +100,25 @@ TEST(DesktopEntry, HostilePathsArriveAsOneUnchangedWord) {
         EXPECT_EQ(KeyNames(r), kKeys);
         EXPECT_EQ(r.lines, 7u);  // nothing added to the entry
         EXPECT_EQ(r.argv, (std::vector<std::string>{kProgram, path}));
+    }
+}
+
+TEST(DesktopEntry, AnyMixOfSpecialCharactersRoundTrips) {
+    // Pieces that mean something to a key file, to quoting or to field codes, mixed at random.
+    const std::vector<std::string> pieces = {
+        " ", "  ", "\"", "'", "\\", "\\\\", "$", "`", "%", "%%",  "%f",  "~", "|",      "&",
+        ";", "<",  ">",  "*", "?",  "#",    "=", "[", "]", "\\s", "\\n", "a", "出勤簿", "/"};
+    std::mt19937 rng(20260401);
+    for (int round = 0; round < 2000; ++round) {
+        std::string path = "/";
+        const size_t n = rng() % 12;
+        for (size_t i = 0; i < n; ++i) path += pieces[rng() % pieces.size()];
+        const auto text = de::Build({path, path, {path}, "vespin"});
+        ASSERT_TRUE(text) << path;
+        ReadBack r = Read(*text);
+        ASSERT_EQ(r.argv, (std::vector<std::string>{path, path})) << *text;
+        ASSERT_EQ(r.keys["Name"], path) << *text;
+        ASSERT_EQ(KeyNames(r), kKeys) << *text;
     }
 }
 
