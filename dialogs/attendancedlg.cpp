@@ -45,7 +45,7 @@ std::string FormatNow() {
 
 }  // namespace
 
-CAttendanceDlg::CAttendanceDlg(QWidget* parent) : QDialog(parent) {
+CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CAttendanceDlg"));
     setWindowTitle(QStringLiteral("勤怠情報のセット"));
     setFont(DialogFont(11));
@@ -132,10 +132,7 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : QDialog(parent) {
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     // Enter in the four input fields moves on like Tab.
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_comboCategory), static_cast<QWidget*>(m_editArrival),
-          static_cast<QWidget*>(m_editDeparture), static_cast<QWidget*>(m_editLocations)})
-        w->installEventFilter(this);
+    MoveOnWithEnter({m_comboCategory, m_editArrival, m_editDeparture, m_editLocations});
 
     connect(m_btnOk, &QPushButton::clicked, this, &CAttendanceDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CAttendanceDlg::reject);
@@ -145,14 +142,6 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : QDialog(parent) {
     connect(m_btnPickLocations, &QPushButton::clicked, this, &CAttendanceDlg::OnPickLocations);
     // Only the user's choice counts as a selection change, not the dialog's own writes.
     connect(m_comboCategory, &QComboBox::activated, this, &CAttendanceDlg::OnSelChangeCategory);
-}
-
-void CAttendanceDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(e);
 }
 
 void CAttendanceDlg::OnInitDialog() {
@@ -203,17 +192,6 @@ void CAttendanceDlg::UpdateData(bool save) {
         m_locationsText.Write(m_editLocations, m_strLocations);
         m_comboCategory->setCurrentIndex(m_nCategory);
     }
-}
-
-bool CAttendanceDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CAttendanceDlg::OnArrivalNow() {

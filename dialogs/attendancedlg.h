@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QFont>
 #include <cstdint>
 #include <string>
 
 #include "dialogs/sjisfield.h"
+#include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 enum class AttendanceField;
@@ -17,7 +17,7 @@ class QPushButton;
 // "勤怠情報のセット": the attendance category, arrival and departure times and work locations of
 // one day. The caller fills the members, runs the dialog and, after OK, stores m_nCategory and
 // the three texts into the day.
-class CAttendanceDlg : public QDialog {
+class CAttendanceDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CAttendanceDlg(QWidget* parent = nullptr);
@@ -54,12 +54,8 @@ public:
 
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
     void ApplyDayTypeColours();
     void OnArrivalNow();
     void OnDepartureNow();
@@ -71,5 +67,4 @@ private:
     SjisField m_arrivalText;
     SjisField m_departureText;
     SjisField m_locationsText;
-    bool m_bInitialized = false;
 };

@@ -11,7 +11,7 @@
 #include "model/checks.h"
 #include "model/vespindoc.h"
 
-CEmployeeDlg::CEmployeeDlg(QWidget* parent) : QDialog(parent) {
+CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CEmployeeDlg"));
     setWindowTitle(QStringLiteral("社員情報の登録"));
     setFont(DialogFont(11));
@@ -48,19 +48,10 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_editNo, m_editName);
 
     // Enter moves on like Tab everywhere but on the two buttons.
-    m_editNo->installEventFilter(this);
-    m_editName->installEventFilter(this);
+    MoveOnWithEnter({m_editNo, m_editName});
 
     connect(m_btnOk, &QPushButton::clicked, this, &CEmployeeDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CEmployeeDlg::reject);
-}
-
-void CEmployeeDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(e);
 }
 
 void CEmployeeDlg::OnInitDialog() {
@@ -71,17 +62,6 @@ void CEmployeeDlg::OnInitDialog() {
     m_noText.Write(m_editNo, m_strEmployeeNo);
     m_nameText.Write(m_editName, m_strEmployeeName);
     m_editNo->setFocus();
-}
-
-bool CEmployeeDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CEmployeeDlg::accept() {

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "dialogs/sjisfield.h"
+#include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 class QLineEdit;
 class QPushButton;
 
 // "社員情報の登録": the employee number and name of the book, free text stored as typed.
-class CEmployeeDlg : public QDialog {
+class CEmployeeDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CEmployeeDlg(QWidget* parent = nullptr);
@@ -25,14 +25,9 @@ public:
 
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
 
     SjisField m_noText;
     SjisField m_nameText;
-    bool m_bInitialized = false;
 };

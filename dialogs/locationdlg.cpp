@@ -11,7 +11,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
-CLocationDlg::CLocationDlg(QWidget* parent) : QDialog(parent) {
+CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CLocationDlg"));
     setWindowTitle(QStringLiteral("勤務地の選択"));
     setFont(DialogFont(11));
@@ -43,14 +43,6 @@ CLocationDlg::CLocationDlg(QWidget* parent) : QDialog(parent) {
     connect(m_btnOk, &QPushButton::clicked, this, &CLocationDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CLocationDlg::reject);
     connect(m_listPlaces, &QListWidget::itemDoubleClicked, this, &CLocationDlg::OnDblClkPlaces);
-}
-
-void CLocationDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(e);
 }
 
 void CLocationDlg::OnInitDialog() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
+
+#include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 class QListWidget;
@@ -10,7 +11,7 @@ class QPushButton;
 
 // "勤務地の選択": picks one or more work locations from the settings' list and joins them
 // with "・" in list order.
-class CLocationDlg : public QDialog {
+class CLocationDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CLocationDlg(QWidget* parent = nullptr);
@@ -22,14 +23,10 @@ public:
 
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
     void OnDblClkPlaces(QListWidgetItem* item);
 
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;
-    bool m_bInitialized = false;
 };

@@ -25,7 +25,7 @@ constexpr Slot kCancelSlot = {97, 88, 50, 14};
 
 }  // namespace
 
-CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent) {
+CPasswordDlg::CPasswordDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CPasswordDlg"));
     setWindowTitle(QStringLiteral("パスワード入力"));
     setFont(DialogFont(11));
@@ -55,14 +55,6 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent) {
 
     connect(m_btnOk, &QPushButton::clicked, this, &CPasswordDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CPasswordDlg::reject);
-}
-
-void CPasswordDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(e);
 }
 
 void CPasswordDlg::OnInitDialog() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
+
+#include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 class QLabel;
@@ -11,7 +12,7 @@ class QPushButton;
 // "パスワード入力": asked while a protected book is being opened. OK closes it only when the
 // typed text equals the book's password byte for byte; the user may try again as often as
 // needed, or give up with Cancel, which refuses the open.
-class CPasswordDlg : public QDialog {
+class CPasswordDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CPasswordDlg(QWidget* parent = nullptr);
@@ -29,13 +30,8 @@ public:
 
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
     // Places the controls, those below the path lowered by extra pixels.
     void Layout(int extra);
-
-    bool m_bInitialized = false;
 };

@@ -9,7 +9,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
-CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : QDialog(parent) {
+CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CPasswordSetDlg"));
     // The caption reads バスワード, as it always has.
     setWindowTitle(QStringLiteral("バスワードの設定・変更"));
@@ -42,14 +42,6 @@ CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : QDialog(parent) {
 
     connect(m_btnOk, &QPushButton::clicked, this, &CPasswordSetDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CPasswordSetDlg::reject);
-}
-
-void CPasswordSetDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(e);
 }
 
 void CPasswordSetDlg::OnInitDialog() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "dialogs/sjisfield.h"
+#include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 class QLabel;
@@ -12,7 +12,7 @@ class QPushButton;
 
 // "バスワードの設定・変更": gives the book a password, changes it, or removes it (empty).
 // Whatever is typed is taken; the document stores it and marks the book modified.
-class CPasswordSetDlg : public QDialog {
+class CPasswordSetDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CPasswordSetDlg(QWidget* parent = nullptr);
@@ -27,12 +27,8 @@ public:
 
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
 
     SjisField m_passwordText;
-    bool m_bInitialized = false;
 };

@@ -9,7 +9,7 @@
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 
-CShortcutDlg::CShortcutDlg(QWidget* parent) : QDialog(parent) {
+CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CShortcutDlg"));
     setWindowTitle(QStringLiteral("デスクトップへショートカットの作成"));
     setFont(DialogFont(11));
@@ -42,13 +42,9 @@ CShortcutDlg::CShortcutDlg(QWidget* parent) : QDialog(parent) {
     connect(m_btnCancel, &QPushButton::clicked, this, &CShortcutDlg::reject);
 }
 
-void CShortcutDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        m_edit->setText(ToQ(m_strName));
-        m_edit->setFocus();
-    }
-    QDialog::showEvent(e);
+void CShortcutDlg::OnInitDialog() {
+    m_edit->setText(ToQ(m_strName));
+    m_edit->setFocus();
 }
 
 void CShortcutDlg::accept() {

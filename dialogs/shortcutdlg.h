@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
+
+#include "dialogs/vespindialog.h"
 
 class QLineEdit;
 class QPushButton;
 
 // "デスクトップへショートカットの作成": the name of the desktop shortcut to the current book.
 // OK needs a name; nothing else about it is checked here.
-class CShortcutDlg : public QDialog {
+class CShortcutDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CShortcutDlg(QWidget* parent = nullptr);
@@ -20,9 +21,6 @@ public:
 
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
-    bool m_bInitialized = false;
+    void OnInitDialog() override;
 };

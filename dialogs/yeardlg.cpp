@@ -53,7 +53,7 @@ QAbstractSpinBox::StepEnabled CYearSpin::stepEnabled() const {
 // ---------------------------------------------------------------------------------------------
 // CYearDlg
 
-CYearDlg::CYearDlg(QWidget* parent) : QDialog(parent) {
+CYearDlg::CYearDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("yearDlg"));
     setWindowTitle(QStringLiteral("年度の登録"));
     setFont(DialogFont(11));
@@ -84,13 +84,7 @@ CYearDlg::CYearDlg(QWidget* parent) : QDialog(parent) {
     setFixedSize(du.Size(185, 87));
 }
 
-void CYearDlg::showEvent(QShowEvent* event) {
-    if (!m_bInitialised) OnInitDialog();
-    QDialog::showEvent(event);
-}
-
 void CYearDlg::OnInitDialog() {
-    m_bInitialised = true;
     const LocalTime now = clock_::Now();
     m_nYear = FiscalYearOf(now.year, now.month);
     m_spin->SetRange(CVespinDoc::kFirstYear, CVespinDoc::kLastYear);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QAbstractSpinBox>
-#include <QDialog>
+
+#include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 class QLineEdit;
@@ -37,7 +38,7 @@ private:
 };
 
 // 年度の登録: the fiscal year to register, 1998 to 2036 and not yet in the book.
-class CYearDlg : public QDialog {
+class CYearDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CYearDlg(QWidget* parent = nullptr);
@@ -49,14 +50,8 @@ public:
     int m_nYear = 1998;
 
     // The default year (the current fiscal year), the arrows' range, the focus.
-    void OnInitDialog();
+    void OnInitDialog() override;
 
 public slots:
     void accept() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool m_bInitialised = false;
 };

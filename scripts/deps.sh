@@ -5,7 +5,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-ipafont-gothic
   libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev
-  xvfb xauth poppler-utils python3
+  xvfb xauth poppler-utils python3 libglib2.0-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -14,7 +14,7 @@
 #include "output/exportrules.h"
 #include "output/qt/folderchooser.h"
 
-CExportDlg::CExportDlg(QWidget* parent) : QDialog(parent) {
+CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CExportDlg"));
     setWindowTitle(ToQ(texts::kExportCaption));
     setFont(DialogFont(11));
@@ -62,8 +62,7 @@ CExportDlg::CExportDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_btnCancel, m_btnChoose);
 
     // Enter in the two fields moves on like Tab.
-    m_editFileName->installEventFilter(this);
-    m_editFolder->installEventFilter(this);
+    MoveOnWithEnter({m_editFileName, m_editFolder});
 
     m_fontTitle = QFont(ToQ(texts::kSheetFontFace));
     m_fontTitle.setPixelSize(18);
@@ -72,14 +71,6 @@ CExportDlg::CExportDlg(QWidget* parent) : QDialog(parent) {
     connect(m_btnOk, &QPushButton::clicked, this, &CExportDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CExportDlg::reject);
     connect(m_btnChoose, &QPushButton::clicked, this, &CExportDlg::OnChooseFolder);
-}
-
-void CExportDlg::showEvent(QShowEvent* e) {
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(e);
 }
 
 void CExportDlg::OnInitDialog() {
@@ -112,17 +103,6 @@ void CExportDlg::UpdateData(bool save) {
         m_editFileName->setText(PathToQ(m_strFileName));
         m_editFolder->setText(PathToQ(m_strFolder));
     }
-}
-
-bool CExportDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CExportDlg::OnChooseFolder() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QFont>
 #include <string>
 
+#include "dialogs/vespindialog.h"
 #include "output/csvexport.h"
 
 class CVespinDoc;
@@ -13,7 +13,7 @@ class QPushButton;
 
 // "この月の本部提出用データの作成(CSV形式)": confirms the file name of the month selected in
 // the tree and asks for the folder; after OK the command writes the file with WriteCsv.
-class CExportDlg : public QDialog {
+class CExportDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CExportDlg(QWidget* parent = nullptr);
@@ -40,12 +40,6 @@ public:
     void accept() override;
     void OnChooseFolder();
 
-protected:
-    void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void OnInitDialog();
-
-    bool m_bInitialized = false;
+    void OnInitDialog() override;
 };

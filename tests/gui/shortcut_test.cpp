@@ -251,8 +251,9 @@ private slots:
             "/home/u/My Books/出勤簿 2026.vpx", "/tmp/a\"b'c\\d.vpx",
             "/tmp/$(touch pwned) `id`.vpx", "/tmp/100% %f %u %%.vpx", "/tmp/; touch pwned #.vpx"};
         for (size_t i = 0; i < paths.size(); ++i) {
-            const std::string entry = dir.file("e" + std::to_string(i) + ".desktop");
-            const std::string out = dir.file("out" + std::to_string(i));
+            const std::string n = std::to_string(i);
+            const std::string entry = dir.file("e" + n + ".desktop");
+            const std::string out = dir.file("out" + n);
             QVERIFY(CreateShellLink(probe, entry, paths[i]));
             QProcess launch;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+#include <initializer_list>
+
+// Base of the program's modal dialogs. OnInitDialog runs once, when the dialog is first shown,
+// so that it sees the members the caller set after construction; fields given to
+// MoveOnWithEnter treat Enter like Tab, as the data-entry dialogs do.
+class CVespinDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CVespinDialog(QWidget* parent = nullptr) : QDialog(parent) {}
+
+protected:
+    virtual void OnInitDialog() {}
+    void MoveOnWithEnter(std::initializer_list<QWidget*> fields);
+
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_bInitialized = false;
+};
