@@ -7,6 +7,9 @@
 #include "framework/archive.h"
 #include "framework/savefile.h"
 #include "model/vespinui.h"
+#include "output/attendancesheet.h"
+#include "output/csvexport.h"
+#include "output/sheetcanvas.h"
 
 namespace {
 
@@ -155,6 +158,43 @@ void BM_DeleteFirstYear(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteFirstYear);
+
+// The tree's month switch: the range it computes when a month item is selected.
+void BM_TreeMonthRange(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    for (auto _ : state) benchmark::DoNotOptimize(doc.MonthRange(CVespinDoc::kLastYear, 3));
+}
+BENCHMARK(BM_TreeMonthRange);
+
+void BM_CsvOfOneMonth(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    const auto [first, last] = doc.MonthRange(2026, 5);
+    for (auto _ : state) benchmark::DoNotOptimize(BuildCsv(doc, first, last, 2026, 5).count);
+}
+BENCHMARK(BM_CsvOfOneMonth);
+
+// Lays the sheet out on a canvas that only counts what it is asked to draw.
+class CountingCanvas : public ISheetCanvas {
+public:
+    size_t calls = 0;
+    void SelectPen(int) override { ++calls; }
+    int SelectFont(int height, int) override { return ++calls, height; }
+    void SetTransparentBackground() override { ++calls; }
+    void Text(int, int, const std::string& t) override { calls += t.size(); }
+    void Line(int, int, int, int) override { ++calls; }
+    void FillRect(int, int, int, int, int, int, int) override { ++calls; }
+    void RestoreTools() override { ++calls; }
+};
+
+void BM_SheetLayout(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    for (auto _ : state) {
+        CountingCanvas canvas;
+        DrawAttendanceSheet(canvas, doc, 2026, 5);
+        benchmark::DoNotOptimize(canvas.calls);
+    }
+}
+BENCHMARK(BM_SheetLayout);
 
 }  // namespace
 

@@ -10,6 +10,7 @@ FLOORS = {
     "BM_Save": "BM_Floor_SumBytes",
     "BM_SaveToFileNoFlush": "BM_Floor_SumBytes",
     "BM_CalcMonthRange": "BM_CalcMonthRange_OneYearBook",
+    "BM_TreeMonthRange": "BM_CalcMonthRange_OneYearBook",
 }
 
 

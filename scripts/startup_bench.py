@@ -29,6 +29,9 @@ with tempfile.TemporaryDirectory() as tmp:
 
     timed([f"{build}/bench/startup_floor"])  # warm the page cache
     floor = timed([f"{build}/bench/startup_floor"])
+    text = timed([f"{build}/bench/startup_floor", "text"])
     real = timed([f"{build}/bench/startup_vespin", book, ini])
     print(f"| StartUp (largest book, offscreen) | {real:.1f} ms | bare Qt main window {floor:.1f} ms "
           f"| {real / floor:.2f}× |")
+    print(f"| StartUp | {real:.1f} ms | bare window with one Japanese label {text:.1f} ms "
+          f"| {real / text:.2f}× |")
