@@ -9,5 +9,5 @@ out=$(mktemp)
 build-bench/bench/vespin_bench --benchmark_min_time=0.5 --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true --benchmark_format=json >"$out"
 python3 "$here/bench_table.py" "$out"
-python3 "$here/startup_bench.py" build-bench
+python3 "$here/startup_bench.py" build-bench 30
 rm -f "$out"
