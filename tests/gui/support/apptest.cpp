@@ -15,12 +15,12 @@
 #include "model/vespindoc.h"
 #include "views/vespintreeview.h"
 
-std::string WriteBook(const std::string& path, const BookSpec& spec) {
+std::string WriteBook(const std::string& path, const BookSpec& book) {
     CVespinDoc doc(nullptr, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     doc.OnNewDocument();
-    for (int y : spec.years) doc.RegisterYear(y);
-    if (!spec.number.empty() || !spec.name.empty()) doc.SetEmployee(S(spec.number), S(spec.name));
-    doc.m_strPassword = S(spec.password);
+    for (int y : book.years) doc.RegisterYear(y);
+    if (!book.number.empty() || !book.name.empty()) doc.SetEmployee(S(book.number), S(book.name));
+    doc.m_strPassword = S(book.password);
     doc.OnSaveDocument(path);
     return ReadFile(path);
 }

@@ -30,7 +30,7 @@ struct BookSpec {
 
 // Writes the book with the core and returns its bytes: what a save through the program must
 // reproduce.
-std::string WriteBook(const std::string& path, const BookSpec& spec);
+std::string WriteBook(const std::string& path, const BookSpec& book);
 
 // The whole program started as from the command line, with vespin.ini and the per-user
 // settings store in a temporary folder and every message box recorded.
