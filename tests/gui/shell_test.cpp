@@ -79,6 +79,9 @@ private slots:
         app.manager()->OnFileNew();
         QApplication::sendEvent(app.tree()->viewport(), &enter);
         QCOMPARE(app.frame()->Pane(1)->text(), QString());
+        // Without any mouse movement, the clock brings a changed employee within half a second.
+        app.doc()->m_strEmployeeNo = "42";
+        QTRY_COMPARE_WITH_TIMEOUT(app.frame()->Pane(1)->text(), QString("42"), 1000);
     }
 
     void commandLineIsOnePath_data() {
