@@ -12,8 +12,8 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/vespindoc.h"
 #include "model/texts.h"
+#include "model/vespindoc.h"
 
 // The largest book there can be: every registrable fiscal year, every day filled.
 inline void FillLargestBook(CVespinDoc& doc) {

@@ -50,20 +50,48 @@ std::string FileErrorText(FileError cause, const std::string& path) {
     const std::string* fmt = &texts::kFileErrGeneric;
     switch (cause) {
         case FileError::none:
-        case FileError::generic: fmt = &texts::kFileErrGeneric; break;
-        case FileError::fileNotFound: fmt = &texts::kFileErrNotFound; break;
-        case FileError::badPath: fmt = &texts::kFileErrBadPath; break;
-        case FileError::tooManyOpenFiles: fmt = &texts::kFileErrTooMany; break;
-        case FileError::accessDenied: fmt = &texts::kFileErrAccess; break;
-        case FileError::invalidFile: fmt = &texts::kFileErrInvalidHandle; break;
-        case FileError::removeCurrentDir: fmt = &texts::kFileErrRemoveDir; break;
-        case FileError::directoryFull: fmt = &texts::kFileErrDirFull; break;
-        case FileError::badSeek: fmt = &texts::kFileErrBadSeek; break;
-        case FileError::hardIO: fmt = &texts::kFileErrHardIO; break;
-        case FileError::sharingViolation: fmt = &texts::kFileErrSharing; break;
-        case FileError::lockViolation: fmt = &texts::kFileErrLock; break;
-        case FileError::diskFull: fmt = &texts::kFileErrDiskFull; break;
-        case FileError::endOfFile: fmt = &texts::kFileErrEndOfFile; break;
+        case FileError::generic:
+            fmt = &texts::kFileErrGeneric;
+            break;
+        case FileError::fileNotFound:
+            fmt = &texts::kFileErrNotFound;
+            break;
+        case FileError::badPath:
+            fmt = &texts::kFileErrBadPath;
+            break;
+        case FileError::tooManyOpenFiles:
+            fmt = &texts::kFileErrTooMany;
+            break;
+        case FileError::accessDenied:
+            fmt = &texts::kFileErrAccess;
+            break;
+        case FileError::invalidFile:
+            fmt = &texts::kFileErrInvalidHandle;
+            break;
+        case FileError::removeCurrentDir:
+            fmt = &texts::kFileErrRemoveDir;
+            break;
+        case FileError::directoryFull:
+            fmt = &texts::kFileErrDirFull;
+            break;
+        case FileError::badSeek:
+            fmt = &texts::kFileErrBadSeek;
+            break;
+        case FileError::hardIO:
+            fmt = &texts::kFileErrHardIO;
+            break;
+        case FileError::sharingViolation:
+            fmt = &texts::kFileErrSharing;
+            break;
+        case FileError::lockViolation:
+            fmt = &texts::kFileErrLock;
+            break;
+        case FileError::diskFull:
+            fmt = &texts::kFileErrDiskFull;
+            break;
+        case FileError::endOfFile:
+            fmt = &texts::kFileErrEndOfFile;
+            break;
     }
     return texts::Format1(*fmt, sjis::FromUtf8(path));
 }

@@ -19,8 +19,8 @@ std::string DirectoryOf(const std::string& path) {
 
 }  // namespace
 
-SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
-                          const WriteFault& fault, bool flushToDisk, bool executable) {
+SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const WriteFault& fault,
+                          bool flushToDisk, bool executable) {
     SaveResult result;
     if (path.empty() || path.back() == '/') {
         result.cause = FileError::badPath;
@@ -121,7 +121,8 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
     if (fd < 0) {
         const int err = errno;
         // A missing file in a missing folder: the path, not the file, is at fault.
-        if (err == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0) return FileError::badPath;
+        if (err == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0)
+            return FileError::badPath;
         return FileErrorFromErrno(err);
     }
     struct stat st {};

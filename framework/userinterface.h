@@ -7,10 +7,10 @@ enum class MsgAnswer { ok, cancel, yes, no };
 
 // Kinds of box: buttons and icon.
 enum class MsgKind {
-    ok,            // OK, warning icon
-    okCancel,      // OK and Cancel, warning icon
-    yesNoCancel,   // the save prompt
-    stop,          // OK, stop icon: a failed menu command
+    ok,           // OK, warning icon
+    okCancel,     // OK and Cancel, warning icon
+    yesNoCancel,  // the save prompt
+    stop,         // OK, stop icon: a failed menu command
 };
 
 // What the document and the framework ask of the user. The GUI answers with message boxes

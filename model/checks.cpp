@@ -35,10 +35,17 @@ void CheckTimeField(const std::string& t, const TimeTexts& msg, AttendanceField 
         text = &msg.form;
     } else {
         switch (CheckTime(t)) {
-            case TimeCheck::valid: break;
-            case TimeCheck::hourWrong: text = &msg.hour; break;
-            case TimeCheck::minuteWrong: text = &msg.minute; break;
-            case TimeCheck::colonMissing: text = &msg.colon; break;
+            case TimeCheck::valid:
+                break;
+            case TimeCheck::hourWrong:
+                text = &msg.hour;
+                break;
+            case TimeCheck::minuteWrong:
+                text = &msg.minute;
+                break;
+            case TimeCheck::colonMissing:
+                text = &msg.colon;
+                break;
         }
     }
     if (text) {
@@ -56,10 +63,10 @@ AttendanceResult CheckAttendance(const AttendanceInput& in,
     AttendanceInput& v = r.corrected;
     bool error = false;
 
-    CheckTimeField(v.arrival,
-                   {texts::kArrivalForm, texts::kArrivalHour, texts::kArrivalMinute,
-                    texts::kArrivalColon},
-                   AttendanceField::arrival, r, error);
+    CheckTimeField(
+        v.arrival,
+        {texts::kArrivalForm, texts::kArrivalHour, texts::kArrivalMinute, texts::kArrivalColon},
+        AttendanceField::arrival, r, error);
     CheckTimeField(v.departure,
                    {texts::kDepartureForm, texts::kDepartureHour, texts::kDepartureMinute,
                     texts::kDepartureColon},

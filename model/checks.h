@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/yearrecord.h"
 #include "model/recordarray.h"
+#include "model/yearrecord.h"
 
 // The OK checks of the data-entry dialogs. The dialogs and the command-line tool both call
 // these, so every rule lives in one place. Texts are Shift-JIS.

@@ -11,8 +11,8 @@ void CYearRecord::Serialize(CArchive& ar) {
 
 void CDayRecord::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar << m_nYear << m_nMonth << m_nDay << m_strWeekday << m_strStart << m_strEnd
-           << m_nCategory << m_strPlace << m_nDayType;
+        ar << m_nYear << m_nMonth << m_nDay << m_strWeekday << m_strStart << m_strEnd << m_nCategory
+           << m_strPlace << m_nDayType;
     } else {
         ar >> m_nYear >> m_nMonth >> m_nDay >> m_strWeekday >> m_strStart >> m_strEnd >>
             m_nCategory >> m_strPlace >> m_nDayType;

@@ -21,7 +21,9 @@ std::string Substitute(const std::string& fmt, const std::string* args, size_t c
 
 }  // namespace
 
-std::string Format1(const std::string& fmt, const std::string& a1) { return Substitute(fmt, &a1, 1); }
+std::string Format1(const std::string& fmt, const std::string& a1) {
+    return Substitute(fmt, &a1, 1);
+}
 
 std::string Format2(const std::string& fmt, const std::string& a1, const std::string& a2) {
     const std::string args[2] = {a1, a2};

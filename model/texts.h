@@ -28,11 +28,14 @@ inline const std::string kSettingsMissing =
 inline const std::string kFileErrGeneric = S("%1 へのｱｸｾｽ中に不明なｴﾗｰが発生しました。");
 inline const std::string kFileErrNotFound = S("%1 が見つかりませんでした。");
 inline const std::string kFileErrBadPath = S("%1 には無効なﾊﾟｽが含まれています。");
-inline const std::string kFileErrTooMany = S("開いているﾌｧｲﾙが多すぎるため、%1 を開けませんでした。");
+inline const std::string kFileErrTooMany =
+    S("開いているﾌｧｲﾙが多すぎるため、%1 を開けませんでした。");
 inline const std::string kFileErrAccess = S("%1 へのｱｸｾｽは拒否されました。");
-inline const std::string kFileErrInvalidHandle = S("%1 へ無効なﾌｧｲﾙ ﾊﾝﾄﾞﾙが関連付けられていました。");
+inline const std::string kFileErrInvalidHandle =
+    S("%1 へ無効なﾌｧｲﾙ ﾊﾝﾄﾞﾙが関連付けられていました。");
 inline const std::string kFileErrRemoveDir = S("現在のﾃﾞｨﾚｸﾄﾘ %1 は削除できませんでした。");
-inline const std::string kFileErrDirFull = S("%1 を作成できませんでした。そのﾃﾞｨﾚｸﾄﾘはいっぱいです。");
+inline const std::string kFileErrDirFull =
+    S("%1 を作成できませんでした。そのﾃﾞｨﾚｸﾄﾘはいっぱいです。");
 inline const std::string kFileErrBadSeek = S("%1 のｼｰｸに失敗しました。");
 inline const std::string kFileErrHardIO = S("%1 へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。");
 inline const std::string kFileErrSharing = S("%1 へのｱｸｾｽ中に共有違反が発生しました。");
@@ -76,14 +79,17 @@ inline const std::string kShortcutCreatedAfter = S(" 】で、ショートカッ
 inline const std::string kShortcutFailed = S("ショートカットの作成に失敗しました。");
 
 // Attendance entry.
-inline const std::string kArrivalForm = S("出社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
+inline const std::string kArrivalForm =
+    S("出社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
 inline const std::string kArrivalHour = S("出社時刻の時間が正しくありません。");
 inline const std::string kArrivalMinute = S("出社時刻の分が正しくありません。");
 inline const std::string kArrivalColon = S("出社時刻の時間と分の間にコロン(：)を指定して下さい。");
-inline const std::string kDepartureForm = S("退社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
+inline const std::string kDepartureForm =
+    S("退社時刻は、ＸＸ：ＸＸ のように前ゼロで入力して下さい。");
 inline const std::string kDepartureHour = S("退社時刻の時間が正しくありません。");
 inline const std::string kDepartureMinute = S("退社時刻の分が正しくありません。");
-inline const std::string kDepartureColon = S("退社時刻の時間と分の間にコロン(：)を指定して下さい。");
+inline const std::string kDepartureColon =
+    S("退社時刻の時間と分の間にコロン(：)を指定して下さい。");
 inline const std::string kBlankArrival = S("この出勤区分の時、出社時刻はスペースとして下さい。");
 inline const std::string kBlankDeparture = S("この出勤区分の時、退社時刻はスペースとして下さい。");
 inline const std::string kBlankLocations = S("この出勤区分の時、勤務地はスペースとして下さい。");

@@ -32,7 +32,8 @@ const std::array<const char*, 10> kDefaultCategories = {"出勤", "遅刻", "早
                                                         "休出", "有休", "振休", "特休", "特欠"};
 const std::array<const char*, 10> kDefaultCodes = {"10", "11", "12", "20", "13",
                                                    "14", "21", "22", "23", "24"};
-const std::array<const char*, 10> kDefaultFlags = {"1", "1", "1", "0", "1", "1", "0", "0", "0", "0"};
+const std::array<const char*, 10> kDefaultFlags = {"1", "1", "1", "0", "1",
+                                                   "1", "0", "0", "0", "0"};
 const std::array<const char*, 4> kDefaultPlaces = {"直行不帰", "勤務地１", "勤務地２", "勤務地３"};
 
 }  // namespace
@@ -44,11 +45,12 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
     for (int i = 0; i < 7; ++i) m_astrWeekdays[static_cast<size_t>(i)] = texts::kWeekdays[i];
 
     InitProgramPaths(exePath.empty() ? RunningProgramPath() : exePath);
-    m_strSettingsPath = settingsPath.empty() ? m_strExeDir + texts::kSettingsFileName : settingsPath;
+    m_strSettingsPath =
+        settingsPath.empty() ? m_strExeDir + texts::kSettingsFileName : settingsPath;
     ReadSettings();
 
-    static const int holidays[12][3] = {{1, 15, -1}, {11, -1, -1}, {21, -1, -1}, {29, -1, -1},
-                                        {3, 4, 5},   {-1, -1, -1}, {20, -1, -1}, {-1, -1, -1},
+    static const int holidays[12][3] = {{1, 15, -1},  {11, -1, -1}, {21, -1, -1}, {29, -1, -1},
+                                        {3, 4, 5},    {-1, -1, -1}, {20, -1, -1}, {-1, -1, -1},
                                         {15, 23, -1}, {10, -1, -1}, {3, 23, -1},  {23, -1, -1}};
     for (int m = 0; m < 12; ++m)
         for (int s = 0; s < 10; ++s) m_anHolidays[m][s] = s < 3 ? holidays[m][s] : -1;
@@ -406,7 +408,8 @@ void CVespinDoc::OnCloseDocument() {
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-HTREEITEM CVespinDoc::InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value) {
+HTREEITEM CVespinDoc::InsertTreeItem(HTREEITEM parent, const std::string& text, int kind,
+                                     int value) {
     if (!m_pTreeView) return nullptr;
     const int image = kind == 2 ? 2 : 0;
     return m_pTreeView->InsertItem(parent, text, image, image + 1, value);

@@ -2,11 +2,10 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "framework/clock.h"
 #include "framework/fileerror.h"
@@ -146,9 +145,8 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     const AttendanceResult r = CheckAttendance(in, doc.m_astrTimeFlags);
     for (const CheckMessage& msg : r.messages) PrintSjis(stderr, msg.text);
     if (!r.accepted) return kRefused;
-    doc.StoreDayEntry(first + d - 1,
-                      DayEntry{r.corrected.category, r.corrected.arrival, r.corrected.departure,
-                               r.corrected.locations});
+    doc.StoreDayEntry(first + d - 1, DayEntry{r.corrected.category, r.corrected.arrival,
+                                              r.corrected.departure, r.corrected.locations});
     return kDone;
 }
 

@@ -1,6 +1,7 @@
+#include "framework/archive.h"
+
 #include <gtest/gtest.h>
 
-#include "framework/archive.h"
 #include "framework/fileerror.h"
 #include "testutil.h"
 
@@ -55,21 +56,29 @@ TEST(Archive, StringPrefixesByLength) {
 
 TEST(Archive, WideStringsAreConvertedToShiftJis) {
     // FF FE FF marks UTF-16LE; then a length in characters: 2 characters, 出勤.
-    const std::string wide = std::string("\xFF\xFE\xFF\x02", 4) + std::string("\xFA\x51\xE4\x52", 4);
+    const std::string wide =
+        std::string("\xFF\xFE\xFF\x02", 4) + std::string("\xFA\x51\xE4\x52", 4);
     EXPECT_EQ(U(Load(wide)), "出勤");
     // A wide string with a 16-bit character count.
     std::string longWide = std::string("\xFF\xFE\xFF\xFF\x2C\x01", 6);
     for (int i = 0; i < 300; ++i) longWide += std::string("A\0", 2);
     EXPECT_EQ(Load(longWide), std::string(300, 'A'));
     // A character with no Shift-JIS form does not make the file unreadable.
-    const std::string emoji = std::string("\xFF\xFE\xFF\x02", 4) + std::string("\x3D\xD8\x00\xDE", 4);
+    const std::string emoji =
+        std::string("\xFF\xFE\xFF\x02", 4) + std::string("\x3D\xD8\x00\xDE", 4);
     EXPECT_EQ(Load(emoji), "?");
 }
 
 TEST(Archive, ReadingPastTheEndRaisesEndOfFile) {
-    const std::string truncated[] = {
-        std::string(), std::string("\x05" "abc"), std::string("\xFF"), std::string("\xFF\x10"),
-        std::string("\xFF\xFF\xFF\x00\x00\x01", 6), std::string("\xFF\xFE\xFF\x02" "A", 5)};
+    const std::string truncated[] = {std::string(),
+                                     std::string("\x05"
+                                                 "abc"),
+                                     std::string("\xFF"),
+                                     std::string("\xFF\x10"),
+                                     std::string("\xFF\xFF\xFF\x00\x00\x01", 6),
+                                     std::string("\xFF\xFE\xFF\x02"
+                                                 "A",
+                                                 5)};
     for (const std::string& bytes : truncated)
         EXPECT_THROW(Load(bytes), ArchiveException) << Hex(bytes);
     // A 2 GiB length in a six-byte stream fails at once, before anything is allocated.

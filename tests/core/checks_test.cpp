@@ -1,6 +1,7 @@
+#include "model/checks.h"
+
 #include <gtest/gtest.h>
 
-#include "model/checks.h"
 #include "testutil.h"
 
 namespace {
@@ -16,7 +17,8 @@ struct Shown {
 
 Shown Press(int category, const std::string& arrival, const std::string& departure,
             const std::string& locations, AttendanceResult* out = nullptr) {
-    AttendanceResult r = CheckAttendance({category, S(arrival), S(departure), S(locations)}, kFlags);
+    AttendanceResult r =
+        CheckAttendance({category, S(arrival), S(departure), S(locations)}, kFlags);
     Shown s;
     for (const auto& m : r.messages) {
         s.texts.push_back(U(m.text));
@@ -93,7 +95,8 @@ TEST(YearCheck, TextAndRange) {
     EXPECT_TRUE(check("2036").accepted);
     EXPECT_EQ(check(" \t2026  ").year, 2026);
     EXPECT_TRUE(check("+2026").accepted);
-    for (const char* bad : {"", "   ", "20a6", "2026年", "2026x", "- 2026", "+", "99999999999999999999"})
+    for (const char* bad :
+         {"", "   ", "20a6", "2026年", "2026x", "- 2026", "+", "99999999999999999999"})
         EXPECT_EQ(U(check(S(bad)).message), "整数を入力してください。") << bad;
     for (const char* out : {"1997", "2037", "-2026", "0"})
         EXPECT_EQ(U(check(out).message), "1998 から 2036 までの整数を入力してください。") << out;

@@ -155,7 +155,8 @@ TEST_F(Document, InconsistentFilesAreRefused) {
     const size_t firstYear = ny + 4;
     const size_t nd = firstYear + 32;
     auto patchInt = [](std::string b, size_t at, int32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            b[at + static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
         return b;
     };
     ASSERT_EQ(good.substr(firstYear, 4), std::string("\xE9\x07\0\0", 4));  // 2025
@@ -175,8 +176,9 @@ TEST_F(Document, InconsistentFilesAreRefused) {
     ASSERT_EQ(cat.substr(catAt, 4), std::string("\xFF\xFF\xFF\xFF", 4));
     cases.push_back({"category 10", patchInt(cat, catAt, 10)});
     cases.push_back({"category -2", patchInt(cat, catAt, -2)});
-    cases.push_back({"40-byte file with a huge day count",
-                     std::string(7, '\0') + std::string("\xFF\xFF\xFF\x7F", 4) + std::string(29, 'x')});
+    cases.push_back(
+        {"40-byte file with a huge day count",
+         std::string(7, '\0') + std::string("\xFF\xFF\xFF\x7F", 4) + std::string(29, 'x')});
     for (const auto& [what, bytes] : cases) {
         WriteFile(path, bytes);
         ui.messages.clear();

@@ -1,3 +1,5 @@
+#include "framework/savefile.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,7 +8,6 @@
 #include <filesystem>
 
 #include "framework/archive.h"
-#include "framework/savefile.h"
 #include "testutil.h"
 
 namespace {

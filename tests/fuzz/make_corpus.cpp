@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
 
     CVespinDoc big(nullptr, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     for (int y = 2020; y <= 2024; ++y) big.AppendFiscalYear(y);
-    for (int i = 0; i < big.m_aDays.GetSize(); i += 3) big.StoreDayEntry(i, {i % 10, "07:05", "", ""});
+    for (int i = 0; i < big.m_aDays.GetSize(); i += 3)
+        big.StoreDayEntry(i, {i % 10, "07:05", "", ""});
     write("five-years.vpx", Store(big));
     return 0;
 }

@@ -1,8 +1,9 @@
+#include "framework/qt/messagebox.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
-#include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
 #include "model/texts.h"
