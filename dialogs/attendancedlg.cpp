@@ -16,7 +16,6 @@
 #include "framework/qt/qtstrings.h"
 #include "model/checks.h"
 #include "model/dayrecord.h"
-#include "model/texts.h"
 #include "model/vespindoc.h"
 
 namespace {
@@ -254,14 +253,20 @@ void CAttendanceDlg::accept() {
     for (const CheckMessage& message : result.messages) {
         VespinMessageBox(message.text, MsgKind::ok, this);
         // The blank rule empties what the category forbids, right after its message.
-        if (message.text == texts::kBlankArrival) {
-            m_strArrival = result.corrected.arrival;
-            UpdateData(false);
-        } else if (message.text == texts::kBlankDeparture) {
-            m_strDeparture = result.corrected.departure;
-            UpdateData(false);
-        } else if (message.text == texts::kBlankLocations) {
-            m_strLocations = result.corrected.locations;
+        if (message.problem == AttendanceProblem::notAllowed) {
+            switch (message.focus) {
+                case AttendanceField::arrival:
+                    m_strArrival = result.corrected.arrival;
+                    break;
+                case AttendanceField::departure:
+                    m_strDeparture = result.corrected.departure;
+                    break;
+                case AttendanceField::locations:
+                    m_strLocations = result.corrected.locations;
+                    break;
+                case AttendanceField::category:
+                    break;
+            }
             UpdateData(false);
         }
         FieldWidget(message.focus)->setFocus();

@@ -10,7 +10,6 @@
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/checks.h"
-#include "model/texts.h"
 #include "model/vespindoc.h"
 
 // ---------------------------------------------------------------------------------------------
@@ -102,7 +101,7 @@ void CYearDlg::accept() {
         VespinMessageBox(r.message, MsgKind::ok, this);
         // A number that is no number or out of range is selected for retyping; a year that
         // exists is left as typed.
-        if (r.message != texts::kYearExists) {
+        if (r.problem != YearProblem::exists) {
             m_edit->setFocus(Qt::OtherFocusReason);
             m_edit->selectAll();
         }
