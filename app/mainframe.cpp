@@ -1,6 +1,5 @@
 #include "app/mainframe.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -101,7 +100,7 @@ CMainFrame::CMainFrame(CVespinDoc& doc, CDocManager& docManager, CRecentFileList
     }
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() { m_doc.SetChangeListener({}); }
 
 QString CMainFrame::IdleText() {
     return QStringLiteral("該当の月を選択し、日付をダブルクリックして登録して下さい。");
@@ -125,12 +124,11 @@ bool CMainFrame::OnCreate() {
     OnTimer(kClockTimer);  // no blank clock for the first half second
     OnSetCursor();
 
-    // The employee panes follow the mouse over the window.
-    qApp->installEventFilter(this);
-    // Command states are brought up to date whenever the program falls idle.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                &CMainFrame::UpdateCommandUI);
+    // The employee panes and the states of the commands follow the document's changes.
+    m_doc.SetChangeListener([this](int aspect) {
+        if (aspect == CVespinDoc::kEmployeeChanged) OnSetCursor();
+        UpdateCommandUI();
+    });
 
     auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
     auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
@@ -232,10 +230,8 @@ void CMainFrame::CreateMenus() {
     // The document's commands.
     connect(Action(cmd::kYearAdd), &QAction::triggered, this, [this] { m_doc.OnYearAdd(); });
     connect(Action(cmd::kYearDelete), &QAction::triggered, this, [this] { m_doc.OnYearDelete(); });
-    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this, [this] {
-        m_doc.OnEmployeeInfo();
-        OnSetCursor();
-    });
+    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this,
+            [this] { m_doc.OnEmployeeInfo(); });
     connect(Action(cmd::kPasswordSet), &QAction::triggered, this,
             [this] { m_doc.OnPasswordSet(); });
 
@@ -330,19 +326,6 @@ void CMainFrame::OnSetCursor() {
     const QString name = ToQ(m_doc.m_strEmployeeName);
     if (m_panes[1]->text() != number) m_panes[1]->setText(number);
     if (m_panes[2]->text() != name) m_panes[2]->setText(name);
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::MouseMove:
-        case QEvent::HoverMove:
-        case QEvent::Enter:
-            if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) OnSetCursor();
-            break;
-        default:
-            break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 int CMainFrame::CurrentTreeData(bool& readable) const {

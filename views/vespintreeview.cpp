@@ -217,22 +217,17 @@ void CVespinTreeView::OnSelChanged(QTreeWidgetItem* item) {
 
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kShowRange;
-    if (data == -1) {
-        doc->m_nShownFirst = -1;
-    } else if (data >= CVespinDoc::kFirstYear) {
+    if (data >= CVespinDoc::kFirstYear) {
         hint.m_nYear = data;
-        doc->m_nShownFirst = -1;
-    } else {
+    } else if (data != -1) {
         const int year = item->parent() ? ItemData(item->parent()) : -1;
         const auto [first, last] = doc->MonthRange(year, data);
         hint.m_nYear = year;
         hint.m_nMonth = data;
         hint.m_nFirst = first;
         hint.m_nLast = last;
-        doc->m_nShownFirst = first;
     }
-    doc->m_nSelYear = hint.m_nYear;
-    doc->m_nSelMonth = hint.m_nMonth;
+    doc->SetSelection(hint.m_nYear, hint.m_nMonth, hint.m_nFirst);
     doc->UpdateAllViews(nullptr, 0, &hint);
 }
 
