@@ -9,7 +9,6 @@
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
-#include "model/treehost.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
 #include "output/qt/folderchooser.h"
@@ -74,22 +73,13 @@ CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
 }
 
 void CExportDlg::OnInitDialog() {
-    int month = -1, fiscalYear = -1;
-    if (m_pDoc) {
-        if (ITreeHost* tree = m_pDoc->m_pTreeView) {
-            int data = -1;
-            if (tree->GetItemData(tree->GetCurItem(), data) && data >= 1 && data <= 12)
-                month = data;
-        }
-        fiscalYear = m_pDoc->m_nSelYear;
-    }
-    const int year = month <= 3 ? fiscalYear + 1 : fiscalYear;
-    m_strFileName =
-        DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(), year, month);
-    m_strTitle = ExportTitle(year, month);
+    m_month = ExportDialogMonth(m_pDoc);
+    m_nYear = m_month.calendarYear;
+    m_nMonth = m_month.month;
+    m_strFileName = DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(),
+                                          m_nYear, m_nMonth);
+    m_strTitle = ExportTitle(m_nYear, m_nMonth);
     m_wndTitle->setFont(m_fontTitle);
-    m_nYear = year;
-    m_nMonth = month;
     UpdateData(false);
     m_editFileName->setFocus();
 }
@@ -129,9 +119,4 @@ void CExportDlg::accept() {
         return;
     }
     QDialog::accept();
-}
-
-CsvWriteResult CExportDlg::WriteCsv(int first, int last, const std::string& path) const {
-    if (!m_pDoc) return {0, FileError::generic};
-    return ::WriteCsv(*m_pDoc, first, last, m_nYear, m_nMonth, path);
 }
