@@ -9,7 +9,7 @@
 #include "framework/document.h"
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
-#include "model/treehost.h"
+#include "framework/treehost.h"
 #include "model/yearrecord.h"
 
 class CView;

@@ -8,7 +8,7 @@
 #include "framework/clock.h"
 #include "framework/sjis.h"
 #include "model/texts.h"
-#include "model/treehost.h"
+#include "framework/treehost.h"
 #include "model/vespindoc.h"
 
 std::optional<ExportMonth> SelectedExportMonth(const CVespinDoc& doc) {

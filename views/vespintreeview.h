@@ -3,7 +3,7 @@
 #include <QTreeWidget>
 
 #include "framework/view.h"
-#include "model/treehost.h"
+#include "framework/treehost.h"
 
 class CVespinDoc;
 class CUpdateHint;
