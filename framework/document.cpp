@@ -7,7 +7,7 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
-#include "model/texts.h"
+#include "framework/frameworktexts.h"
 
 bool CDocument::s_flushToDisk = true;
 WriteFault CDocument::s_writeFault;
