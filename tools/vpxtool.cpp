@@ -22,7 +22,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 #endif
 
 namespace {

@@ -5,7 +5,7 @@
 #include "model/vespindoc.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
-#include "output/qt/exportdlg.h"
+#include "dialogs/exportdlg.h"
 
 void OnExportMonthCommand(CVespinDoc& doc, QWidget* parent) {
     CExportDlg dlg(parent);

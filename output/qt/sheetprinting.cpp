@@ -10,7 +10,7 @@
 #include "framework/qt/messagebox.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 
 namespace sheetprinting {
 namespace {

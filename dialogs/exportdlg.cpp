@@ -1,4 +1,4 @@
-#include "output/qt/exportdlg.h"
+#include "dialogs/exportdlg.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,7 +11,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
-#include "output/qt/folderchooser.h"
+#include "dialogs/folderchooser.h"
 
 CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     setObjectName(QStringLiteral("CExportDlg"));

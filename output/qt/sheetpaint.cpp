@@ -1,4 +1,4 @@
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 
 #include <QBuffer>
 #include <QPageLayout>
