@@ -70,9 +70,6 @@ bool CDocument::OnOpenDocument(const std::string& path) {
     } catch (const ArchiveException&) {
         Message(texts::kInvalidFormat);
         return false;
-    } catch (const FileException& e) {
-        Message(FileErrorText(e.cause, path));
-        return false;
     }
     return true;
 }

@@ -9,7 +9,6 @@ template <class T>
 class CRecordArray {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
-    bool IsEmpty() const { return m_items.empty(); }
     T* GetAt(int i) const { return m_items[static_cast<size_t>(i)].get(); }
     T* operator[](int i) const { return GetAt(i); }
     int Add(std::unique_ptr<T> p) {

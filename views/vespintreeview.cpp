@@ -241,7 +241,6 @@ bool CVespinTreeView::OnRClick(const QPoint& pos) {
     QMenu popup(this);
     popup.setObjectName(QStringLiteral("yearPopup"));
     QAction* del = popup.addAction(QStringLiteral("削 除"));
-    del->setData(kIdPopupDelete);
     del->setEnabled(true);
     if (popup.exec(viewport()->mapToGlobal(pos)) == del) {
         if (CVespinDoc* doc = GetDocument()) doc->OnYearDelete();
