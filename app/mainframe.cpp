@@ -23,8 +23,8 @@
 #include "dialogs/shortcutdlg.h"
 #include "framework/clock.h"
 #include "framework/qt/docmanager.h"
-#include "framework/qt/japanese.h"
 #include "framework/qt/messagebox.h"
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/sjis.h"
@@ -89,7 +89,7 @@ CMainFrame::CMainFrame(CVespinDoc& doc, CDocManager& docManager, CRecentFileList
       m_doc(doc),
       m_docManager(docManager),
       m_recent(recent),
-      m_fontStatus(QString::fromUtf16(kProgramFontFamily), 10) {
+      m_fontStatus(ProgramFont(10)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(toolbarimages::ProgramIcon());
     // The whole screen, centred; start-up then maximises the window.
@@ -117,7 +117,7 @@ QAction* CMainFrame::Action(int id) const {
 bool CMainFrame::OnCreate() {
     CreateMenus();
     if (!CreateToolBar() || !CreateStatusBar()) return false;
-    setWindowTitle(QStringLiteral("無題.vpx-ヴェスピン"));
+    setWindowTitle(ToQ(texts::kUntitledVpx + "-" + texts::kAppTitle));
 
     m_nClockTimerId = startTimer(500);
     if (m_nClockTimerId == 0) return false;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
@@ -19,13 +20,8 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
     setFixedSize(du.Size(186, 111));
 
     // Template order, which is also the tab order: OK, Cancel, number, name.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 129, 7, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 129, 24, 50, 14);
 
     auto* label = new QLabel(QStringLiteral("社員№"), this);
@@ -50,8 +46,6 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
     // Enter moves on like Tab everywhere but on the two buttons.
     MoveOnWithEnter({m_editNo, m_editName});
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CEmployeeDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CEmployeeDlg::reject);
 }
 
 void CEmployeeDlg::OnInitDialog() {

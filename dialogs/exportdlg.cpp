@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -29,13 +31,8 @@ CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     m_editFolder->setObjectName(QStringLiteral("folderEdit"));
     du.Place(m_editFolder, 56, 59, 137, 14);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 68, 98, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 131, 98, 50, 14);
 
     m_btnChoose = new QPushButton(ToQ(texts::kExportChoose), this);
@@ -63,12 +60,10 @@ CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     // Enter in the two fields moves on like Tab.
     MoveOnWithEnter({m_editFileName, m_editFolder});
 
-    m_fontTitle = QFont(ToQ(texts::kSheetFontFace));
+    m_fontTitle = ProgramFont();
     m_fontTitle.setPixelSize(18);
     m_fontTitle.setWeight(QFont::Bold);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CExportDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CExportDlg::reject);
     connect(m_btnChoose, &QPushButton::clicked, this, &CExportDlg::OnChooseFolder);
 }
 

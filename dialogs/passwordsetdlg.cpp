@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/qtstrings.h"
@@ -18,13 +19,8 @@ CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
     setFixedSize(du.Size(168, 93));
 
     // Template order: OK, Cancel, the password, the prompt.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 24, 68, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 94, 68, 50, 14);
 
     m_edit = new QLineEdit(this);
@@ -40,8 +36,6 @@ CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
     setTabOrder(m_btnOk, m_btnCancel);
     setTabOrder(m_btnCancel, m_edit);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CPasswordSetDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CPasswordSetDlg::reject);
 }
 
 void CPasswordSetDlg::OnInitDialog() {

@@ -1,6 +1,18 @@
 #include "dialogs/vespindialog.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
+
+std::pair<QPushButton*, QPushButton*> CVespinDialog::AddOkCancel() {
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return {ok, cancel};
+}
 
 void CVespinDialog::MoveOnWithEnter(std::initializer_list<QWidget*> fields) {
     for (QWidget* w : fields) w->installEventFilter(this);

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <initializer_list>
+#include <utility>
+
+class QPushButton;
 
 // Base of the program's modal dialogs. OnInitDialog runs once, when the dialog is first shown,
 // so that it sees the members the caller set after construction; fields given to
@@ -13,6 +16,9 @@ public:
 
 protected:
     virtual void OnInitDialog() {}
+    // The dialog's "OK" (the default button, "okButton") and "ｷｬﾝｾﾙ" ("cancelButton"), wired
+    // to accept and reject; the caller places them.
+    std::pair<QPushButton*, QPushButton*> AddOkCancel();
     void MoveOnWithEnter(std::initializer_list<QWidget*> fields);
 
     void showEvent(QShowEvent* e) override;

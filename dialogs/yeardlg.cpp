@@ -66,13 +66,7 @@ CYearDlg::CYearDlg(QWidget* parent) : CVespinDialog(parent) {
     m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     auto* label = new QLabel(QStringLiteral("年度"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CYearDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CYearDlg::reject);
+    const auto [ok, cancel] = AddOkCancel();
 
     // The template, in dialog units of the dialog's font: 185 x 87.
     const DialogUnits du(font());

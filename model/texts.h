@@ -97,7 +97,6 @@ inline const std::string kSheetHeadDeparture = S("退出時刻");
 inline const std::string kSheetHeadPlace = S("出勤場所");
 inline const std::string kSheetTotal = S("計");
 inline const std::string kSheetNote = S("(注) この資料は、公的に使用します。");
-inline const std::string kSheetFontFace = S("ＭＳ Ｐゴシック");
 inline const std::string kNoPrinter = S("このパソコンには、プリンタが接続されていません。");
 inline const std::string kPrintJobFailed = S("印刷ｼﾞｮﾌﾞを開始できませんでした。");
 inline const std::string kNoPrinterSettings =
