@@ -13,11 +13,8 @@
 #include "model/vespindoc.h"
 
 CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CEmployeeDlg"));
-    setWindowTitle(QStringLiteral("社員情報の登録"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(186, 111));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CEmployeeDlg"), QStringLiteral("社員情報の登録"), 186, 111);
 
     // Template order, which is also the tab order: OK, Cancel, number, name.
     std::tie(m_btnOk, m_btnCancel) = AddOkCancel();

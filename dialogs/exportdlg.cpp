@@ -16,11 +16,8 @@
 #include "dialogs/folderchooser.h"
 
 CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CExportDlg"));
-    setWindowTitle(ToQ(texts::kExportCaption));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(245, 119));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CExportDlg"), ToQ(texts::kExportCaption), 245, 119);
 
     // Template order, which is also the tab order.
     m_editFileName = new QLineEdit(this);

@@ -13,11 +13,8 @@
 #include "model/vespindoc.h"
 
 CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CLocationDlg"));
-    setWindowTitle(QStringLiteral("勤務地の選択"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(177, 139));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CLocationDlg"), QStringLiteral("勤務地の選択"), 177, 139);
 
     // Template order is the tab order: OK, Cancel, the list.
     std::tie(m_btnOk, m_btnCancel) = AddOkCancel();

@@ -11,12 +11,9 @@
 #include "model/vespindoc.h"
 
 CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CPasswordSetDlg"));
     // The caption reads バスワード, as it always has.
-    setWindowTitle(QStringLiteral("バスワードの設定・変更"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(168, 93));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CPasswordSetDlg"), QStringLiteral("バスワードの設定・変更"), 168, 93);
 
     // Template order: OK, Cancel, the password, the prompt.
     std::tie(m_btnOk, m_btnCancel) = AddOkCancel();

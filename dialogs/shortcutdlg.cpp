@@ -11,11 +11,8 @@
 #include "model/texts.h"
 
 CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CShortcutDlg"));
-    setWindowTitle(QStringLiteral("デスクトップへショートカットの作成"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(210, 114));
+    const DialogUnits du = SetUpTemplate(QStringLiteral("CShortcutDlg"),
+                                         QStringLiteral("デスクトップへショートカットの作成"), 210, 114);
 
     // Template order: OK, Cancel, label, name.
     std::tie(m_btnOk, m_btnCancel) = AddOkCancel();

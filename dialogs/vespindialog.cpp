@@ -3,6 +3,16 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
+                                         int width, int height) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setFont(DialogFont(11));
+    const DialogUnits du(font());
+    setFixedSize(du.Size(width, height));
+    return du;
+}
+
 std::pair<QPushButton*, QPushButton*> CVespinDialog::AddOkCancel() {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
