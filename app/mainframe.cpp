@@ -329,9 +329,9 @@ void CMainFrame::OnSetCursor() {
 }
 
 int CMainFrame::CurrentTreeData(bool& readable) const {
-    int data = 0;
-    readable = m_pTreeView && m_pTreeView->GetItemData(m_pTreeView->GetCurItem(), data);
-    return data;
+    int itemData = 0;
+    readable = m_pTreeView && m_pTreeView->GetItemData(m_pTreeView->GetCurItem(), itemData);
+    return itemData;
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -339,9 +339,9 @@ void CMainFrame::UpdateCommandUI() {
     Action(cmd::kFileSave)->setEnabled(m_doc.IsModified());
 
     bool readable = false;
-    const int data = CurrentTreeData(readable);
+    const int itemData = CurrentTreeData(readable);
     // Unchanged while the current item cannot be read.
-    if (readable) Action(cmd::kYearDelete)->setEnabled(data >= CVespinDoc::kFirstYear);
+    if (readable) Action(cmd::kYearDelete)->setEnabled(itemData >= CVespinDoc::kFirstYear);
     if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
         Action(cmd::kExportMonth)->setEnabled(*exportable);
 

@@ -64,9 +64,9 @@ void CVespinTreeView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
 // Tree control operations for the document
 
 HTREEITEM CVespinTreeView::InsertItem(HTREEITEM parent, const std::string& text, int image,
-                                      int selectedImage, int data) {
+                                      int selectedImage, int itemData) {
     auto* item = new QTreeWidgetItem(QStringList(ToQ(text)));
-    item->setData(0, kDataRole, data);
+    item->setData(0, kDataRole, itemData);
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);
     item->setIcon(0, CachedIcon(image, selectedImage));
@@ -121,10 +121,10 @@ void CVespinTreeView::DeleteItem(HTREEITEM h) {
     delete item;
 }
 
-bool CVespinTreeView::GetItemData(HTREEITEM h, int& data) const {
+bool CVespinTreeView::GetItemData(HTREEITEM h, int& itemData) const {
     const QTreeWidgetItem* item = ToItem(h);
     if (!item) return false;
-    data = ItemData(item);
+    itemData = ItemData(item);
     return true;
 }
 
@@ -213,17 +213,17 @@ void CVespinTreeView::OnSelChanged(QTreeWidgetItem* item) {
     m_hCurItem = ToHandle(item);
     CVespinDoc* doc = GetDocument();
     if (!item || !doc) return;
-    const int data = ItemData(item);
+    const int itemData = ItemData(item);
 
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kShowRange;
-    if (data >= CVespinDoc::kFirstYear) {
-        hint.m_nYear = data;
-    } else if (data != -1) {
+    if (itemData >= CVespinDoc::kFirstYear) {
+        hint.m_nYear = itemData;
+    } else if (itemData != -1) {
         const int year = item->parent() ? ItemData(item->parent()) : -1;
-        const auto [first, last] = doc->MonthRange(year, data);
+        const auto [first, last] = doc->MonthRange(year, itemData);
         hint.m_nYear = year;
-        hint.m_nMonth = data;
+        hint.m_nMonth = itemData;
         hint.m_nFirst = first;
         hint.m_nLast = last;
     }
@@ -234,8 +234,8 @@ void CVespinTreeView::OnSelChanged(QTreeWidgetItem* item) {
 bool CVespinTreeView::OnRClick(const QPoint& pos) {
     QTreeWidgetItem* item = itemAt(pos);
     if (!item) return false;
-    const int data = ItemData(item);
-    if (data == -1 || data < CVespinDoc::kFirstYear) return false;
+    const int itemData = ItemData(item);
+    if (itemData == -1 || itemData < CVespinDoc::kFirstYear) return false;
     SelectItem(ToHandle(item));
 
     QMenu popup(this);
