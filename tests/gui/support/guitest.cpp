@@ -28,7 +28,8 @@ void WhenModalShown(std::function<void(QWidget*)> fn, int timeoutMs) {
     // Polls until a modal widget is active, hands it over once, then waits for it to close.
     // Either wait ends in a test failure after timeoutMs instead of polling for ever; a dialog
     // left open is rejected so that the test does not hang in its event loop.
-    auto* timer = new QTimer;
+    // Owned by the application, so that a wait still running when the tests end is freed.
+    auto* timer = new QTimer(QCoreApplication::instance());
     timer->setInterval(10);
     auto since = std::make_shared<QElapsedTimer>();
     auto handled = std::make_shared<QPointer<QWidget>>();
