@@ -179,6 +179,23 @@ TEST_F(Document, InconsistentFilesAreRefused) {
     cases.push_back(
         {"40-byte file with a huge day count",
          std::string(7, '\0') + std::string("\xFF\xFF\xFF\x7F", 4) + std::string(29, 'x')});
+    // What the program never writes either, though each once loaded and then did harm.
+    const size_t typeAt = catAt + 4 + 1;  // after the category and an empty place
+    ASSERT_EQ(cat.substr(typeAt, 4), std::string("\x01\0\0\0", 4));  // a Tuesday
+    std::string weekday = good;
+    weekday.replace(day0 + 13, 2, S("水"));
+    cases.insert(cases.end(),
+                 {{"bytes after the last day", good + "junk"},
+                  {"eleven zero bytes, then a disk image", std::string(11, '\0') + "\x55\xAA"},
+                  {"negative year count", patchInt(good, ny, -1)},
+                  {"negative day count", std::string(7, '\0') + std::string(4, '\xFF')},
+                  {"year after 2036", patchInt(good, firstYear, 2037)},
+                  {"the same year twice", patchInt(good, firstYear + 16, 2025)},
+                  {"leap flag against the year", patchInt(good, firstYear + 12, 1)},
+                  {"a date out of order", patchInt(good, day0 + 8, 2)},
+                  {"a weekday not the date's", weekday},
+                  {"day type 4", patchInt(good, typeAt, 4)},
+                  {"day type 0", patchInt(good, typeAt, 0)}});
     for (const auto& [what, bytes] : cases) {
         WriteFile(path, bytes);
         ui.messages.clear();
@@ -186,8 +203,7 @@ TEST_F(Document, InconsistentFilesAreRefused) {
         ASSERT_EQ(ui.messages.size(), 1u) << what;
         EXPECT_EQ(ui.messages[0], "予期しないﾌｧｲﾙ形式です。") << what;
     }
-    // Trailing bytes after the last day are ignored, as they always were.
-    WriteFile(path, good + "junk");
+    WriteFile(path, good);
     EXPECT_TRUE(doc.OnOpenDocument(path));
 }
 
