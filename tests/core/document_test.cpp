@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -391,4 +393,53 @@ TEST_F(Document, SaveFailingAtEveryByteKeepsTheBookAndTheFile) {
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadFile(path), expected);
+}
+
+TEST_F(Document, SaveAsksBeforeOverwritingChangesOrSplittingLinks) {
+    const std::string bytes = MakeBook("book.vpx");
+    const std::string path = f.dir.file("book.vpx");
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    // A sync client writes the file behind the open book's back.
+    WriteFile(path, bytes + "x");
+    doc.SetModifiedFlag(true);
+    ui.answer = MsgAnswer::no;
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], path +
+                                  " は、開いた後に他のプログラムによって変更されています。\n"
+                                  "上書き保存しますか?");
+    EXPECT_EQ(ReadFile(path), bytes + "x");
+    EXPECT_TRUE(doc.IsModified());
+    ui.answer = MsgAnswer::yes;
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ReadFile(path), bytes);
+
+    // Another name of the same file would keep the old contents: asked first.
+    ASSERT_EQ(::link(path.c_str(), f.dir.file("other.vpx").c_str()), 0);
+    ui.answer = MsgAnswer::no;
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("ハードリンク"), std::string::npos);
+}
+
+TEST_F(Document, TheLockOfABookEndsWithItsProcess) {
+    MakeBook("book.vpx");
+    doc.OnNewDocument();  // lets go of the book it saved
+    const std::string path = f.dir.file("book.vpx");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        DocFixture other;
+        other.doc.OnOpenDocument(path);
+        ::_exit(other.doc.IsInUseElsewhere() ? 1 : 0);  // dies holding the lock
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.IsInUseElsewhere());
+    DocFixture second;
+    ASSERT_TRUE(second.doc.OnOpenDocument(path));
+    EXPECT_TRUE(second.doc.IsInUseElsewhere());
 }

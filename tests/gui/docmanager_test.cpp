@@ -189,6 +189,11 @@ private slots:
         AppFixture app({"rel.vpx"});
         QDir::setCurrent(cwd);
         QCOMPARE(app.caption(), QString::fromStdString(books.file("rel.vpx")) + "-ヴェスピン");
+        // ".." after a link leads where the file system takes it: beside the link's target.
+        QVERIFY(QDir().mkpath(QString::fromStdString(books.file("deep/inner"))));
+        QVERIFY(QFile::link("deep/inner", QString::fromStdString(books.file("lnk"))));
+        QCOMPARE(CDocManager::FullPath(QString::fromStdString(books.file("lnk/../rel.vpx"))),
+                 QString::fromStdString(books.file("deep/rel.vpx")));
     }
 
     void saveFailureKeepsTheWorkUnsaved() {
