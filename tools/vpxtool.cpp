@@ -59,10 +59,10 @@ void PrintSjis(std::FILE* f, const std::string& sjisText) {
     std::fputc('\n', f);
 }
 
-// Messages go to stderr; the password prompt is answered from --password.
+// Messages go to stderr; the password prompt is answered from the --password options.
 class ToolUi : public IVespinUi {
 public:
-    std::optional<std::string> password;  // Shift-JIS
+    std::optional<std::string> password;  // Shift-JIS; none when it held what no book can
     bool passwordRefused = false;
     bool writes = true;  // the command changes the book
 
@@ -84,6 +84,18 @@ public:
 int Fail(const std::string& utf8) {
     std::fprintf(stderr, "vpxtool: %s\n", utf8.c_str());
     return kRefused;
+}
+
+// Whether every text the command would store can be held by the book; says which character
+// cannot.
+bool Storable(const std::vector<std::string>& utf8Texts) {
+    for (const std::string& t : utf8Texts) {
+        if (const std::optional<char32_t> bad = sjis::FirstUnstorable(t)) {
+            PrintSjis(stderr, texts::Format1(texts::kCharNotStorable, sjis::CodePointName(*bad)));
+            return false;
+        }
+    }
+    return true;
 }
 
 bool ParseInt(const std::string& s, int& out) {
@@ -247,14 +259,14 @@ int RunTool(int argc, char** argv) {
     while (i < args.size() && args[i].rfind("--", 0) == 0) {
         int fd = -1;
         if (args[i] == "--password" && i + 1 < args.size()) {
-            ui.password = sjis::FromUtf8(args[i + 1]);
+            if (!sjis::FirstUnstorable(args[i + 1])) ui.password = sjis::FromUtf8(args[i + 1]);
             i += 2;
         } else if ((args[i] == "--password-stdin" ||
                     (args[i] == "--password-fd" && i + 1 < args.size() && ParseInt(args[i + 1], fd) &&
                      fd >= 0))) {
             const std::optional<std::string> line = ReadPasswordLine(fd < 0 ? 0 : fd);
             if (!line) return Fail("the password could not be read from " + args[i]);
-            ui.password = sjis::FromUtf8(*line);
+            if (!sjis::FirstUnstorable(*line)) ui.password = sjis::FromUtf8(*line);
             i += fd < 0 ? 1 : 2;
         } else if (args[i] == "--settings" && i + 1 < args.size()) {
             settings = args[i + 1];
@@ -301,6 +313,7 @@ int RunTool(int argc, char** argv) {
         doc.SetModifiedFlag(true);
         code = kDone;
     } else if (command == "employee" && arity(2, 2)) {
+        if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string number = sjis::FromUtf8(rest[0]), name = sjis::FromUtf8(rest[1]);
         const EmployeeCheckResult r = CheckEmployee(number, name);
@@ -311,11 +324,13 @@ int RunTool(int argc, char** argv) {
         doc.SetEmployee(number, name);
         code = kDone;
     } else if (command == "password" && arity(1, 1)) {
+        if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
         doc.m_strPassword = sjis::FromUtf8(rest[0]);
         doc.SetModifiedFlag(true);
         code = kDone;
     } else if (command == "set-day" && arity(2, 5)) {
+        if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
         code = SetDay(doc, rest);
     } else if (command == "csv" && arity(3, 3)) {

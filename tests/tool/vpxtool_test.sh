@@ -129,5 +129,9 @@ check "password from stdin" 0 "$?"
 out=$("$tool" --settings "$dir/vespin.ini" --password-fd 5 dump "$many" 5<<<"違う" 2>&1 >/dev/null)
 check "wrong password from a descriptor" "1 パスワードが違います。" "$? $out"
 
+# What no book can hold is refused, never stored as "?".
+run employee "$many" 1 "🍣"; check "employee emoji" "1 U+1F363 は、ファイルに保存できない文字です。別の文字を入力して下さい。" "$rc $err"
+run --password "🔑🔑" dump "$many"; check "unstorable password opens nothing" "1 パスワードが違います。" "$rc $err"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
