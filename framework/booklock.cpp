@@ -60,7 +60,8 @@ bool LockedByOther(int fd) {
     return errno == EWOULDBLOCK;
 }
 
-FileError BookLock::OpenAndRead(const std::string& path, std::string& out, size_t maxBytes) {
+FileError BookLock::OpenAndRead(const std::string& path, std::string& out, size_t maxBytes,
+                                const BookLock* current) {
     Release();
     if (const FileReader& reader = FileReaderForTesting()) return reader(path, out);
     // A writer replaces the book by rename: after taking the lock, make sure the name still
@@ -71,7 +72,18 @@ FileError BookLock::OpenAndRead(const std::string& path, std::string& out, size_
         if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none)
             return err;
         // A file system without locks leaves the book usable, as before there were any.
-        const bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        if (busy && current && current->IsOn(st)) {
+            // A duplicate shares the lock (and the file position, hence the seek).
+            const int shared = ::fcntl(current->m_fd, F_DUPFD_CLOEXEC, 0);
+            if (shared >= 0 && ::lseek(shared, 0, SEEK_SET) == 0) {
+                ::close(fd);
+                fd = shared;
+                busy = false;
+            } else if (shared >= 0) {
+                ::close(shared);
+            }
+        }
         struct stat now {};
         if (!busy && (::stat(path.c_str(), &now) != 0 || now.st_dev != st.st_dev ||
                       now.st_ino != st.st_ino)) {

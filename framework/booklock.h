@@ -31,8 +31,10 @@ public:
     BookLock& operator=(const BookLock&) = delete;
 
     // Opens path (a regular file only), takes the lock when no other program holds it, and
-    // reads the whole file, refusing more than maxBytes (FileError::tooLarge).
-    FileError OpenAndRead(const std::string& path, std::string& out, size_t maxBytes);
+    // reads the whole file, refusing more than maxBytes (FileError::tooLarge). A file that
+    // current already holds (the same window opening its own book again) is shared with it.
+    FileError OpenAndRead(const std::string& path, std::string& out, size_t maxBytes,
+                          const BookLock* current = nullptr);
 
     bool Held() const { return m_fd >= 0; }
     // Set by OpenAndRead: another program held the book, which was read without the lock.

@@ -61,7 +61,7 @@ bool CDocument::OnOpenDocument(const std::string& path) {
     m_bOpenRefused = false;
     std::string bytes;
     BookLock lock;
-    const FileError err = lock.OpenAndRead(path, bytes, kMaxBookBytes);
+    const FileError err = lock.OpenAndRead(path, bytes, kMaxBookBytes, &m_lock);
     if (err != FileError::none) {
         Message(err == FileError::generic ? texts::kFailedToOpen : FileErrorText(err, path));
         return false;

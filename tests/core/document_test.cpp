@@ -442,4 +442,9 @@ TEST_F(Document, TheLockOfABookEndsWithItsProcess) {
     DocFixture second;
     ASSERT_TRUE(second.doc.OnOpenDocument(path));
     EXPECT_TRUE(second.doc.IsInUseElsewhere());
+    // The window that holds the book may open it again and keeps it for writing.
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.IsInUseElsewhere());
+    ASSERT_TRUE(second.doc.OnOpenDocument(path));
+    EXPECT_TRUE(second.doc.IsInUseElsewhere());
 }
