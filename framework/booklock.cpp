@@ -69,8 +69,7 @@ FileError BookLock::OpenAndRead(const std::string& path, std::string& out, size_
     for (int attempt = 0; attempt < 100; ++attempt) {
         int fd = -1;
         struct stat st {};
-        if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none)
-            return err;
+        if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none) return err;
         // A file system without locks leaves the book usable, as before there were any.
         bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
         if (busy && current && current->IsOn(st)) {

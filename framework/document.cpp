@@ -93,9 +93,8 @@ bool CDocument::ConfirmOverwrite(const std::string& path) const {
             MsgAnswer::yes)
         return false;
     // A save writes a new file: the book's other names would keep the old contents.
-    if (st.st_nlink > 1 &&
-        Message(texts::Format1(texts::kBookHardLinked, name), MsgKind::yesNoCancel) !=
-            MsgAnswer::yes)
+    if (st.st_nlink > 1 && Message(texts::Format1(texts::kBookHardLinked, name),
+                                   MsgKind::yesNoCancel) != MsgAnswer::yes)
         return false;
     return true;
 }

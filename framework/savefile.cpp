@@ -119,8 +119,8 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
     // Only a regular file is ever replaced: never a folder, a device, a FIFO or a socket.
     // An existing file that we may not write stays as it is, as a direct write would.
     // (Checked on the mode bits too, since a privileged user passes access(2) regardless.)
-    if (exists && (!S_ISREG(st.st_mode) || ::access(target.c_str(), W_OK) != 0 ||
-                   (st.st_mode & 0222) == 0)) {
+    if (exists &&
+        (!S_ISREG(st.st_mode) || ::access(target.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) {
         result.cause = FileError::accessDenied;
         return result;
     }

@@ -45,8 +45,7 @@ FileError OpenRegularFile(const std::string& path, int& fd, struct stat& st);
 // refused as tooLarge.
 FileError ReadOpenFile(int fd, const struct stat& st, std::string& out, size_t maxBytes);
 // Reads a whole regular file of at most maxBytes.
-FileError ReadWholeFile(const std::string& path, std::string& out,
-                        size_t maxBytes = kMaxBookBytes);
+FileError ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes = kMaxBookBytes);
 // Reads the first lines of a regular file and no further: at most maxBytes, and nothing past
 // the end of line number `lines`.
 FileError ReadFileHead(const std::string& path, std::string& out, size_t lines, size_t maxBytes);

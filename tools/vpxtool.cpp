@@ -262,8 +262,8 @@ int RunTool(int argc, char** argv) {
             if (!sjis::FirstUnstorable(args[i + 1])) ui.password = sjis::FromUtf8(args[i + 1]);
             i += 2;
         } else if ((args[i] == "--password-stdin" ||
-                    (args[i] == "--password-fd" && i + 1 < args.size() && ParseInt(args[i + 1], fd) &&
-                     fd >= 0))) {
+                    (args[i] == "--password-fd" && i + 1 < args.size() &&
+                     ParseInt(args[i + 1], fd) && fd >= 0))) {
             const std::optional<std::string> line = ReadPasswordLine(fd < 0 ? 0 : fd);
             if (!line) return Fail("the password could not be read from " + args[i]);
             if (!sjis::FirstUnstorable(*line)) ui.password = sjis::FromUtf8(*line);
