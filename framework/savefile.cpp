@@ -240,7 +240,9 @@ namespace {
 // truncated: more than maxBytes was there.
 FileError ReadUpTo(int fd, const struct stat& st, std::string& out, size_t maxBytes, size_t lines,
                    bool& truncated) {
-    truncated = false;
+    // A regular file's size is known: one that is too large is refused without reading it.
+    truncated = lines == 0 && st.st_size > 0 && static_cast<uint64_t>(st.st_size) > maxBytes;
+    if (truncated) return FileError::none;
     // Read straight into the result; the size is a hint, the loop runs until end of file.
     const size_t hint = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
     out.assign(lines ? std::min<size_t>(hint, 65536) : std::min(hint, maxBytes + 1), '\0');
