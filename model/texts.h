@@ -14,6 +14,10 @@ inline const std::string kSettingsFileName = "vespin.ini";
 inline const std::string kSettingsMissing =
     S("【 vespin.ini 】がありませんので、\nデフォルトの設定とします。");
 
+// Characters Shift-JIS cannot hold.
+inline const std::string kCharNotStorable =
+    S("%1 は、ファイルに保存できない文字です。別の文字を入力して下さい。");
+
 // Numeric fields.
 inline const std::string kNotAnInteger = S("整数を入力してください。");
 inline const std::string kIntegerRange = S("%1 から %2 までの整数を入力してください。");
