@@ -8,7 +8,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
@@ -333,6 +336,7 @@ void CMainFrame::OnSetCursor() {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* menu = qobject_cast<QMenu*>(watched)) ShowDisabledPrompt(menu, event);
     switch (event->type()) {
         case QEvent::MouseMove:
         case QEvent::HoverMove:
@@ -343,6 +347,33 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowDisabledPrompt(QMenu* menu, QEvent* event) {
+    // Qt's menus announce only the items that can be chosen; a greyed item tells its prompt
+    // all the same, like every other item.
+    if (!m_wndStatusBar || menu->parent() != menuBar()) return;
+    if (event->type() == QEvent::Hide) {
+        if (m_bDisabledPrompt) m_wndStatusBar->clearMessage();
+        m_bDisabledPrompt = false;
+        return;
+    }
+    if (event->type() != QEvent::MouseMove) return;
+    QPointer<QAction> action =
+        menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    // After the menu has handled the move: leaving an item clears the status bar.
+    QTimer::singleShot(0, this, [this, action] {
+        if (action && !action->isEnabled() && !action->isSeparator()) {
+            m_wndStatusBar->showMessage(action->statusTip());
+            m_bDisabledPrompt = true;
+        } else if (m_bDisabledPrompt && !action) {
+            m_wndStatusBar->clearMessage();
+            m_bDisabledPrompt = false;
+        } else if (action) {
+            if (m_bDisabledPrompt && action->isSeparator()) m_wndStatusBar->clearMessage();
+            m_bDisabledPrompt = false;
+        }
+    });
 }
 
 int CMainFrame::CurrentTreeData(bool& readable) const {

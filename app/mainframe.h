@@ -76,6 +76,7 @@ private:
     bool CreateStatusBar();
     void NextPane();
     int CurrentTreeData(bool& readable) const;
+    void ShowDisabledPrompt(QMenu* menu, QEvent* event);
 
     CVespinDoc& m_doc;
     CDocManager& m_docManager;
@@ -93,4 +94,6 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
     int m_nClockTimerId = 0;
+    // Pane 0 shows the prompt of a greyed menu item.
+    bool m_bDisabledPrompt = false;
 };

@@ -51,12 +51,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void OnDblClk();
     void ShowRange(const CUpdateHint& hint);
     void OpenToday();
     void OnHoverTimeout();
+    void FitPlaceColumn();
 
     int m_nHotItem = -1;
     QTimer m_hoverTimer;
