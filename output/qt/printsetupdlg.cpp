@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "framework/qt/japanese.h"
 #include "output/qt/sheetprint.h"
 
 namespace {
@@ -94,10 +95,13 @@ CPrintSetupDlg::CPrintSetupDlg(QPrinter& printer, QWidget* parent)
     connect(m_comboPrinter, &QComboBox::currentIndexChanged, this, &CPrintSetupDlg::UpdateControls);
     connect(m_editFile, &QLineEdit::textChanged, this, &CPrintSetupDlg::UpdateControls);
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] {
-        const QString file = QFileDialog::getSaveFileName(
-            this, QStringLiteral("名前を付けて保存"), m_editFile->text(),
-            QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
-        if (!file.isEmpty()) m_editFile->setText(file);
+        QFileDialog dlg(this, QStringLiteral("名前を付けて保存"), m_editFile->text(),
+                        QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)"));
+        UseJapaneseFileDialog(dlg);
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(QStringLiteral("pdf"));
+        if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
+            m_editFile->setText(dlg.selectedFiles().constFirst());
     });
     connect(m_btnOk, &QPushButton::clicked, this, &CPrintSetupDlg::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CPrintSetupDlg::reject);

@@ -1,7 +1,14 @@
 // The main window as a user meets it: the right button in the tree, the width of the work
 // locations, prompts of greyed menu items, and Qt's own dialogs in Japanese under any locale.
+#include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QStatusBar>
 #include <QToolTip>
 #include <QtTest>
@@ -9,6 +16,8 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 #include "framework/clock.h"
+#include "framework/qt/filedialog.h"
+#include "framework/qt/japanese.h"
 #include "gui/support/apptest.h"
 #include "model/vespindoc.h"
 #include "views/vespintreeview.h"
@@ -119,6 +128,38 @@ private slots:
         QTRY_COMPARE(frame->statusBar()->currentMessage(), QString("作業中のﾌｧｲﾙを上書きして保存"));
         menu->hide();
         QCOMPARE(frame->statusBar()->currentMessage(), QString());
+    }
+
+    void qtsOwnFileDialogSpeaksJapaneseUnderCLocale() {
+        QCOMPARE(QLocale::system().name(), QString("C"));  // as the test runs: LC_ALL=C.UTF-8
+        AppFixture app;
+        TempDir folder;
+        QVERIFY(QDir().mkpath(QString::fromStdString(folder.file("sub"))));
+        QStringList texts;
+        QString type, date;
+        WhenModalShown([&](QWidget* w) {
+            for (auto* label : w->findChildren<QLabel*>())
+                if (label->isVisible()) texts << label->text();
+            for (auto* button : w->findChildren<QAbstractButton*>())
+                if (button->isVisible()) texts << button->text() << button->toolTip();
+            auto* view = w->findChild<QTreeView*>(QStringLiteral("treeView"));
+            QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) == 1);
+            type = view->model()->index(0, 2, view->rootIndex()).data().toString();
+            date = view->model()->index(0, 3, view->rootIndex()).data().toString();
+            static_cast<QDialog*>(w)->reject();
+        });
+        CFileDialog::GetOpenFileName(app.frame(), QString::fromStdString(folder.file("")));
+        texts.removeAll(QString());
+        QVERIFY(texts.contains("ファイル名(&N):"));
+        QVERIFY(texts.contains("キャンセル"));
+        const QRegularExpression english(QStringLiteral("[A-Za-z]{2,}"));
+        for (const QString& text : texts) QVERIFY2(!text.contains(english), qPrintable(text));
+        QCOMPARE(type, QString("フォルダ"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")).match(date).hasMatch(),
+                 qPrintable(date));
+        // A proportional Japanese face for the windows.
+        QVERIFY(!QFontInfo(QApplication::font()).fixedPitch());
+        QCOMPARE(QApplication::font().family(), JapaneseUiFamily());
     }
 };
 
