@@ -41,6 +41,9 @@ CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);  // the report look comes with the first initial update
     // Track selection: the row under a resting pointer becomes the selected one.
     setMouseTracking(true);
+    // No hover shading: over the selected row it would break the selection's colour into
+    // patches; the pointer selects the row it rests on instead.
+    viewport()->setAttribute(Qt::WA_Hover, false);
     m_hoverTimer.setSingleShot(true);
     m_hoverTimer.setInterval(kHoverMs);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CVespinView::OnHoverTimeout);
