@@ -18,6 +18,7 @@ CPrintingBox::CPrintingBox(const QString& document, const QString& printer, QWid
     m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     for (QLabel* label : {m_wndDocument, m_wndPrinter}) {
         label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 48);
         layout->addWidget(label);
     }
     layout->addWidget(m_btnCancel, 0, Qt::AlignCenter);
