@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>

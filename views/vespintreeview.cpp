@@ -281,8 +281,7 @@ void CVespinTreeView::OnKeyboardMenu() {
 
 void CVespinTreeView::keyPressEvent(QKeyEvent* event) {
     // Not every platform turns these keys into a context-menu request.
-    const bool shiftF10 =
-        event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if (shiftF10 || (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)) {
         event->accept();
         OnKeyboardMenu();

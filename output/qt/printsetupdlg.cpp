@@ -20,9 +20,8 @@
 namespace {
 
 // The papers offered; the sheet is designed for A4.
-constexpr QPageSize::PageSizeId kPapers[] = {QPageSize::A4,     QPageSize::A3,
-                                             QPageSize::JisB4,  QPageSize::JisB5,
-                                             QPageSize::A5,     QPageSize::Letter,
+constexpr QPageSize::PageSizeId kPapers[] = {QPageSize::A4,    QPageSize::A3, QPageSize::JisB4,
+                                             QPageSize::JisB5, QPageSize::A5, QPageSize::Letter,
                                              QPageSize::Legal};
 
 }  // namespace
@@ -89,7 +88,7 @@ CPrintSetupDlg::CPrintSetupDlg(QPrinter& printer, QWidget* parent)
     const int paper = m_comboPaper->findData(int(printer.pageLayout().pageSize().id()));
     m_comboPaper->setCurrentIndex(paper >= 0 ? paper : 0);
     (printer.pageLayout().orientation() == QPageLayout::Landscape ? m_radioLandscape
-                                                                   : m_radioPortrait)
+                                                                  : m_radioPortrait)
         ->setChecked(true);
 
     connect(m_comboPrinter, &QComboBox::currentIndexChanged, this, &CPrintSetupDlg::UpdateControls);

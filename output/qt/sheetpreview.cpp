@@ -39,7 +39,8 @@ CSheetPreviewDlg::CSheetPreviewDlg(QPrinter& printer, const CVespinDoc& doc, QWi
     m_wndPreview->setObjectName(QStringLiteral("previewPage"));
     connect(m_wndPreview, &QPrintPreviewWidget::paintRequested, this, [&doc](QPrinter* p) {
         QPainter painter;
-        if (painter.begin(p)) PaintSheet(painter, p->resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
+        if (painter.begin(p))
+            PaintSheet(painter, p->resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
     });
     connect(m_wndPreview, &QPrintPreviewWidget::previewChanged, this,
             &CSheetPreviewDlg::UpdateButtons);
@@ -84,7 +85,8 @@ void CSheetPreviewDlg::OnTogglePages() {
     m_bTwoPages = !m_bTwoPages;
     m_wndPreview->setViewMode(m_bTwoPages ? QPrintPreviewWidget::FacingPagesView
                                           : QPrintPreviewWidget::SinglePageView);
-    m_btnPages->setText(m_bTwoPages ? QStringLiteral("1 ﾍﾟｰｼﾞ(&T)") : QStringLiteral("2 ﾍﾟｰｼﾞ(&T)"));
+    m_btnPages->setText(m_bTwoPages ? QStringLiteral("1 ﾍﾟｰｼﾞ(&T)")
+                                    : QStringLiteral("2 ﾍﾟｰｼﾞ(&T)"));
     UpdateButtons();
 }
 

@@ -1,14 +1,14 @@
 // Printing the monthly sheet as a user meets it: the program's preview window and its bar,
 // the printer setup whose choice the print job uses, and the "印刷中" box.
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QtTest>
 
 #include "core/testutil.h"

@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QTreeView>
 #include <QStatusBar>
 #include <QToolTip>
+#include <QTreeView>
 #include <QtTest>
 
 #include "app/commandids.h"
@@ -66,8 +66,8 @@ private slots:
             QCOMPARE(book.list()->topLevelItemCount(), 31);
         }
         // The keyboard's menu requests act on the current item: nothing for a month ...
-        for (const auto& [key, mods] : {std::pair{Qt::Key_F10, Qt::ShiftModifier},
-                                        std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+        for (const auto& [key, mods] :
+             {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
             PopupProbe probe;
             QTest::keyClick(tree, key, mods);
             QVERIFY(!probe.shown);
@@ -122,7 +122,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QTest::mouseMove(menu->windowHandle(), menu->actionGeometry(save).center());
         QTRY_COMPARE(frame->statusBar()->currentMessage(), QString("作業中のﾌｧｲﾙを上書きして保存"));
-        QTest::mouseMove(menu->windowHandle(), menu->actionGeometry(frame->Action(cmd::kFileOpen)).center());
+        QTest::mouseMove(menu->windowHandle(),
+                         menu->actionGeometry(frame->Action(cmd::kFileOpen)).center());
         QTRY_COMPARE(frame->statusBar()->currentMessage(), QString("既存のﾌｧｲﾙを開く"));
         QTest::mouseMove(menu->windowHandle(), menu->actionGeometry(save).center());
         QTRY_COMPARE(frame->statusBar()->currentMessage(), QString("作業中のﾌｧｲﾙを上書きして保存"));
@@ -155,8 +156,9 @@ private slots:
         const QRegularExpression english(QStringLiteral("[A-Za-z]{2,}"));
         for (const QString& text : texts) QVERIFY2(!text.contains(english), qPrintable(text));
         QCOMPARE(type, QString("フォルダ"));
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")).match(date).hasMatch(),
-                 qPrintable(date));
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")).match(date).hasMatch(),
+            qPrintable(date));
         // A proportional Japanese face for the windows.
         QVERIFY(!QFontInfo(QApplication::font()).fixedPitch());
         QCOMPARE(QApplication::font().family(), JapaneseUiFamily());
