@@ -7,8 +7,11 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -209,8 +212,10 @@ void CMainFrame::CreateMenus() {
     toolBar->setCheckable(true);
     statusBarItem->setCheckable(true);
 
-    for (QMenu* menu : {file, year, process, view})
+    for (QMenu* menu : {file, year, process, view}) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        menu->installEventFilter(this);
+    }
 
     // The framework's commands.
     connect(Action(cmd::kFileNew), &QAction::triggered, &m_docManager, &CDocManager::OnFileNew);
@@ -326,6 +331,39 @@ void CMainFrame::OnSetCursor() {
     const QString name = ToQ(m_doc.m_strEmployeeName);
     if (m_panes[1]->text() != number) m_panes[1]->setText(number);
     if (m_panes[2]->text() != name) m_panes[2]->setText(name);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Installed on the menu-bar menus only.
+    if (auto* menu = qobject_cast<QMenu*>(watched)) ShowDisabledPrompt(menu, event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowDisabledPrompt(QMenu* menu, QEvent* event) {
+    // Qt's menus announce only the items that can be chosen; a greyed item tells its prompt
+    // all the same, like every other item.
+    if (!m_wndStatusBar || menu->parent() != menuBar()) return;
+    if (event->type() == QEvent::Hide) {
+        if (m_bDisabledPrompt) m_wndStatusBar->clearMessage();
+        m_bDisabledPrompt = false;
+        return;
+    }
+    if (event->type() != QEvent::MouseMove) return;
+    QPointer<QAction> action =
+        menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    // After the menu has handled the move: leaving an item clears the status bar.
+    QTimer::singleShot(0, this, [this, action] {
+        if (action && !action->isEnabled() && !action->isSeparator()) {
+            m_wndStatusBar->showMessage(action->statusTip());
+            m_bDisabledPrompt = true;
+        } else if (m_bDisabledPrompt && !action) {
+            m_wndStatusBar->clearMessage();
+            m_bDisabledPrompt = false;
+        } else if (action) {
+            if (m_bDisabledPrompt && action->isSeparator()) m_wndStatusBar->clearMessage();
+            m_bDisabledPrompt = false;
+        }
+    });
 }
 
 int CMainFrame::CurrentTreeData(bool& readable) const {

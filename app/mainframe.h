@@ -64,6 +64,7 @@ public slots:
     void OnCreateShortcut();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -76,6 +77,7 @@ private:
     bool CreateStatusBar();
     void NextPane();
     int CurrentTreeData(bool& readable) const;
+    void ShowDisabledPrompt(QMenu* menu, QEvent* event);
 
     CVespinDoc& m_doc;
     CDocManager& m_docManager;
@@ -93,4 +95,6 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
     int m_nClockTimerId = 0;
+    // Pane 0 shows the prompt of a greyed menu item.
+    bool m_bDisabledPrompt = false;
 };

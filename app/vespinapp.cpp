@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/mainframe.h"
+#include "app/toolbarimages.h"
 #include "framework/qt/docmanager.h"
 #include "framework/qt/japanese.h"
 #include "framework/qt/qtstrings.h"
@@ -28,6 +29,8 @@ QString CVespinApp::CommandLinePath(const QStringList& arguments) {
 bool CVespinApp::InitInstance(const QStringList& arguments) {
     // Qt's own dialogs in Japanese; the program's font found on this system.
     InstallJapaneseSupport();
+    // Every window carries the program's icon, the message boxes before the main window too.
+    QApplication::setWindowIcon(toolbarimages::ProgramIcon());
 
     // The per-user settings store and its one-entry recent-file list.
     QCoreApplication::setOrganizationName(CRecentFileList::OrganizationName());

@@ -109,8 +109,14 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_wndHeading->setText(QStringLiteral("今日の勤怠"));
     du.Place(m_wndHeading, 7, 13, 63, 15);
 
-    m_wndDate = FramedLabel(this);
+    // The date's frame stays black while its text takes the day's colour: the frame is a
+    // widget of its own under a frameless label.
+    auto* dateFrame = FramedLabel(this);
+    dateFrame->setObjectName(QStringLiteral("dateFrame"));
+    du.Place(dateFrame, 83, 15, 132, 13);
+    m_wndDate = new QLabel(this);
     m_wndDate->setObjectName(QStringLiteral("dateLabel"));
+    m_wndDate->setAlignment(Qt::AlignCenter);
     du.Place(m_wndDate, 83, 15, 132, 13);
 
     auto* label = new QLabel(QStringLiteral("出勤区分"), this);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "framework/qt/japanese.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 
@@ -33,7 +34,7 @@ bool CFolderChooser::Browse() {
         dlg.setFileMode(QFileDialog::Directory);
         dlg.setOption(QFileDialog::ShowDirsOnly, true);
         // Qt's own dialog, so that the prompt can stand where the platform's would.
-        dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+        UseJapaneseFileDialog(dlg);
         dlg.setLabelText(QFileDialog::LookIn, ToQ(m_strPrompt));
         if (!m_strInitial.empty()) dlg.selectFile(PathToQ(m_strInitial));
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;

@@ -32,6 +32,9 @@ void CVespinDialog::showEvent(QShowEvent* e) {
     if (!m_bInitialized) {
         m_bInitialized = true;
         OnInitDialog();
+        // The field that has the keyboard shows its focus frame from the start, not only after
+        // the first Tab.
+        setAttribute(Qt::WA_KeyboardFocusChange);
     }
     QDialog::showEvent(e);
 }

@@ -1,5 +1,7 @@
 #include "output/shelllink.h"
 
+#include <filesystem>
+
 #include "framework/savefile.h"
 #include "output/desktopentry.h"
 
@@ -16,6 +18,13 @@ std::optional<std::string> ShortcutFilePath(const std::string& desktopFolder,
     return folder + name + kSuffix;
 }
 
+std::string ShortcutIcon(const std::string& target) {
+    // A program run from its build tree has no installed icon; its icon file lies beside it.
+    const std::string beside = target.substr(0, target.rfind('/') + 1) + kProgramIconName + ".svg";
+    std::error_code error;
+    return std::filesystem::is_regular_file(beside, error) ? beside : kProgramIconName;
+}
+
 bool CreateShellLink(const std::string& target, const std::string& linkPath,
                      const std::string& arguments) {
     // A desktop starts the program from a folder of its own choosing.
@@ -28,7 +37,7 @@ bool CreateShellLink(const std::string& target, const std::string& linkPath,
     shortcut.name = std::move(name);
     shortcut.program = target;
     if (!arguments.empty()) shortcut.arguments.push_back(arguments);
-    shortcut.icon = kProgramIconName;
+    shortcut.icon = ShortcutIcon(target);
 
     const std::optional<std::string> text = desktopentry::Build(shortcut);
     if (!text) return false;

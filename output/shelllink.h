@@ -12,6 +12,10 @@ inline const std::string kProgramIconName = "vespin";
 std::optional<std::string> ShortcutFilePath(const std::string& desktopFolder,
                                             const std::string& name);
 
+// The shortcut's Icon= for the program target: the icon file beside it when there is one (a
+// build that is not installed), else the installed icon's name.
+std::string ShortcutIcon(const std::string& target);
+
 // Writes the desktop shortcut linkPath that starts target (the program's full path) with
 // arguments as its one argument (a book's path; empty: no argument). The entry is named after
 // the file, without ".desktop". The file is replaced whole or not at all, and is executable so

@@ -2,7 +2,9 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <cstdio>
 #include <map>
 
@@ -248,10 +250,36 @@ bool CVespinTreeView::OnRClick(const QPoint& pos) {
     return true;
 }
 
+void CVespinTreeView::mousePressEvent(QMouseEvent* event) {
+    // The right button only asks for the pop-up; selecting is the pop-up's business, and only
+    // for a year item.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
 void CVespinTreeView::contextMenuEvent(QContextMenuEvent* event) {
-    QPoint pos = event->pos();
-    if (event->reason() == QContextMenuEvent::Keyboard && currentItem())
-        pos = visualItemRect(currentItem()).center();
-    OnRClick(pos);
     event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        OnKeyboardMenu();
+    else
+        OnRClick(event->pos());
+}
+
+void CVespinTreeView::OnKeyboardMenu() {
+    // As a right click on the current item; with none there is nothing to offer.
+    if (QTreeWidgetItem* item = currentItem()) OnRClick(visualItemRect(item).center());
+}
+
+void CVespinTreeView::keyPressEvent(QKeyEvent* event) {
+    // Not every platform turns these keys into a context-menu request.
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (shiftF10 || (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)) {
+        event->accept();
+        OnKeyboardMenu();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }

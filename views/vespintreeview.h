@@ -53,9 +53,13 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnSelChanged(QTreeWidgetItem* item);
+    // Shift+F10 or the Menu key: the right click on the current item.
+    void OnKeyboardMenu();
     void DeleteAllItems();
     void BuildYears();
 

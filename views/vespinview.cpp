@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdio>
 
@@ -40,6 +41,9 @@ CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);  // the report look comes with the first initial update
     // Track selection: the row under a resting pointer becomes the selected one.
     setMouseTracking(true);
+    // No hover shading: over the selected row it would break the selection's colour into
+    // patches; the pointer selects the row it rests on instead.
+    viewport()->setAttribute(Qt::WA_Hover, false);
     m_hoverTimer.setSingleShot(true);
     m_hoverTimer.setInterval(kHoverMs);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CVespinView::OnHoverTimeout);
@@ -109,6 +113,7 @@ void CVespinView::InitialiseColumns() {
     setHeaderHidden(false);
 
     m_bInitialized = 1;
+    FitPlaceColumn();
     // The sheet is printed on A4 portrait unless the user chooses otherwise.
     sheetprinting::SetPrinterDefaults();
 }
@@ -286,6 +291,40 @@ void CVespinView::leaveEvent(QEvent* event) {
 
 void CVespinView::OnHoverTimeout() {
     if (QTreeWidgetItem* item = topLevelItem(m_nHotItem)) setCurrentItem(item);
+}
+
+void CVespinView::FitPlaceColumn() {
+    // Work locations are the longest texts: their column takes whatever width is left, and
+    // gives it back when the window narrows.
+    if (!m_bInitialized) return;
+    QHeaderView* h = header();
+    const int place = PlaceColumn();
+    const int others = h->sectionPosition(place);
+    h->resizeSection(place, std::max(kPlaceWidth, viewport()->width() - others));
+}
+
+void CVespinView::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    FitPlaceColumn();
+}
+
+bool CVespinView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // A cell whose text is cut off shows it whole as its tool tip.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.rect = visualRect(index);
+        if (index.isValid() && !text.isEmpty() &&
+            itemDelegateForIndex(index)->sizeHint(option, index).width() > option.rect.width())
+            QToolTip::showText(help->globalPos(), text, viewport(), option.rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 void CVespinView::keyPressEvent(QKeyEvent* event) {

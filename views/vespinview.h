@@ -51,6 +51,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void OnDblClk();
@@ -59,6 +61,7 @@ private:
     void SelectToday();
     void InitialiseColumns();
     void OnHoverTimeout();
+    void FitPlaceColumn();
 
     int m_nHotItem = -1;
     // Day index of today's entry, waiting for the end of the initial update; -1 for none.

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 
+#include "framework/qt/japanese.h"
+
 namespace {
 std::optional<QString>& NextFileName() {
     static std::optional<QString> next;
@@ -41,7 +43,7 @@ QString CFileDialog::Run(QWidget* parent, bool save, const QString& suggestedPat
                          const QString& directory) {
     QFileDialog dlg(parent, save ? SaveTitle() : OpenTitle());
     // Qt's own dialog everywhere, so that titles, filters and the all-files fix below hold.
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    UseJapaneseFileDialog(dlg);
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filters = NameFilters();

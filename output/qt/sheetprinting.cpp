@@ -1,18 +1,21 @@
 #include "output/qt/sheetprinting.h"
 
 #include <QCoreApplication>
-#include <QPageSetupDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "framework/qt/messagebox.h"
+#include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
+#include "output/qt/printingbox.h"
+#include "output/qt/printsetupdlg.h"
 #include "output/qt/sheetpaint.h"
+#include "output/qt/sheetpreview.h"
 
 namespace sheetprinting {
 namespace {
@@ -80,24 +83,28 @@ void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
         dlg.setMinMax(1, 1);
         if (dlg.exec() != QDialog::Accepted) return;
     }
-    if (!PrintPage(printer, doc)) VespinMessageBox(texts::kPrintJobFailed, MsgKind::ok, parent);
+    const QString target = printer.outputFileName().isEmpty()
+                               ? printer.printerName()
+                               : QFileInfo(printer.outputFileName()).fileName();
+    CPrintingBox box(ToQ(doc.GetTitle()), target, parent);
+    if (!box.ShowAndWait()) return;
+    const bool printed = PrintPage(printer, doc);
+    box.hide();
+    if (!printed) VespinMessageBox(texts::kPrintJobFailed, MsgKind::ok, parent);
 }
 
 void FilePrintPreview(const CVespinDoc& doc, QWidget* parent) {
-    QPrinter& printer = AppPrinter();
-    QPrintPreviewDialog dlg(&printer, parent);
-    dlg.setObjectName(QStringLiteral("printPreview"));
-    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&doc](QPrinter* p) {
-        QPainter painter;
-        if (!painter.begin(p)) return;
-        PaintSheet(painter, p->resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
-    });
-    dlg.exec();
+    int result = 0;
+    {
+        CSheetPreviewDlg dlg(AppPrinter(), doc, parent);
+        result = dlg.exec();
+    }
+    // 印刷 in the preview's bar: the preview closes, then the print command runs.
+    if (result == CSheetPreviewDlg::kPrintRequested) FilePrint(doc, parent);
 }
 
 void FilePrintSetup(QWidget* parent) {
-    QPageSetupDialog dlg(&AppPrinter(), parent);
-    dlg.setObjectName(QStringLiteral("printSetup"));
+    CPrintSetupDlg dlg(AppPrinter(), parent);
     dlg.exec();
 }
 

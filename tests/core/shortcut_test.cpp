@@ -243,6 +243,13 @@ TEST(ShellLink, FailuresLeaveNothingBehind) {
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"file", "taken.desktop"}));
 }
 
+TEST(ShellLink, IconFileBesideAProgramThatIsNotInstalled) {
+    TempDir dir;
+    EXPECT_EQ(ShortcutIcon(dir.file("vespin")), "vespin");
+    WriteFile(dir.file("vespin.svg"), "<svg/>");
+    EXPECT_EQ(ShortcutIcon(dir.file("vespin")), dir.file("vespin.svg"));
+}
+
 TEST(ShellLink, ReadOnlyDesktopFolder) {
     if (::geteuid() == 0) GTEST_SKIP() << "a privileged user writes into read-only folders";
     TempDir dir;

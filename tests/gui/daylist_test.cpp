@@ -161,7 +161,8 @@ private slots:
         QCOMPARE(h->text(13), QString("特欠"));
         QCOMPARE(h->text(14), QString("出勤場所"));
         QCOMPARE(p.list().header()->sectionSize(2), 62);
-        QCOMPARE(p.list().header()->sectionSize(14), 65);
+        // At least its designed width; it takes what the window leaves.
+        QVERIFY(p.list().header()->sectionSize(14) >= 65);
         QCOMPARE(p.list().topLevelItemCount(), 0);
         auto* pane0 = p.app->MainFrame()->findChild<QLabel*>("pane0");
         QCOMPARE(pane0->text(),

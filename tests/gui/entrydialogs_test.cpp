@@ -131,6 +131,14 @@ private slots:
         QFETCH(bool, filled);
         AttendanceFixture f(dayType);
         QCOMPARE(f.dlg.m_wndDate->palette().color(QPalette::WindowText), date);
+        // Only the date's text takes the colour; its frame is drawn as on any other day.
+        const QImage line = f.dlg.grab(f.dlg.m_wndDate->geometry()).toImage();
+        QCOMPARE(QColor(line.pixel(0, line.height() / 2)), QColor(Qt::black));
+        bool coloured = false;
+        for (int x = 0; x < line.width() && !coloured; ++x)
+            for (int y = 0; y < line.height() && !coloured; ++y)
+                coloured = QColor(line.pixel(x, y)) == date;
+        QVERIFY(coloured);
         QCOMPARE(f.dlg.m_wndHeading->autoFillBackground(), filled);
         if (filled) {
             QCOMPARE(f.dlg.m_wndHeading->palette().color(QPalette::Window), date);

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -24,6 +23,7 @@
 #include "dialogs/folderchooser.h"
 #include "output/qt/qtsheetcanvas.h"
 #include "output/qt/sheetpaint.h"
+#include "output/qt/sheetpreview.h"
 #include "output/qt/sheetprinting.h"
 #include "views/vespintreeview.h"
 
@@ -144,7 +144,7 @@ private slots:
 
         bool previewed = false;
         WhenModalShown([&previewed](QWidget* w) {
-            previewed = qobject_cast<QPrintPreviewDialog*>(w) != nullptr;
+            previewed = qobject_cast<CSheetPreviewDlg*>(w) != nullptr;
             w->close();
         });
         frame.Action(cmd::kFilePrintPreview)->trigger();
@@ -329,7 +329,7 @@ private slots:
         MessageBoxRecorder boxes;
         bool shown = false;
         WhenModalShown([&shown](QWidget* w) {
-            shown = qobject_cast<QPrintPreviewDialog*>(w) != nullptr;
+            shown = qobject_cast<CSheetPreviewDlg*>(w) != nullptr;
             QTest::qWait(50);
             w->close();
         });
