@@ -8,7 +8,7 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/view.h"
-#include "model/texts.h"
+#include "framework/frameworktexts.h"
 
 CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
     : QObject(parent), m_doc(doc), m_recent(recent) {}
