@@ -13,6 +13,8 @@ inline const std::string kUntitledVpx = S("無題.vpx");
 inline const std::string kSettingsFileName = "vespin.ini";
 inline const std::string kSettingsMissing =
     S("【 vespin.ini 】がありませんので、\nデフォルトの設定とします。");
+// Followed by the places where the settings were looked for, one a line.
+inline const std::string kSettingsPlacesLooked = S("\n\n探した場所：");
 
 // Characters Shift-JIS cannot hold.
 inline const std::string kCharNotStorable =

@@ -9,6 +9,7 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
+#include "model/settingsplaces.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
 #include "model/vespinui.h"
@@ -45,8 +46,8 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
     for (int i = 0; i < 7; ++i) m_astrWeekdays[static_cast<size_t>(i)] = texts::kWeekdays[i];
 
     InitProgramPaths(exePath.empty() ? RunningProgramPath() : exePath);
-    m_strSettingsPath =
-        settingsPath.empty() ? m_strExeDir + texts::kSettingsFileName : settingsPath;
+    m_astrSettingsPlaces =
+        settingsPath.empty() ? SettingsPlaces(m_strExeDir) : std::vector{settingsPath};
     ReadSettings();
 
     static const int holidays[12][3] = {{1, 15, -1},  {11, -1, -1}, {21, -1, -1}, {29, -1, -1},
@@ -61,9 +62,15 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
 void CVespinDoc::ReadSettings() {
     m_astrSettingLines = {};
     m_bSettingsMissing = false;
-    if (ReadSettingsFile() == -1) {
+    int read = -1;
+    for (const auto& place : m_astrSettingsPlaces) {
+        m_strSettingsPath = place;
+        if ((read = ReadSettingsFile()) == 0) break;
+    }
+    if (read == -1) {
         m_bSettingsMissing = true;
-        Message(texts::kSettingsMissing);
+        if (!m_astrSettingsPlaces.empty()) m_strSettingsPath = m_astrSettingsPlaces.front();
+        Message(SettingsMissingMessage(m_astrSettingsPlaces));
         SetDefaultSettings();
     } else {
         for (int i = 1; i <= 10; ++i) {

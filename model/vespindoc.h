@@ -30,11 +30,12 @@ public:
     static constexpr int kLastYear = 2036;
     static constexpr int kMaxPlaces = 300;
 
-    // Reads the settings beside exePath (empty: the running program), or settingsPath when
-    // given; a missing file is reported through ui and gives the defaults.
     // What NotifyChange reports besides the modified flag.
     enum Aspect : int { kEmployeeChanged = 1, kSelectionChanged = 2, kYearsChanged = 3 };
 
+    // Reads the settings beside exePath (empty: the running program), else from its
+    // installation's configuration folder, or from settingsPath alone when given; a missing
+    // file is reported through ui and gives the defaults.
     explicit CVespinDoc(IVespinUi* ui = nullptr, const std::string& exePath = {},
                         const std::string& settingsPath = {});
     ~CVespinDoc() override;
@@ -75,7 +76,8 @@ public:
     void RemoveFiscalYear(int y);
 
     // Settings.
-    // Reads m_strSettingsPath into the lists (the defaults and a message when it is missing).
+    // Reads the first of m_astrSettingsPlaces that can be read into the lists (the defaults
+    // and a message naming the places when none can).
     void ReadSettings();
     void InitProgramPaths(const std::string& exePath);
     int ReadSettingsFile();
@@ -126,7 +128,8 @@ public:
     CRecordArray<CDayRecord> m_aDays;
     std::array<int, 12> m_anMonthDays;
 
-    // Where the settings were looked for (for messages and the command-line tool).
+    // Where the settings are looked for, in order, and the one read (the first when none).
+    std::vector<std::string> m_astrSettingsPlaces;
     std::string m_strSettingsPath;
     bool m_bSettingsMissing = false;
 

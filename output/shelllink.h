@@ -4,7 +4,7 @@
 #include <string>
 
 // The name of the program's installed icon (the icon theme finds it).
-inline const std::string kProgramIconName = "vespin";
+inline const std::string kProgramIconName = VESPIN_APP_ID;
 
 // Where the shortcut called name (UTF-8, as typed) goes: "<desktop folder>/<name>.desktop"; a
 // name that already ends in .desktop gets a second one. nullopt when there is no desktop folder

@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-ipafont-gothic
   libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev
   xvfb xauth poppler-utils python3 libglib2.0-bin
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -234,6 +234,25 @@ int WriteSheet(const CVespinDoc& doc, const std::vector<std::string>& a) {
 #endif
 }
 
+// --help and --version, alone on the command line; -1 for anything else.
+int HelpOrVersion(const std::vector<std::string>& args) {
+    if (args.size() != 1) return -1;
+    if (args[0] == "--version") {
+        std::printf("vpxtool %s\n", VESPIN_VERSION);
+        return kDone;
+    }
+    if (args[0] != "--help") return -1;
+    std::fputs(kUsageText, stdout);
+    std::fputs("also:\n"
+               "  --settings INI     read INI instead of vespin.ini beside vpxtool or in\n"
+               "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
+               "  --help, --version\n"
+               "exit codes: 0 done, 1 input refused, 2 usage, 3 file error,\n"
+               "            4 the book is open for writing elsewhere\n",
+               stdout);
+    return kDone;
+}
+
 }  // namespace
 
 // The first line read from fd, without its line end.
@@ -253,6 +272,7 @@ std::optional<std::string> ReadPasswordLine(int fd) {
 
 int RunTool(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (int rc = HelpOrVersion(args); rc >= 0) return rc;
     ToolUi ui;
     std::string settings;
     size_t i = 0;

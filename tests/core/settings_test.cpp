@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "model/settingsplaces.h"
 #include "testutil.h"
 
 namespace {
@@ -40,7 +43,9 @@ TEST(Settings, MissingFileGivesTheMessageAndTheDefaults) {
     FakeUi ui;
     CVespinDoc doc(&ui, dir.file("vespin"));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "【 vespin.ini 】がありませんので、\nデフォルトの設定とします。");
+    EXPECT_EQ(ui.messages[0], "【 vespin.ini 】がありませんので、\nデフォルトの設定とします。"
+                              "\n\n探した場所：\n" +
+                                  dir.file("vespin.ini") + "\n" + doc.m_astrSettingsPlaces[1]);
     EXPECT_EQ(doc.m_strExeDir, dir.path() + "/");
     EXPECT_EQ(doc.m_strExeName, "vespin");
     EXPECT_EQ(U(doc.m_astrCategories[0]), "出勤");
@@ -119,4 +124,26 @@ TEST(Settings, GetField) {
     EXPECT_EQ(CVespinDoc::GetField(" sp ace ,x", 1), " sp ace ");
     // A comma never hides in a double-byte character: 表 is 95 5C, ソ is 83 5C.
     EXPECT_EQ(U(CVespinDoc::GetField(S("表示,ソフト"), 2)), "ソフト");
+}
+
+TEST(Settings, LookedForBesideTheProgramThenInItsInstallationsEtc) {
+    EXPECT_EQ(SettingsPlaces("/usr/bin/"),
+              (std::vector<std::string>{"/usr/bin/vespin.ini", "/etc/vespin/vespin.ini"}));
+    EXPECT_EQ(SettingsPlaces("/opt/v/bin/")[1], "/opt/v/etc/vespin/vespin.ini");
+
+    TempDir root;
+    std::filesystem::create_directories(root.file("bin"));
+    std::filesystem::create_directories(root.file("etc/vespin"));
+    const std::string exe = root.file("bin/vespin");
+    WriteFile(root.file("etc/vespin/vespin.ini"), S("本社\r\n"));
+    FakeUi ui;
+    EXPECT_EQ(U(CVespinDoc(&ui, exe).m_astrCategories[0]), "本社");
+    WriteFile(root.file("bin/vespin.ini"), S("支社\r\n"));
+    EXPECT_EQ(U(CVespinDoc(&ui, exe).m_astrCategories[0]), "支社");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // An explicit file is the only place looked at.
+    CVespinDoc given(&ui, exe, root.file("none.ini"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].substr(ui.messages[0].rfind('\n') + 1), root.file("none.ini"));
 }

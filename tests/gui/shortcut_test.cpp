@@ -147,7 +147,7 @@ private slots:
         QVERIFY(e.ok);
         QCOMPARE(e.keys["Type"], std::string("Application"));
         QCOMPARE(e.keys["Name"], std::string("出勤簿"));
-        QCOMPARE(e.keys["Icon"], std::string("vespin"));
+        QCOMPARE(e.keys["Icon"], std::string("jp.vespin.Vespin"));
         QCOMPARE(e.argv, Words({program(p), book}));
         QVERIFY(e.executable);
         QVERIFY(!p.doc()->IsModified());

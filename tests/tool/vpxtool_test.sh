@@ -104,7 +104,13 @@ run dump "$dir/bad.vpx";   check "damaged file" "3 予期しないﾌｧｲﾙ�
 run frobnicate "$book";    check "usage" 2 "$rc"
 out=$("$tool" --settings "$dir/missing.ini" dump "$book" 2>&1 >/dev/null)
 check "missing settings" "【 vespin.ini 】がありませんので、
-デフォルトの設定とします。" "$out"
+デフォルトの設定とします。
+
+探した場所：
+$dir/missing.ini" "$out"
+out=$("$tool" --version); check "version" "0 1" "$? $(grep -cE '^vpxtool [0-9]+\.[0-9]+$' <<< "$out")"
+out=$("$tool" --help 2>&1); rc=$?
+check "help" "0 1 1" "$rc $(grep -c '^exit codes: 0 done' <<< "$out") $(grep -c '^  sheet BOOK' <<< "$out")"
 
 # Twenty writers at once: each one either succeeds or is refused as busy (exit 4), and the book
 # ends with exactly the years of the successful ones.
