@@ -245,9 +245,9 @@ TEST(ShellLink, FailuresLeaveNothingBehind) {
 
 TEST(ShellLink, IconFileBesideAProgramThatIsNotInstalled) {
     TempDir dir;
-    EXPECT_EQ(ShortcutIcon(dir.file("vespin")), "vespin");
-    WriteFile(dir.file("vespin.svg"), "<svg/>");
-    EXPECT_EQ(ShortcutIcon(dir.file("vespin")), dir.file("vespin.svg"));
+    EXPECT_EQ(ShortcutIcon(dir.file("vespin")), kProgramIconName);
+    WriteFile(dir.file(kProgramIconName + ".svg"), "<svg/>");
+    EXPECT_EQ(ShortcutIcon(dir.file("vespin")), dir.file(kProgramIconName + ".svg"));
 }
 
 TEST(ShellLink, ReadOnlyDesktopFolder) {
