@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/backups.h"
 #include "framework/object.h"
 #include "framework/savefile.h"
 #include "framework/userinterface.h"
@@ -48,6 +50,12 @@ public:
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
 
+    // Backup generations kept by every save that replaces a file (off until set).
+    void SetBackupOptions(BackupOptions options) { m_backups = std::move(options); }
+    const BackupOptions& GetBackupOptions() const { return m_backups; }
+    // What the last save did about its generation.
+    const KeepResult& LastBackup() const { return m_lastBackup; }
+
     // Shows a message through the user interface (OK box unless told otherwise).
     MsgAnswer Message(const std::string& text, MsgKind kind = MsgKind::ok) const;
 
@@ -66,4 +74,6 @@ private:
     bool m_bModified = false;
     bool m_bOpenRefused = false;
     std::string m_strPathName;
+    BackupOptions m_backups;
+    KeepResult m_lastBackup;
 };

@@ -20,7 +20,7 @@ std::string DirectoryOf(const std::string& path) {
 }  // namespace
 
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const WriteFault& fault,
-                          bool flushToDisk, bool executable) {
+                          bool flushToDisk, bool executable, const BeforeReplace& beforeReplace) {
     SaveResult result;
     if (path.empty() || path.back() == '/') {
         result.cause = FileError::badPath;
@@ -89,6 +89,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         result.cause = FileErrorFromErrno(err);
         return result;
     }
+    if (beforeReplace) beforeReplace();
     if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmpPath.c_str());

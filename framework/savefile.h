@@ -19,10 +19,14 @@ struct SaveResult {
 // It may shorten the length (a partial write); a non-zero errno makes that write fail with it.
 using WriteFault = std::function<int(size_t offset, size_t& length)>;
 
+// Called once the new bytes are safely on disk, just before they replace the file: the last
+// moment at which the previous content can still be read (the book's backup generation).
+using BeforeReplace = std::function<void()>;
+
 // executable: the file may also be run by whoever may read it (a desktop shortcut).
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
                           const WriteFault& fault = nullptr, bool flushToDisk = true,
-                          bool executable = false);
+                          bool executable = false, const BeforeReplace& beforeReplace = nullptr);
 
 // Reads a whole file; on failure returns the cause.
 FileError ReadWholeFile(const std::string& path, std::string& out);

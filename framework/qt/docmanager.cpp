@@ -8,6 +8,7 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/view.h"
+#include "model/backuplist.h"
 #include "model/texts.h"
 
 CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
@@ -26,6 +27,7 @@ void CDocManager::InitialUpdateViews() {
 
 bool CDocManager::CreateNewDocument() {
     if (!m_doc.OnNewDocument()) return false;
+    m_strCopySource.clear();
     InitialUpdateViews();
     return true;
 }
@@ -44,7 +46,16 @@ bool CDocManager::OnFileOpen() {
     return OpenDocumentFile(path);
 }
 
-bool CDocManager::OpenDocumentFile(const QString& requested) {
+bool CDocManager::OpenDocumentFile(const QString& requested) { return Open(requested, true); }
+
+bool CDocManager::OpenDocumentCopy(const QString& path, const QString& source) {
+    if (!Open(path, false)) return false;
+    m_doc.SetPathName({});
+    m_strCopySource = source;
+    return true;
+}
+
+bool CDocManager::Open(const QString& requested, bool remember) {
     if (!SaveModified()) return false;
     const QString path = FullPath(requested);
 
@@ -63,8 +74,9 @@ bool CDocManager::OpenDocumentFile(const QString& requested) {
         }
         return false;
     }
+    m_strCopySource.clear();
     InitialUpdateViews();
-    AddToRecentFileList(path);
+    if (remember) AddToRecentFileList(path);
     return true;
 }
 
@@ -98,13 +110,20 @@ bool CDocManager::DoSave(const QString& given) {
     QString path = given;
     if (path.isEmpty()) {
         QString suggested = PathToQ(m_doc.GetPathName());
+        if (suggested.isEmpty()) suggested = m_strCopySource;
         if (suggested.isEmpty())
             suggested = ToQ(m_doc.GetTitle()) + u'.' + CFileDialog::DefaultSuffix();
         path = CFileDialog::GetSaveFileName(m_pDialogParent, suggested);
         if (path.isEmpty()) return false;
         path = FullPath(path);
     }
-    if (!m_doc.OnSaveDocument(PathFromQ(path))) return false;
+    const bool saved = m_doc.OnSaveDocument(PathFromQ(path));
+    if (m_doc.LastBackup().outcome == KeepResult::failed && !m_bBackupFailureShown) {
+        m_bBackupFailureShown = true;
+        m_doc.Message(BackupFailedText(m_doc.LastBackup()));
+    }
+    if (!saved) return false;
+    m_strCopySource.clear();
     AddToRecentFileList(path);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -40,6 +41,7 @@ public:
     ~AppFixture();
 
     TempDir dir;
+    QByteArray oldDataHome;
     MessageBoxRecorder boxes;
     // Opening a book that holds today opens today's attendance entry by itself; the fixture
     // closes it with Cancel and counts it.
