@@ -7,23 +7,14 @@
 #include "bench/bigbook.h"
 #include "framework/archive.h"
 #include "framework/savefile.h"
-#include "model/vespinui.h"
+#include "model/quietui.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"
 #include "output/sheetcanvas.h"
 
 namespace {
 
-class QuietUi : public IVespinUi {
-public:
-    MsgAnswer MessageBox(const std::string&, MsgKind) override { return MsgAnswer::ok; }
-    bool AskPassword(CVespinDoc&, const std::string&) override { return true; }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
-};
-
-QuietUi g_ui;
+CQuietVespinUi g_ui;
 
 CVespinDoc& LargestBook() {
     static CVespinDoc* doc = [] {

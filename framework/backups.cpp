@@ -33,6 +33,14 @@ std::string HomeFolder() {
     return {};
 }
 
+// The path below in one of the user's base folders: $variable, or its default in the home folder.
+std::string UserFolder(const char* variable, const char* inHome, const char* below) {
+    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/')
+        return xdg + std::string(below);
+    const std::string home = HomeFolder();
+    return home.empty() ? std::string() : home + inHome + below;
+}
+
 std::string Hex16(uint64_t v) {
     char buf[17];
     std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
@@ -238,14 +246,7 @@ KeepResult KeepUnguarded(const BackupOptions& options, const std::string& book,
 }  // namespace
 
 std::string DefaultRoot() {
-    std::string data;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
-        data = xdg;
-    else if (const std::string home = HomeFolder(); !home.empty())
-        data = home + "/.local/share";
-    else
-        return {};
-    return data + "/vespin/backups";
+    return UserFolder("XDG_DATA_HOME", "/.local/share", "/vespin/backups");
 }
 
 int ClampGenerations(int n) { return std::clamp(n, 1, 10000); }
@@ -289,14 +290,7 @@ BackupOptions FromProfileText(std::string_view ini) {
 }
 
 std::string ProfilePath() {
-    std::string config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-        config = xdg;
-    else if (const std::string home = HomeFolder(); !home.empty())
-        config = home + "/.config";
-    else
-        return {};
-    return config + "/ヴェスピン Ver2.0/ヴェスピン.conf";
+    return UserFolder("XDG_CONFIG_HOME", "/.config", "/ヴェスピン Ver2.0/ヴェスピン.conf");
 }
 
 BackupOptions ReadProfile() {

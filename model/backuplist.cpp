@@ -3,21 +3,11 @@
 #include <cstdio>
 
 #include "framework/fileerror.h"
+#include "model/quietui.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
-#include "model/vespinui.h"
 
 namespace {
-
-// Answers nothing and lets every generation load.
-class ListingUi : public IVespinUi {
-public:
-    MsgAnswer MessageBox(const std::string&, MsgKind) override { return MsgAnswer::ok; }
-    bool AskPassword(CVespinDoc&, const std::string&) override { return true; }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
-};
 
 bool HasEntry(const CDayRecord& d) {
     return d.GetCategory() != -1 || !d.Start().empty() || !d.End().empty() || !d.Place().empty();
@@ -27,7 +17,8 @@ bool HasEntry(const CDayRecord& d) {
 
 std::vector<GenerationInfo> DescribeGenerations(const std::string& root, const std::string& book) {
     std::vector<GenerationInfo> out;
-    ListingUi ui;
+    // A protected generation is listed without its password (see the header).
+    CQuietVespinUi ui;
     CVespinDoc doc(&ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     for (Generation& g : backups::List(root, book)) {
         GenerationInfo info;
