@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <new>
 #include <tuple>
 
@@ -169,12 +170,19 @@ bool Newer(const Generation& a, const Generation& b) {
     return a.path > b.path;
 }
 
-std::vector<Generation> ListFolder(const std::string& folder) {
+// tidy: also removes what an interrupted keep left behind a day ago or more.
+std::vector<Generation> ListFolder(const std::string& folder, bool tidy = false) {
     std::vector<Generation> out;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return out;
     while (const dirent* e = ::readdir(dir)) {
         Generation g;
+        if (tidy && std::string_view(e->d_name).substr(0, 6) == ".keep-") {
+            struct stat st {};
+            const std::string path = folder + "/" + e->d_name;
+            if (::stat(path.c_str(), &st) == 0 && st.st_mtime < std::time(nullptr) - 86400)
+                ::unlink(path.c_str());
+        }
         if (!ParseFileName(e->d_name, g.time, g.hash)) continue;
         g.path = folder + "/" + e->d_name;
         struct stat st {};
@@ -236,7 +244,7 @@ KeepResult KeepUnguarded(const BackupOptions& options, const std::string& book,
     result.outcome = KeepResult::kept;
     result.path = target;
 
-    all = ListFolder(folder);
+    all = ListFolder(folder, true);
     const std::vector<bool> keep = Retained(all, now, options.generations, options.monthlyYears);
     for (size_t i = 0; i < all.size(); ++i)
         if (!keep[i]) ::unlink(all[i].path.c_str());
