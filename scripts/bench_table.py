@@ -10,7 +10,7 @@ FLOORS = {
     "BM_Save": "BM_Floor_SumBytes",
     "BM_SaveToFileNoFlush": "BM_Floor_SumBytes",
     "BM_SaveChangedNoFlush_WithGeneration": "BM_SaveChangedNoFlush",
-    "BM_SaveChangedToDisk_WithGeneration": "BM_SaveChangedToDisk",
+    "BM_SaveChangedToDisk_WithGeneration/real_time": "BM_SaveChangedToDisk/real_time",
     "BM_CalcMonthRange": "BM_CalcMonthRange_OneYearBook",
     "BM_TreeMonthRange": "BM_CalcMonthRange_OneYearBook",
 }
