@@ -16,14 +16,14 @@
 #include <new>
 #include <tuple>
 
+#include "framework/savefile.h"
+
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
 namespace backups {
 namespace {
 
-// Anything larger is no book; copying it would hold up the save.
-constexpr uint64_t kMaxBytes = 64ull << 20;
 // The readable part of a book's folder name, in bytes.
 constexpr size_t kReadableBytes = 80;
 constexpr const char* kSourceFile = "source.txt";
@@ -46,38 +46,6 @@ std::string Hex16(uint64_t v) {
     char buf[17];
     std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
     return buf;
-}
-
-// Reads a regular file whole without ever waiting on it (a fifo, a device). ENOENT when it
-// does not exist; 0 with skip set when it is not something to keep.
-int ReadRegular(const std::string& path, std::string& out, bool& skip) {
-    skip = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<uint64_t>(st.st_size) > kMaxBytes) {
-        ::close(fd);
-        skip = true;
-        return 0;
-    }
-    out.resize(static_cast<size_t>(st.st_size));
-    size_t used = 0;
-    for (;;) {
-        if (used == out.size()) out.resize(out.size() + 4096);
-        const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return err;
-        }
-        if (n == 0) break;
-        used += static_cast<size_t>(n);
-    }
-    out.resize(used);
-    ::close(fd);
-    return 0;
 }
 
 // A folder only the user may enter; an existing one is narrowed to that.
@@ -134,8 +102,7 @@ std::string ReadableName(const std::string& fullPath) {
 
 std::string ReadSmall(const std::string& path) {
     std::string out;
-    bool skip = false;
-    if (ReadRegular(path, out, skip) != 0 || skip) return {};
+    if (ReadWholeFile(path, out) != FileError::none) return {};
     return out;
 }
 
@@ -209,11 +176,15 @@ KeepResult KeepUnguarded(const BackupOptions& options, const std::string& book,
                          std::string_view newBytes) {
     KeepResult result;
     if (!options.enabled) return result;
+    // Nothing to keep before a book's first save, nor of a file larger than any book.
     std::string old;
-    bool skip = false;
-    if (const int err = ReadRegular(book, old, skip))
-        return err == ENOENT ? result : Failed(err, book);
-    if (skip || old == newBytes) return result;
+    if (const FileError err = ReadWholeFile(book, old); err != FileError::none) {
+        if (err == FileError::fileNotFound || err == FileError::tooLarge) return result;
+        result = Failed(0, book);
+        result.cause = err;
+        return result;
+    }
+    if (old == newBytes) return result;
 
     FileError cause = FileError::none;
     const std::string folder = BookFolder(options.root, book, true, &cause);
