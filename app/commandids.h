@@ -4,7 +4,6 @@
 namespace cmd {
 
 constexpr int kYearAdd = 32771;
-constexpr int kYearDeletePopup = 32773;  // "削 除" of the tree's pop-up menu
 constexpr int kYearDelete = 32774;
 constexpr int kExportMonth = 32776;
 constexpr int kEmployeeInfo = 32777;

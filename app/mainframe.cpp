@@ -1,6 +1,5 @@
 #include "app/mainframe.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,8 +24,8 @@
 #include "dialogs/shortcutdlg.h"
 #include "framework/clock.h"
 #include "framework/qt/docmanager.h"
-#include "framework/qt/japanese.h"
 #include "framework/qt/messagebox.h"
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/sjis.h"
@@ -94,7 +93,7 @@ CMainFrame::CMainFrame(CVespinDoc& doc, CDocManager& docManager, CRecentFileList
       m_doc(doc),
       m_docManager(docManager),
       m_recent(recent),
-      m_fontStatus(QString::fromUtf16(kProgramFontFamily), 10) {
+      m_fontStatus(ProgramFont(10)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(toolbarimages::ProgramIcon());
     // The whole screen, centred; start-up then maximises the window.
@@ -105,7 +104,7 @@ CMainFrame::CMainFrame(CVespinDoc& doc, CDocManager& docManager, CRecentFileList
     }
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() { m_doc.SetChangeListener({}); }
 
 QString CMainFrame::IdleText() {
     return QStringLiteral("該当の月を選択し、日付をダブルクリックして登録して下さい。");
@@ -122,19 +121,18 @@ QAction* CMainFrame::Action(int id) const {
 bool CMainFrame::OnCreate() {
     CreateMenus();
     if (!CreateToolBar() || !CreateStatusBar()) return false;
-    setWindowTitle(QStringLiteral("無題.vpx-ヴェスピン"));
+    setWindowTitle(ToQ(texts::kUntitledVpx + "-" + texts::kAppTitle));
 
     m_nClockTimerId = startTimer(500);
     if (m_nClockTimerId == 0) return false;
     OnTimer(kClockTimer);  // no blank clock for the first half second
     OnSetCursor();
 
-    // The employee panes follow the mouse over the window.
-    qApp->installEventFilter(this);
-    // Command states are brought up to date whenever the program falls idle.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                &CMainFrame::UpdateCommandUI);
+    // The employee panes and the states of the commands follow the document's changes.
+    m_doc.SetChangeListener([this](int aspect) {
+        if (aspect == CVespinDoc::kEmployeeChanged) OnSetCursor();
+        UpdateCommandUI();
+    });
 
     auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
     auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
@@ -239,10 +237,8 @@ void CMainFrame::CreateMenus() {
     // The document's commands.
     connect(Action(cmd::kYearAdd), &QAction::triggered, this, [this] { m_doc.OnYearAdd(); });
     connect(Action(cmd::kYearDelete), &QAction::triggered, this, [this] { m_doc.OnYearDelete(); });
-    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this, [this] {
-        m_doc.OnEmployeeInfo();
-        OnSetCursor();
-    });
+    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this,
+            [this] { m_doc.OnEmployeeInfo(); });
     connect(Action(cmd::kPasswordSet), &QAction::triggered, this,
             [this] { m_doc.OnPasswordSet(); });
 
@@ -339,23 +335,10 @@ void CMainFrame::OnSetCursor() {
     if (m_panes[2]->text() != name) m_panes[2]->setText(name);
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::MouseMove:
-        case QEvent::HoverMove:
-        case QEvent::Enter:
-            if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) OnSetCursor();
-            break;
-        default:
-            break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 int CMainFrame::CurrentTreeData(bool& readable) const {
-    int data = 0;
-    readable = m_pTreeView && m_pTreeView->GetItemData(m_pTreeView->GetCurItem(), data);
-    return data;
+    int itemData = 0;
+    readable = m_pTreeView && m_pTreeView->GetItemData(m_pTreeView->GetCurItem(), itemData);
+    return itemData;
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -364,9 +347,9 @@ void CMainFrame::UpdateCommandUI() {
     Action(cmd::kFileOpenBackup)->setEnabled(OpenBackupCommandEnabled(m_doc, m_docManager));
 
     bool readable = false;
-    const int data = CurrentTreeData(readable);
+    const int itemData = CurrentTreeData(readable);
     // Unchanged while the current item cannot be read.
-    if (readable) Action(cmd::kYearDelete)->setEnabled(data >= CVespinDoc::kFirstYear);
+    if (readable) Action(cmd::kYearDelete)->setEnabled(itemData >= CVespinDoc::kFirstYear);
     if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
         Action(cmd::kExportMonth)->setEnabled(*exportable);
 

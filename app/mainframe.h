@@ -47,7 +47,8 @@ public:
     void UpdateCommandUI();
     // Timer 1: the date and time panes.
     void OnTimer(int id);
-    // The employee number and name panes, refreshed when the mouse moves over the window.
+    // The employee number and name panes, refreshed when the employee changes (and with the
+    // clock, for a change made behind the document's back).
     void OnSetCursor();
     // Rebuilds the recent-file entries of the File menu.
     void UpdateRecentFileMenu();
@@ -67,7 +68,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text);

@@ -1,6 +1,6 @@
 # One interface target carries the compile-time strictness every target of the project gets.
 add_library(vespin_strict INTERFACE)
-target_compile_options(vespin_strict INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(vespin_strict INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast)
 if(VESPIN_WERROR)
   target_compile_options(vespin_strict INTERFACE -Werror)
 endif()
@@ -16,3 +16,6 @@ if(VESPIN_FUZZ)
   target_compile_options(vespin_strict INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g)
   target_link_options(vespin_strict INTERFACE -fsanitize=address,undefined)
 endif()
+# Qt's own strictness for the program's Qt code: no implicit conversions between QString and
+# 8-bit strings, no narrowing in signal connections.
+set(VESPIN_QT_STRICT QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)

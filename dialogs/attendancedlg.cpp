@@ -7,16 +7,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 #include <cstdio>
 
 #include "dialogs/dialogunits.h"
 #include "dialogs/locationdlg.h"
 #include "framework/clock.h"
 #include "framework/qt/messagebox.h"
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/checks.h"
 #include "model/dayrecord.h"
-#include "model/texts.h"
 #include "model/vespindoc.h"
 
 namespace {
@@ -50,10 +51,10 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     setWindowTitle(QStringLiteral("勤怠情報のセット"));
     setFont(DialogFont(11));
 
-    m_fontHeading = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    m_fontHeading = ProgramFont();
     m_fontHeading.setPixelSize(18);
     m_fontHeading.setWeight(QFont::ExtraBold);
-    m_fontDate = QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    m_fontDate = ProgramFont();
     m_fontDate.setPixelSize(17);
     m_fontDate.setWeight(QFont::Normal);
 
@@ -83,13 +84,8 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_editLocations->setObjectName(QStringLiteral("locationsEdit"));
     du.Place(m_editLocations, 48, 147, 114, 14);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 54, 170, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 124, 170, 50, 14);
 
     m_btnClear = new QPushButton(QStringLiteral("現在のデータの初期化"), this);
@@ -134,8 +130,6 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     // Enter in the four input fields moves on like Tab.
     MoveOnWithEnter({m_comboCategory, m_editArrival, m_editDeparture, m_editLocations});
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CAttendanceDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CAttendanceDlg::reject);
     connect(m_btnClear, &QPushButton::clicked, this, &CAttendanceDlg::OnClear);
     connect(m_btnArrivalNow, &QPushButton::clicked, this, &CAttendanceDlg::OnArrivalNow);
     connect(m_btnDepartureNow, &QPushButton::clicked, this, &CAttendanceDlg::OnDepartureNow);
@@ -258,14 +252,20 @@ void CAttendanceDlg::accept() {
     for (const CheckMessage& message : result.messages) {
         VespinMessageBox(message.text, MsgKind::ok, this);
         // The blank rule empties what the category forbids, right after its message.
-        if (message.text == texts::kBlankArrival) {
-            m_strArrival = result.corrected.arrival;
-            UpdateData(false);
-        } else if (message.text == texts::kBlankDeparture) {
-            m_strDeparture = result.corrected.departure;
-            UpdateData(false);
-        } else if (message.text == texts::kBlankLocations) {
-            m_strLocations = result.corrected.locations;
+        if (message.problem == AttendanceProblem::notAllowed) {
+            switch (message.focus) {
+                case AttendanceField::arrival:
+                    m_strArrival = result.corrected.arrival;
+                    break;
+                case AttendanceField::departure:
+                    m_strDeparture = result.corrected.departure;
+                    break;
+                case AttendanceField::locations:
+                    m_strLocations = result.corrected.locations;
+                    break;
+                case AttendanceField::category:
+                    break;
+            }
             UpdateData(false);
         }
         FieldWidget(message.focus)->setFocus();

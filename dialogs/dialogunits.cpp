@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <cmath>
 
+#include "framework/qt/programfont.h"
+
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetricsF fm(font);
     const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -27,7 +29,5 @@ void DialogUnits::Place(QWidget* w, int x, int y, int width, int height) const {
 }
 
 QFont DialogFont(int pointSize) {
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPointSize(pointSize);
-    return f;
+    return ProgramFont(pointSize);
 }

@@ -21,6 +21,5 @@ private:
     double m_dy = 1.0;
 };
 
-// The dialogs' font "ＭＳ Ｐゴシック" at the given point size; the application substitutes an
-// installed face with the same metrics.
+// The dialogs' font: the program's font at the given point size.
 QFont DialogFont(int pointSize = 11);

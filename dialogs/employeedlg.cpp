@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
@@ -12,20 +13,12 @@
 #include "model/vespindoc.h"
 
 CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CEmployeeDlg"));
-    setWindowTitle(QStringLiteral("社員情報の登録"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(186, 111));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CEmployeeDlg"), QStringLiteral("社員情報の登録"), 186, 111);
 
     // Template order, which is also the tab order: OK, Cancel, number, name.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 129, 7, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 129, 24, 50, 14);
 
     auto* label = new QLabel(QStringLiteral("社員№"), this);
@@ -50,8 +43,6 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
     // Enter moves on like Tab everywhere but on the two buttons.
     MoveOnWithEnter({m_editNo, m_editName});
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CEmployeeDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CEmployeeDlg::reject);
 }
 
 void CEmployeeDlg::OnInitDialog() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <tuple>
 #include <algorithm>
 #include <vector>
 
@@ -12,20 +13,12 @@
 #include "model/vespindoc.h"
 
 CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CLocationDlg"));
-    setWindowTitle(QStringLiteral("勤務地の選択"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(177, 139));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CLocationDlg"), QStringLiteral("勤務地の選択"), 177, 139);
 
     // Template order is the tab order: OK, Cancel, the list.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 33, 118, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 94, 118, 50, 14);
 
     auto* prompt = new QLabel(QStringLiteral("勤務地を選択して下さい。(複数選択 可)"), this);
@@ -40,8 +33,6 @@ CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
     setTabOrder(m_btnOk, m_btnCancel);
     setTabOrder(m_btnCancel, m_listPlaces);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CLocationDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CLocationDlg::reject);
     connect(m_listPlaces, &QListWidget::itemDoubleClicked, this, &CLocationDlg::OnDblClkPlaces);
 }
 

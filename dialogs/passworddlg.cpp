@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
@@ -31,11 +32,7 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : CVespinDialog(parent) {
     setFont(DialogFont(11));
 
     // Template order: OK, Cancel, fixed text, the password, fixed text, the path.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     m_wndProtected =
         new QLabel(QStringLiteral("このファイルには、パスワードが設定されてます。"), this);
     m_wndProtected->setObjectName(QStringLiteral("protectedLabel"));
@@ -53,8 +50,6 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : CVespinDialog(parent) {
     setTabOrder(m_btnOk, m_btnCancel);
     setTabOrder(m_btnCancel, m_edit);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CPasswordDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CPasswordDlg::reject);
 }
 
 void CPasswordDlg::OnInitDialog() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/qtstrings.h"
@@ -10,21 +11,13 @@
 #include "model/vespindoc.h"
 
 CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CPasswordSetDlg"));
     // The caption reads バスワード, as it always has.
-    setWindowTitle(QStringLiteral("バスワードの設定・変更"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(168, 93));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CPasswordSetDlg"), QStringLiteral("バスワードの設定・変更"), 168, 93);
 
     // Template order: OK, Cancel, the password, the prompt.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 24, 68, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 94, 68, 50, 14);
 
     m_edit = new QLineEdit(this);
@@ -40,8 +33,6 @@ CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
     setTabOrder(m_btnOk, m_btnCancel);
     setTabOrder(m_btnCancel, m_edit);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CPasswordSetDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CPasswordSetDlg::reject);
 }
 
 void CPasswordSetDlg::OnInitDialog() {

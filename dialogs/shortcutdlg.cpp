@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
@@ -10,20 +11,12 @@
 #include "model/texts.h"
 
 CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CShortcutDlg"));
-    setWindowTitle(QStringLiteral("デスクトップへショートカットの作成"));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(210, 114));
+    const DialogUnits du = SetUpTemplate(QStringLiteral("CShortcutDlg"),
+                                         QStringLiteral("デスクトップへショートカットの作成"), 210, 114);
 
     // Template order: OK, Cancel, label, name.
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 153, 7, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 153, 24, 50, 14);
 
     auto* label = new QLabel(QStringLiteral("ショートカットの名前"), this);
@@ -38,8 +31,6 @@ CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
     setTabOrder(m_btnOk, m_btnCancel);
     setTabOrder(m_btnCancel, m_edit);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CShortcutDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CShortcutDlg::reject);
 }
 
 void CShortcutDlg::OnInitDialog() {

@@ -1,6 +1,28 @@
 #include "dialogs/vespindialog.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
+
+DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
+                                         int width, int height) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setFont(DialogFont(11));
+    const DialogUnits du(font());
+    setFixedSize(du.Size(width, height));
+    return du;
+}
+
+std::pair<QPushButton*, QPushButton*> CVespinDialog::AddOkCancel() {
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return {ok, cancel};
+}
 
 void CVespinDialog::MoveOnWithEnter(std::initializer_list<QWidget*> fields) {
     for (QWidget* w : fields) w->installEventFilter(this);

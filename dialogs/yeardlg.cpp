@@ -10,7 +10,6 @@
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/checks.h"
-#include "model/texts.h"
 #include "model/vespindoc.h"
 
 // ---------------------------------------------------------------------------------------------
@@ -67,13 +66,7 @@ CYearDlg::CYearDlg(QWidget* parent) : CVespinDialog(parent) {
     m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     auto* label = new QLabel(QStringLiteral("年度"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CYearDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CYearDlg::reject);
+    const auto [ok, cancel] = AddOkCancel();
 
     // The template, in dialog units of the dialog's font: 185 x 87.
     const DialogUnits du(font());
@@ -102,7 +95,7 @@ void CYearDlg::accept() {
         VespinMessageBox(r.message, MsgKind::ok, this);
         // A number that is no number or out of range is selected for retyping; a year that
         // exists is left as typed.
-        if (r.message != texts::kYearExists) {
+        if (r.problem != YearProblem::exists) {
             m_edit->setFocus(Qt::OtherFocusReason);
             m_edit->selectAll();
         }

@@ -17,7 +17,6 @@ public:
     explicit CArchive(std::string_view in) : m_mode(load), m_in(in) {}
 
     bool IsStoring() const { return m_mode == store; }
-    bool IsLoading() const { return m_mode == load; }
 
     void WriteInt(int32_t v);
     void WriteString(std::string_view s);

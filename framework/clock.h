@@ -23,3 +23,7 @@ void SetFixed(std::optional<LocalTime> t);
 
 // The fiscal year (April to March) that a date lies in.
 inline int FiscalYearOf(int year, int month) { return month <= 3 ? year - 1 : year; }
+// The calendar year of month (1..12) in fiscal year fiscalYear: January to March lie in the next.
+inline int CalendarYearOf(int fiscalYear, int month) {
+    return month <= 3 ? fiscalYear + 1 : fiscalYear;
+}

@@ -9,7 +9,7 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
-#include "model/texts.h"
+#include "framework/frameworktexts.h"
 
 bool CDocument::s_flushToDisk = true;
 WriteFault CDocument::s_writeFault;
@@ -73,9 +73,6 @@ bool CDocument::OnOpenDocument(const std::string& path) {
         Serialize(ar);
     } catch (const ArchiveException&) {
         Message(texts::kInvalidFormat);
-        return false;
-    } catch (const FileException& e) {
-        Message(FileErrorText(e.cause, path));
         return false;
     }
     // A book the user declined stays closed; the open one keeps its lock.

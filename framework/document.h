@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,7 +32,18 @@ public:
     // Tells every view, in order, except the sender.
     void UpdateAllViews(CView* sender, long hint = 0, CObject* hintObject = nullptr);
 
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Whoever shows the document outside its views (the frame, the states of the commands)
+    // learns here of the changes no hint carries: the modified flag, and the aspects the
+    // program's document names. One listener; an empty one removes it.
+    using ChangeListener = std::function<void(int aspect)>;
+    static constexpr int kModifiedChanged = 0;
+    void SetChangeListener(ChangeListener listener) { m_changeListener = std::move(listener); }
+
+    void SetModifiedFlag(bool modified = true) {
+        if (m_bModified == modified) return;
+        m_bModified = modified;
+        NotifyChange(kModifiedChanged);
+    }
     bool IsModified() const { return m_bModified; }
 
     // The path of the file the document was last opened from or saved to (UTF-8); empty when
@@ -70,6 +82,9 @@ public:
 
 protected:
     void SetOpenRefused() { m_bOpenRefused = true; }
+    void NotifyChange(int aspect) const {
+        if (m_changeListener) m_changeListener(aspect);
+    }
 
     IUserInterface* m_pUi = nullptr;
 
@@ -83,5 +98,6 @@ private:
     std::string m_strPathName;
     BackupOptions m_backups;
     KeepResult m_lastBackup;
+    ChangeListener m_changeListener;
     BookLock m_lock;  // held while the book is open for writing
 };

@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "framework/sjis.h"
-#include "model/texts.h"
+#include "framework/frameworktexts.h"
 
 FileError FileErrorFromErrno(int err) {
     switch (err) {

@@ -28,12 +28,6 @@ FileError FileErrorFromErrno(int err);
 // The message for a cause with %1 replaced by the path (UTF-8 path, Shift-JIS result).
 std::string FileErrorText(FileError cause, const std::string& path);
 
-// Raised by the file layer and the archive; caught and reported by the document.
-struct FileException {
-    FileError cause = FileError::generic;
-    std::string path;
-};
-
 // Raised by the archive when the stream does not hold what the reader expects.
 struct ArchiveException {
     enum Cause { endOfFile, badFormat } cause = endOfFile;

@@ -30,28 +30,25 @@ struct TimeTexts {
 void CheckTimeField(const std::string& t, const TimeTexts& msg, AttendanceField field,
                     AttendanceResult& r, bool& error) {
     if (t.empty()) return;
-    const std::string* text = nullptr;
     if (t.size() != 5) {
-        text = &msg.form;
-    } else {
-        switch (CheckTime(t)) {
-            case TimeCheck::valid:
-                break;
-            case TimeCheck::hourWrong:
-                text = &msg.hour;
-                break;
-            case TimeCheck::minuteWrong:
-                text = &msg.minute;
-                break;
-            case TimeCheck::colonMissing:
-                text = &msg.colon;
-                break;
-        }
-    }
-    if (text) {
-        r.messages.push_back({*text, field});
+        r.messages.push_back({msg.form, field, AttendanceProblem::timeForm});
         error = true;
+        return;
     }
+    switch (CheckTime(t)) {
+        case TimeCheck::valid:
+            return;
+        case TimeCheck::hourWrong:
+            r.messages.push_back({msg.hour, field, AttendanceProblem::hour});
+            break;
+        case TimeCheck::minuteWrong:
+            r.messages.push_back({msg.minute, field, AttendanceProblem::minute});
+            break;
+        case TimeCheck::colonMissing:
+            r.messages.push_back({msg.colon, field, AttendanceProblem::colon});
+            break;
+    }
+    error = true;
 }
 
 }  // namespace
@@ -74,24 +71,28 @@ AttendanceResult CheckAttendance(const AttendanceInput& in,
 
     if (v.category >= 0 && v.category < 10 && timeFlags[static_cast<size_t>(v.category)] == "0") {
         if (!v.arrival.empty()) {
-            r.messages.push_back({texts::kBlankArrival, AttendanceField::arrival});
+            r.messages.push_back(
+                {texts::kBlankArrival, AttendanceField::arrival, AttendanceProblem::notAllowed});
             v.arrival.clear();
             error = true;
         }
         if (!v.departure.empty()) {
-            r.messages.push_back({texts::kBlankDeparture, AttendanceField::departure});
+            r.messages.push_back(
+                {texts::kBlankDeparture, AttendanceField::departure, AttendanceProblem::notAllowed});
             v.departure.clear();
             error = true;
         }
         if (!v.locations.empty()) {
-            r.messages.push_back({texts::kBlankLocations, AttendanceField::locations});
+            r.messages.push_back(
+                {texts::kBlankLocations, AttendanceField::locations, AttendanceProblem::notAllowed});
             v.locations.clear();
             error = true;
         }
     }
 
     if ((!v.arrival.empty() || !v.departure.empty() || !v.locations.empty()) && v.category == -1) {
-        r.messages.push_back({texts::kSelectCategory, AttendanceField::category});
+        r.messages.push_back(
+            {texts::kSelectCategory, AttendanceField::category, AttendanceProblem::noCategory});
         error = true;
     }
     r.accepted = !error;
@@ -111,16 +112,19 @@ YearCheckResult CheckYearText(const std::string& text, const CRecordArray<CYearR
     const size_t end = i;
     while (blank(i)) ++i;
     if (end == digits || i != text.size()) {
+        r.problem = YearProblem::notAnInteger;
         r.message = texts::kNotAnInteger;
         return r;
     }
     errno = 0;
     const long long value = std::strtoll(text.substr(start, end - start).c_str(), nullptr, 10);
     if (errno == ERANGE || value < INT_MIN || value > INT_MAX) {
+        r.problem = YearProblem::notAnInteger;
         r.message = texts::kNotAnInteger;
         return r;
     }
     if (value < CVespinDoc::kFirstYear || value > CVespinDoc::kLastYear) {
+        r.problem = YearProblem::outOfRange;
         r.message = texts::Format2(texts::kIntegerRange, std::to_string(CVespinDoc::kFirstYear),
                                    std::to_string(CVespinDoc::kLastYear));
         return r;
@@ -128,6 +132,7 @@ YearCheckResult CheckYearText(const std::string& text, const CRecordArray<CYearR
     r.year = static_cast<int>(value);
     for (const auto& yr : years) {
         if (yr->GetYear() == r.year) {
+            r.problem = YearProblem::exists;
             r.message = texts::kYearExists;
             return r;
         }

@@ -15,9 +15,20 @@
 
 enum class AttendanceField { category, arrival, departure, locations };
 
+// Why a check refused: the dialog acts on this, the text is only shown.
+enum class AttendanceProblem {
+    timeForm,     // not five characters
+    hour,         // hour outside 00..24
+    minute,       // minute outside 00..59
+    colon,        // no ':' in the middle
+    notAllowed,   // the category takes no times or places: the field has been emptied
+    noCategory,   // times or places without a category
+};
+
 struct CheckMessage {
     std::string text;
     AttendanceField focus;
+    AttendanceProblem problem;
 };
 
 struct AttendanceInput {
@@ -44,9 +55,12 @@ AttendanceResult CheckAttendance(const AttendanceInput& in,
 
 // ----- Fiscal-year registration -----
 
+enum class YearProblem { none, notAnInteger, outOfRange, exists };
+
 struct YearCheckResult {
     bool accepted = false;
     int year = 0;
+    YearProblem problem = YearProblem::none;
     std::string message;  // empty when accepted
 };
 

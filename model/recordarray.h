@@ -9,9 +9,10 @@ template <class T>
 class CRecordArray {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
-    bool IsEmpty() const { return m_items.empty(); }
-    T* GetAt(int i) const { return m_items[static_cast<size_t>(i)].get(); }
-    T* operator[](int i) const { return GetAt(i); }
+    T* GetAt(int i) { return m_items[static_cast<size_t>(i)].get(); }
+    const T* GetAt(int i) const { return m_items[static_cast<size_t>(i)].get(); }
+    T* operator[](int i) { return GetAt(i); }
+    const T* operator[](int i) const { return GetAt(i); }
     int Add(std::unique_ptr<T> p) {
         m_items.push_back(std::move(p));
         return GetSize() - 1;

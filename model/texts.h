@@ -1,66 +1,20 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "framework/sjis.h"
+#include "framework/frameworktexts.h"
 
-// The program's own texts, held as Shift-JIS bytes like every other text of the core.
-// The source spells them in UTF-8; each is converted once, on first use of this header's
-// variables (inline variables are initialised before anything that follows them).
+// The program's own texts, held as Shift-JIS bytes like every other text of the core (the
+// framework's file and document messages, with S and Format, are in framework/frameworktexts.h).
 namespace texts {
 
-inline std::string S(std::string_view utf8) { return sjis::FromUtf8(utf8); }
-
-// Replaces every "%1" (and "%2") in a Shift-JIS template. "%" never occurs inside a
-// double-byte character, so a byte-wise search is safe.
-std::string Format1(const std::string& fmt, const std::string& a1);
-std::string Format2(const std::string& fmt, const std::string& a1, const std::string& a2);
-
 inline const std::string kAppTitle = S("ヴェスピン");
-inline const std::string kUntitled = S("無題");
 inline const std::string kUntitledVpx = S("無題.vpx");
 inline const std::string kSettingsFileName = "vespin.ini";
 inline const std::string kSettingsMissing =
     S("【 vespin.ini 】がありませんので、\nデフォルトの設定とします。");
 
-// File errors.
-inline const std::string kFileErrGeneric = S("%1 へのｱｸｾｽ中に不明なｴﾗｰが発生しました。");
-inline const std::string kFileErrNotFound = S("%1 が見つかりませんでした。");
-inline const std::string kFileErrBadPath = S("%1 には無効なﾊﾟｽが含まれています。");
-inline const std::string kFileErrTooMany =
-    S("開いているﾌｧｲﾙが多すぎるため、%1 を開けませんでした。");
-inline const std::string kFileErrAccess = S("%1 へのｱｸｾｽは拒否されました。");
-inline const std::string kFileErrInvalidHandle =
-    S("%1 へ無効なﾌｧｲﾙ ﾊﾝﾄﾞﾙが関連付けられていました。");
-inline const std::string kFileErrRemoveDir = S("現在のﾃﾞｨﾚｸﾄﾘ %1 は削除できませんでした。");
-inline const std::string kFileErrDirFull =
-    S("%1 を作成できませんでした。そのﾃﾞｨﾚｸﾄﾘはいっぱいです。");
-inline const std::string kFileErrBadSeek = S("%1 のｼｰｸに失敗しました。");
-inline const std::string kFileErrHardIO = S("%1 へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。");
-inline const std::string kFileErrSharing = S("%1 へのｱｸｾｽ中に共有違反が発生しました。");
-inline const std::string kFileErrLock = S("%1 へのｱｸｾｽ中にﾛｯｸ違反が発生しました。");
-inline const std::string kFileErrDiskFull = S("%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
-inline const std::string kFileErrEndOfFile = S("%1 の末尾以降にｱｸｾｽしようとしました。");
-inline const std::string kCommandFailed = S("ｺﾏﾝﾄﾞの実行に失敗しました。");
-
-// Document open and save.
-inline const std::string kInvalidFormat = S("予期しないﾌｧｲﾙ形式です。");
-inline const std::string kFailedToOpen = S("ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。");
-inline const std::string kInvalidFileName = S("無効なﾌｧｲﾙ名です。");
-inline const std::string kFailedToSave = S("ﾄﾞｷｭﾒﾝﾄの保存に失敗しました。");
-inline const std::string kSavePrompt = S("%1 への変更を保存しますか?");
-
-// Keeping a book safe: one writer at a time, and nothing overwritten unasked.
-inline const std::string kBookInUse = S("%1 は他のウィンドウまたはプログラムで編集中です。");
-inline const std::string kBookInUseReadOnly =
-    S("%1 は他のウィンドウまたはプログラムで編集中のため、読み取り専用で開きます。\n"
-      "変更を保存するときは、別の名前を付けて下さい。");
-inline const std::string kBookChangedOnDisk =
-    S("%1 は、開いた後に他のプログラムによって変更されています。\n上書き保存しますか?");
-inline const std::string kBookHardLinked =
-    S("%1 には別の名前 (ハードリンク) があります。\n"
-      "保存すると、別の名前のファイルは以前の内容のままになります。保存しますか?");
+// Characters Shift-JIS cannot hold.
 inline const std::string kCharNotStorable =
     S("%1 は、ファイルに保存できない文字です。別の文字を入力して下さい。");
 
@@ -153,7 +107,6 @@ inline const std::string kSheetHeadDeparture = S("退出時刻");
 inline const std::string kSheetHeadPlace = S("出勤場所");
 inline const std::string kSheetTotal = S("計");
 inline const std::string kSheetNote = S("(注) この資料は、公的に使用します。");
-inline const std::string kSheetFontFace = S("ＭＳ Ｐゴシック");
 inline const std::string kNoPrinter = S("このパソコンには、プリンタが接続されていません。");
 inline const std::string kPrintJobFailed = S("印刷ｼﾞｮﾌﾞを開始できませんでした。");
 inline const std::string kNoPrinterSettings =

@@ -328,6 +328,8 @@ void CVespinDoc::LoadBody(CArchive& ar) {
     m_strEmployeeName = std::move(name);
     m_aYears.Swap(years);
     m_aDays.Swap(days);
+    NotifyChange(kEmployeeChanged);
+    NotifyChange(kYearsChanged);
 }
 
 // Whether the records are exactly what the program writes: registrable fiscal years, each
@@ -380,6 +382,8 @@ bool CVespinDoc::OnNewDocument() {
     m_strEmployeeName.clear();
     m_strPassword.clear();
     m_strTitleName = texts::kUntitled;
+    NotifyChange(kEmployeeChanged);
+    NotifyChange(kYearsChanged);
 
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kNewBook;
@@ -450,6 +454,13 @@ void CVespinDoc::SetWindowTitle(const std::string& name) {
     if (m_pUi) m_pUi->SetCaption(name + "-" + texts::kAppTitle);
 }
 
+void CVespinDoc::SetSelection(int year, int month, int shownFirst) {
+    m_nSelYear = year;
+    m_nSelMonth = month;
+    m_nShownFirst = shownFirst;
+    NotifyChange(kSelectionChanged);
+}
+
 CView* CVespinDoc::FindView(int kind) const {
     for (CView* v : Views())
         if (v->ViewKind() == kind) return v;
@@ -476,6 +487,7 @@ void CVespinDoc::RegisterYear(int y) {
         m_pTreeView->SelectItem(node);
         m_pTreeView->Expand(node);
     }
+    NotifyChange(kYearsChanged);
     SetModifiedFlag(true);
 }
 
@@ -487,6 +499,7 @@ void CVespinDoc::OnYearDelete() {
         if (cur && m_pTreeView->GetItemData(cur, data) && data >= kFirstYear) {
             m_pTreeView->DeleteItem(cur);
             RemoveFiscalYear(data);
+            NotifyChange(kYearsChanged);
         }
     }
     SetModifiedFlag(true);
@@ -495,6 +508,7 @@ void CVespinDoc::OnYearDelete() {
 void CVespinDoc::SetEmployee(const std::string& number, const std::string& name) {
     m_strEmployeeNo = number;
     m_strEmployeeName = name;
+    NotifyChange(kEmployeeChanged);
     SetWindowTitle(m_strTitleName);
     SetModifiedFlag(true);
 }

@@ -9,7 +9,7 @@
 #include "framework/document.h"
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
-#include "model/treehost.h"
+#include "framework/treehost.h"
 #include "model/yearrecord.h"
 
 class CView;
@@ -32,6 +32,9 @@ public:
 
     // Reads the settings beside exePath (empty: the running program), or settingsPath when
     // given; a missing file is reported through ui and gives the defaults.
+    // What NotifyChange reports besides the modified flag.
+    enum Aspect : int { kEmployeeChanged = 1, kSelectionChanged = 2, kYearsChanged = 3 };
+
     explicit CVespinDoc(IVespinUi* ui = nullptr, const std::string& exePath = {},
                         const std::string& settingsPath = {});
     ~CVespinDoc() override;
@@ -79,6 +82,10 @@ public:
     static std::string GetField(const std::string& line, int n);
     // The non-empty category names in slot order: the entries of the attendance dialog's list.
     std::vector<std::string> CategoryListEntries() const;
+
+    // The tree's selection: the fiscal year and month selected (-1 for none) and the first
+    // day index on show (-1 when no month is). The one way in for all three.
+    void SetSelection(int year, int month, int shownFirst);
 
     // Views and caption.
     HTREEITEM InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value);

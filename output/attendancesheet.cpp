@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/clock.h"
 #include "model/dayrecord.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -47,7 +48,7 @@ void DrawAttendanceSheet(ISheetCanvas& c, const CVespinDoc& doc, int fiscalYear,
     const auto [first, last] = doc.MonthRange(fiscalYear, month);
     // A book whose year records point past its days has nothing trustworthy to print.
     if (first < 0 || last < first || last >= doc.m_aDays.GetSize()) return;
-    const int calendarYear = month <= 3 ? fiscalYear + 1 : fiscalYear;
+    const int calendarYear = CalendarYearOf(fiscalYear, month);
     const int n = last - first + 1;
 
     c.SelectPen(kPenWidth);

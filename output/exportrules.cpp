@@ -5,15 +5,24 @@
 
 #include <cstdio>
 
+#include "framework/clock.h"
 #include "framework/sjis.h"
 #include "model/texts.h"
-#include "model/treehost.h"
+#include "framework/treehost.h"
 #include "model/vespindoc.h"
 
 std::optional<ExportMonth> SelectedExportMonth(const CVespinDoc& doc) {
     const int m = doc.m_nSelMonth;
     if (m < 1 || m > 12 || doc.FindYear(doc.m_nSelYear) < 0) return std::nullopt;
-    return ExportMonth{doc.m_nSelYear, m, m <= 3 ? doc.m_nSelYear + 1 : doc.m_nSelYear};
+    return ExportMonth{doc.m_nSelYear, m, CalendarYearOf(doc.m_nSelYear, m)};
+}
+
+ExportMonth ExportDialogMonth(const CVespinDoc* doc) {
+    if (doc)
+        if (const std::optional<ExportMonth> m = SelectedExportMonth(*doc)) return *m;
+    // No month: the dialog still opens, with the month shown as -1.
+    const int fiscalYear = doc ? doc->m_nSelYear : -1;
+    return ExportMonth{fiscalYear, -1, CalendarYearOf(fiscalYear, -1)};
 }
 
 std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc) {

@@ -16,6 +16,15 @@ struct ExportMonth {
 
 // The selected month, or nothing when the selection is not a month of a registered year.
 std::optional<ExportMonth> SelectedExportMonth(const CVespinDoc& doc);
+// The month the export dialog offers: the selected month, else month -1 of the selected fiscal
+// year; doc may be nullptr.
+ExportMonth ExportDialogMonth(const CVespinDoc* doc);
+
+// What the export dialog hands back on OK.
+struct ExportTarget {
+    std::string folder;    // UTF-8 path
+    std::string fileName;  // UTF-8, a path component
+};
 
 // Whether the export command is available: a month item is the tree's current item. Nothing
 // when the tree's current item cannot be read (the command keeps its state).

@@ -12,7 +12,7 @@ public:
     // Remembers the current pen and font so that RestoreTools can put them back, then selects
     // a solid black pen of the given width for every following line.
     virtual void SelectPen(int width) = 0;
-    // Creates the sheet's font (face ＭＳ Ｐゴシック) with the given character cell height
+    // Creates the sheet's font (the program's face) with the given character cell height
     // and weight, selects it and releases the font it replaces. Returns the font's line
     // height on this surface: text height plus external leading.
     virtual int SelectFont(int height, int weight) = 0;

@@ -27,7 +27,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 #endif
 
 namespace {
@@ -232,7 +232,7 @@ int WriteMonthCsv(const CVespinDoc& doc, const std::vector<std::string>& a) {
         return kRefused;
     }
     const auto [first, last] = doc.MonthRange(fy, month);
-    const CsvWriteResult r = WriteCsv(doc, first, last, month <= 3 ? fy + 1 : fy, month, out);
+    const CsvWriteResult r = WriteCsv(doc, first, last, CalendarYearOf(fy, month), month, out);
     if (!r) {
         PrintSjis(stderr, FileErrorText(r.cause, out));
         return kFileError;

@@ -64,9 +64,9 @@ void CVespinTreeView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
 // Tree control operations for the document
 
 HTREEITEM CVespinTreeView::InsertItem(HTREEITEM parent, const std::string& text, int image,
-                                      int selectedImage, int data) {
+                                      int selectedImage, int itemData) {
     auto* item = new QTreeWidgetItem(QStringList(ToQ(text)));
-    item->setData(0, kDataRole, data);
+    item->setData(0, kDataRole, itemData);
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);
     item->setIcon(0, CachedIcon(image, selectedImage));
@@ -121,10 +121,10 @@ void CVespinTreeView::DeleteItem(HTREEITEM h) {
     delete item;
 }
 
-bool CVespinTreeView::GetItemData(HTREEITEM h, int& data) const {
+bool CVespinTreeView::GetItemData(HTREEITEM h, int& itemData) const {
     const QTreeWidgetItem* item = ToItem(h);
     if (!item) return false;
-    data = ItemData(item);
+    itemData = ItemData(item);
     return true;
 }
 
@@ -213,40 +213,34 @@ void CVespinTreeView::OnSelChanged(QTreeWidgetItem* item) {
     m_hCurItem = ToHandle(item);
     CVespinDoc* doc = GetDocument();
     if (!item || !doc) return;
-    const int data = ItemData(item);
+    const int itemData = ItemData(item);
 
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kShowRange;
-    if (data == -1) {
-        doc->m_nShownFirst = -1;
-    } else if (data >= CVespinDoc::kFirstYear) {
-        hint.m_nYear = data;
-        doc->m_nShownFirst = -1;
-    } else {
+    if (itemData >= CVespinDoc::kFirstYear) {
+        hint.m_nYear = itemData;
+    } else if (itemData != -1) {
         const int year = item->parent() ? ItemData(item->parent()) : -1;
-        const auto [first, last] = doc->MonthRange(year, data);
+        const auto [first, last] = doc->MonthRange(year, itemData);
         hint.m_nYear = year;
-        hint.m_nMonth = data;
+        hint.m_nMonth = itemData;
         hint.m_nFirst = first;
         hint.m_nLast = last;
-        doc->m_nShownFirst = first;
     }
-    doc->m_nSelYear = hint.m_nYear;
-    doc->m_nSelMonth = hint.m_nMonth;
+    doc->SetSelection(hint.m_nYear, hint.m_nMonth, hint.m_nFirst);
     doc->UpdateAllViews(nullptr, 0, &hint);
 }
 
 bool CVespinTreeView::OnRClick(const QPoint& pos) {
     QTreeWidgetItem* item = itemAt(pos);
     if (!item) return false;
-    const int data = ItemData(item);
-    if (data == -1 || data < CVespinDoc::kFirstYear) return false;
+    const int itemData = ItemData(item);
+    if (itemData == -1 || itemData < CVespinDoc::kFirstYear) return false;
     SelectItem(ToHandle(item));
 
     QMenu popup(this);
     popup.setObjectName(QStringLiteral("yearPopup"));
     QAction* del = popup.addAction(QStringLiteral("削 除"));
-    del->setData(kIdPopupDelete);
     del->setEnabled(true);
     if (popup.exec(viewport()->mapToGlobal(pos)) == del) {
         if (CVespinDoc* doc = GetDocument()) doc->OnYearDelete();

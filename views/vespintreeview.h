@@ -3,7 +3,7 @@
 #include <QTreeWidget>
 
 #include "framework/view.h"
-#include "model/treehost.h"
+#include "framework/treehost.h"
 
 class CVespinDoc;
 class CUpdateHint;
@@ -18,8 +18,6 @@ public:
     static constexpr int kDataRole = Qt::UserRole;
     static constexpr int kImageRole = Qt::UserRole + 1;
     static constexpr int kSelectedImageRole = Qt::UserRole + 2;
-    // The command of the pop-up menu's "削 除".
-    static constexpr int kIdPopupDelete = 32773;
 
     explicit CVespinTreeView(QWidget* parent = nullptr);
     ~CVespinTreeView() override;

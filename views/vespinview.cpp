@@ -67,7 +67,7 @@ int CVespinView::PlaceColumn() const { return m_bInitialized ? columnCount() - 1
 // ---------------------------------------------------------------------------------------------
 // Updates
 
-void CVespinView::OnInitialUpdate() {
+void CVespinView::InitialiseColumns() {
     CView::OnInitialUpdate();
     if (m_bInitialized) return;
     CVespinDoc* doc = GetDocument();
@@ -113,6 +113,17 @@ void CVespinView::OnInitialUpdate() {
     sheetprinting::SetPrinterDefaults();
 }
 
+void CVespinView::OnInitialUpdate() {
+    InitialiseColumns();
+    // The tree's initial update has finished its broadcasts: the entry it made due can run its
+    // own event loop now without running inside them.
+    if (m_nTodayDue != -1) {
+        const int k = m_nTodayDue;
+        m_nTodayDue = -1;
+        OpenDayEntry(k);
+    }
+}
+
 void CVespinView::OnUpdate(CView*, long, CObject* hintObject) {
     const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
     if (!hint) return;
@@ -122,7 +133,7 @@ void CVespinView::OnUpdate(CView*, long, CObject* hintObject) {
             clear();
             break;
         case CUpdateHint::kBuildTree:
-            OpenToday();
+            SelectToday();
             break;
         case CUpdateHint::kShowRange:
         case CUpdateHint::kDayChanged:
@@ -179,7 +190,8 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
     setUpdatesEnabled(true);
 }
 
-void CVespinView::OpenToday() {
+void CVespinView::SelectToday() {
+    m_nTodayDue = -1;
     CVespinDoc* doc = GetDocument();
     if (!doc || topLevelItemCount() == 0) return;
     const int r = clock_::Now().day - 1;
@@ -189,7 +201,7 @@ void CVespinView::OpenToday() {
     setCurrentItem(item);
     item->setSelected(true);
     scrollToItem(item, QAbstractItemView::EnsureVisible);
-    OpenDayEntry(doc->m_nShownFirst + r);
+    m_nTodayDue = doc->m_nShownFirst + r;
 }
 
 // ---------------------------------------------------------------------------------------------

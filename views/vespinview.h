@@ -55,9 +55,13 @@ protected:
 private:
     void OnDblClk();
     void ShowRange(const CUpdateHint& hint);
-    void OpenToday();
+    // Selects today's row after an open and makes its entry due (see OnInitialUpdate).
+    void SelectToday();
+    void InitialiseColumns();
     void OnHoverTimeout();
 
     int m_nHotItem = -1;
+    // Day index of today's entry, waiting for the end of the initial update; -1 for none.
+    int m_nTodayDue = -1;
     QTimer m_hoverTimer;
 };

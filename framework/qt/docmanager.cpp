@@ -8,8 +8,8 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/view.h"
+#include "framework/frameworktexts.h"
 #include "model/backuplist.h"
-#include "model/texts.h"
 
 CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
     : QObject(parent), m_doc(doc), m_recent(recent) {}

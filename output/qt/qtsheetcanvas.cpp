@@ -5,6 +5,7 @@
 #include <QPen>
 #include <cmath>
 
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 
@@ -15,10 +16,7 @@ CQtSheetCanvas::CQtSheetCanvas(QPainter& painter) : m_painter(painter) {
 }
 
 QFont CQtSheetCanvas::SheetFont(int height, int weight) {
-    QFont font;
-    // IPAPGothic has the metrics of the face the sheet was designed with.
-    font.setFamilies(
-        {ToQ(texts::kSheetFontFace), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont font = ProgramFont();
     font.setPixelSize(height);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setStyleStrategy(QFont::PreferAntialias);

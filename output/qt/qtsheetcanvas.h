@@ -7,7 +7,7 @@
 class QPainter;
 
 // The sheet's surface on a QPainter: a printer page, a preview page or a PDF page. The painter
-// must already map one unit to 1/360 inch (see sheetprint.h).
+// must already map one unit to 1/360 inch (see sheetpaint.h).
 class CQtSheetCanvas : public ISheetCanvas {
 public:
     explicit CQtSheetCanvas(QPainter& painter);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QPageSetupDialog>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -10,7 +12,7 @@
 #include "framework/qt/messagebox.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 
 namespace sheetprinting {
 namespace {
@@ -26,6 +28,15 @@ void ReleasePrinter() {
 }
 
 }  // namespace
+
+void SetUpSheetPrinter(QPrinter& printer) {
+    printer.setResolution(kSheetDpi);
+    printer.setFullPage(false);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    // As small as the printer allows: the sheet is drawn from the printable area's corner.
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
 
 QPrinter& AppPrinter() {
     QPrinter*& printer = PrinterSlot();

@@ -72,6 +72,9 @@ TEST(AttendanceCheck, BlankRuleEmptiesTheForbiddenFields) {
     EXPECT_EQ(s.focus.back(), AttendanceField::locations);
     EXPECT_TRUE(r.corrected.arrival.empty());
     EXPECT_TRUE(r.corrected.locations.empty());
+    // The dialog empties a field by what the message means, never by its text.
+    EXPECT_EQ(r.messages[0].problem, AttendanceProblem::notAllowed);
+    EXPECT_EQ(r.messages[1].problem, AttendanceProblem::notAllowed);
     // The second press with the emptied fields closes.
     EXPECT_TRUE(CheckAttendance(r.corrected, kFlags).accepted);
     // A wrong time under a blank category gives both its own message and the blank one.
@@ -104,6 +107,8 @@ TEST(YearCheck, TextAndRange) {
     rec->SetYear(2026);
     years.Add(std::move(rec));
     EXPECT_EQ(U(check("2026").message), "この年度は、既に作成済みです。");
+    EXPECT_EQ(check("2026").problem, YearProblem::exists);
+    EXPECT_EQ(check("2037").problem, YearProblem::outOfRange);
     EXPECT_TRUE(check("2027").accepted);
 }
 

@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "core/desktopreader.h"
 #include "output/desktopentry.h"
 #include "output/shelllink.h"
 #include "testutil.h"

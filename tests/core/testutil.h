@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/treehost.h"
+#include "framework/treehost.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
 

@@ -27,6 +27,7 @@
 #include "framework/qt/docmanager.h"
 #include "framework/qt/filedialog.h"
 #include "framework/qt/qtstrings.h"
+#include "gui/support/apptest.h"
 #include "gui/support/guitest.h"
 #include "model/dayrecord.h"
 #include "model/vespindoc.h"
@@ -295,8 +296,12 @@ private slots:
             dlg->m_comboCategory->setCurrentIndex(0);
             dlg->m_btnOk->click();
         });
+        HintSpy spy(&p.doc());
         QVERIFY(p.app->DocManager()->OpenDocumentFile(QString::fromStdString(path)));
         QCOMPARE(date, QString("2026 年 5 月 6 日  ( 水曜日 )"));
+        // The entry ran after the tree's broadcast had reached every view, not inside it.
+        QCOMPARE(spy.hints.back().m_nKind, CUpdateHint::kDayChanged);
+        QCOMPARE(spy.hints[spy.hints.size() - 2].m_nKind, CUpdateHint::kBuildTree);
         QCOMPARE(selectedRow, 5);
         QCOMPARE(p.list().currentItem(), p.list().topLevelItem(5));
         QCOMPARE(p.cell(5, 2), QString("08:55"));

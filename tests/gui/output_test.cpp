@@ -20,10 +20,10 @@
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
 #include "output/qt/exportcommand.h"
-#include "output/qt/exportdlg.h"
-#include "output/qt/folderchooser.h"
+#include "dialogs/exportdlg.h"
+#include "dialogs/folderchooser.h"
 #include "output/qt/qtsheetcanvas.h"
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 #include "output/qt/sheetprinting.h"
 #include "views/vespintreeview.h"
 

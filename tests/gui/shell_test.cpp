@@ -84,6 +84,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(app.frame()->Pane(1)->text(), QString("42"), 1000);
     }
 
+    void frameFollowsTheDocumentWithoutWaiting() {
+        AppFixture app;
+        app.doc()->SetEmployee(S("7"), S("佐藤 一郎"));
+        QCOMPARE(app.frame()->Pane(2)->text(), QString("佐藤 一郎"));
+        QVERIFY(app.action(cmd::kFileSave)->isEnabled());
+        app.doc()->SetModifiedFlag(false);
+        QVERIFY(!app.action(cmd::kFileSave)->isEnabled());
+    }
+
     void commandLineIsOnePath_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("path");

@@ -22,6 +22,7 @@
 #include "gui/support/apptest.h"
 #include "gui/support/guitest.h"
 #include "model/vespindoc.h"
+#include "core/desktopreader.h"
 #include "output/desktopentry.h"
 #include "output/shelllink.h"
 

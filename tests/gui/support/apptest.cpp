@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
@@ -10,6 +11,8 @@
 
 #include "app/mainframe.h"
 #include "app/vespinapp.h"
+#include "dialogs/attendancedlg.h"
+#include "framework/clock.h"
 #include "framework/qt/docmanager.h"
 #include "framework/qt/filedialog.h"
 #include "model/vespindoc.h"
@@ -41,10 +44,24 @@ AppFixture::AppFixture(const QStringList& arguments) {
     entryDismisser = std::make_unique<QTimer>();
     entryDismisser->setInterval(5);
     QObject::connect(entryDismisser.get(), &QTimer::timeout, [this] {
-        if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            dlg && dlg->inherits("CAttendanceDlg")) {
+        auto* dlg = qobject_cast<CAttendanceDlg*>(QApplication::activeModalWidget());
+        if (!dlg) {
+            m_strayEntry.invalidate();
+            return;
+        }
+        const LocalTime t = clock_::Now();
+        const QString today = QStringLiteral("%1 年 %2 月 %3 日").arg(t.year).arg(t.month).arg(t.day);
+        if (dlg->m_wndDate->text().startsWith(today)) {
             ++entriesDismissed;
             dlg->reject();
+            return;
+        }
+        // Any other entry belongs to the test; one it leaves unanswered fails it.
+        if (!m_strayEntry.isValid()) m_strayEntry.start();
+        if (m_strayEntry.elapsed() > kStrayEntryMs) {
+            m_strayEntry.invalidate();
+            dlg->reject();
+            QTest::qFail("an attendance entry was left unanswered", __FILE__, __LINE__);
         }
     });
     entryDismisser->start();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -44,7 +45,9 @@ public:
     QByteArray oldDataHome;
     MessageBoxRecorder boxes;
     // Opening a book that holds today opens today's attendance entry by itself; the fixture
-    // closes it with Cancel and counts it.
+    // closes it with Cancel and counts it. Another entry left open fails the test after
+    // kStrayEntryMs.
+    static constexpr int kStrayEntryMs = 5000;
     int entriesDismissed = 0;
     std::unique_ptr<QTimer> entryDismisser;
     std::unique_ptr<CVespinApp> app;
@@ -58,6 +61,9 @@ public:
     QString caption() const;
     std::string file(const std::string& name) const { return dir.file(name); }
     QString qfile(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
+
+private:
+    QElapsedTimer m_strayEntry;
 };
 
 // The tree as indented lines: "勤怠管理", "  2026年度", "    4 月", ...

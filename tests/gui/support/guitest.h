@@ -26,5 +26,7 @@ public:
     }
 };
 
-// Runs fn once the next modal dialog is shown (call before the code that opens it).
-void WhenModalShown(std::function<void(QWidget* dialog)> fn);
+// Runs fn once the next modal dialog is shown (call before the code that opens it). The test
+// fails when none is shown within timeoutMs, or when the dialog is still open timeoutMs after
+// fn ran.
+void WhenModalShown(std::function<void(QWidget* dialog)> fn, int timeoutMs = 5000);

@@ -1,25 +1,23 @@
-#include "output/qt/exportdlg.h"
+#include "dialogs/exportdlg.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
-#include "model/treehost.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
-#include "output/qt/folderchooser.h"
+#include "dialogs/folderchooser.h"
 
 CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CExportDlg"));
-    setWindowTitle(ToQ(texts::kExportCaption));
-    setFont(DialogFont(11));
-    const DialogUnits du(font());
-    setFixedSize(du.Size(245, 119));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("CExportDlg"), ToQ(texts::kExportCaption), 245, 119);
 
     // Template order, which is also the tab order.
     m_editFileName = new QLineEdit(this);
@@ -30,13 +28,8 @@ CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     m_editFolder->setObjectName(QStringLiteral("folderEdit"));
     du.Place(m_editFolder, 56, 59, 137, 14);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
     du.Place(m_btnOk, 68, 98, 50, 14);
-
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     du.Place(m_btnCancel, 131, 98, 50, 14);
 
     m_btnChoose = new QPushButton(ToQ(texts::kExportChoose), this);
@@ -64,32 +57,21 @@ CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     // Enter in the two fields moves on like Tab.
     MoveOnWithEnter({m_editFileName, m_editFolder});
 
-    m_fontTitle = QFont(ToQ(texts::kSheetFontFace));
+    m_fontTitle = ProgramFont();
     m_fontTitle.setPixelSize(18);
     m_fontTitle.setWeight(QFont::Bold);
 
-    connect(m_btnOk, &QPushButton::clicked, this, &CExportDlg::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CExportDlg::reject);
     connect(m_btnChoose, &QPushButton::clicked, this, &CExportDlg::OnChooseFolder);
 }
 
 void CExportDlg::OnInitDialog() {
-    int month = -1, fiscalYear = -1;
-    if (m_pDoc) {
-        if (ITreeHost* tree = m_pDoc->m_pTreeView) {
-            int data = -1;
-            if (tree->GetItemData(tree->GetCurItem(), data) && data >= 1 && data <= 12)
-                month = data;
-        }
-        fiscalYear = m_pDoc->m_nSelYear;
-    }
-    const int year = month <= 3 ? fiscalYear + 1 : fiscalYear;
-    m_strFileName =
-        DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(), year, month);
-    m_strTitle = ExportTitle(year, month);
+    m_month = ExportDialogMonth(m_pDoc);
+    m_nYear = m_month.calendarYear;
+    m_nMonth = m_month.month;
+    m_strFileName = DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(),
+                                          m_nYear, m_nMonth);
+    m_strTitle = ExportTitle(m_nYear, m_nMonth);
     m_wndTitle->setFont(m_fontTitle);
-    m_nYear = year;
-    m_nMonth = month;
     UpdateData(false);
     m_editFileName->setFocus();
 }
@@ -129,9 +111,4 @@ void CExportDlg::accept() {
         return;
     }
     QDialog::accept();
-}
-
-CsvWriteResult CExportDlg::WriteCsv(int first, int last, const std::string& path) const {
-    if (!m_pDoc) return {0, FileError::generic};
-    return ::WriteCsv(*m_pDoc, first, last, m_nYear, m_nMonth, path);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dialogs/vespindialog.h"
-#include "output/csvexport.h"
+#include "output/exportrules.h"
 
 class CVespinDoc;
 class QLabel;
@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 
 // "この月の本部提出用データの作成(CSV形式)": confirms the file name of the month selected in
-// the tree and asks for the folder; after OK the command writes the file with WriteCsv.
+// the tree and asks for the folder; after OK it hands back where the file goes (Target).
 class CExportDlg : public CVespinDialog {
     Q_OBJECT
 public:
@@ -32,8 +32,9 @@ public:
     std::string m_strFileName;           // UTF-8, a path component
     std::string m_strFolder;             // UTF-8 path
 
-    // Writes day indices first..last of the document as the month's CSV at path.
-    CsvWriteResult WriteCsv(int first, int last, const std::string& path) const;
+    // The month offered (set when the dialog is shown) and, after OK, where its file goes.
+    ExportMonth m_month;
+    ExportTarget Target() const { return {m_strFolder, m_strFileName}; }
 
     // Reads the controls into the members (save) or writes the members to the controls.
     void UpdateData(bool save);

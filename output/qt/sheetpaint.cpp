@@ -1,11 +1,10 @@
-#include "output/qt/sheetprint.h"
+#include "output/qt/sheetpaint.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
@@ -24,15 +23,6 @@ void PaintSheet(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int f
     CQtSheetCanvas canvas(painter);
     DrawAttendanceSheet(canvas, doc, fiscalYear, month);
     painter.restore();
-}
-
-void SetUpSheetPrinter(QPrinter& printer) {
-    printer.setResolution(kSheetDpi);
-    printer.setFullPage(false);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    // As small as the printer allows: the sheet is drawn from the printable area's corner.
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 QByteArray SheetPdf(const CVespinDoc& doc, int fiscalYear, int month) {

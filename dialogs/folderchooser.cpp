@@ -1,4 +1,4 @@
-#include "output/qt/folderchooser.h"
+#include "dialogs/folderchooser.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "model/texts.h"
+#include "framework/frameworktexts.h"
 
 namespace texts {
 namespace {

@@ -5,7 +5,6 @@
 
 class CVespinDoc;
 class QPainter;
-class QPrinter;
 
 // The sheet is designed in the units of a 360 dpi page; a 2850 × 3800 sheet then fits A4.
 inline constexpr int kSheetDpi = 360;
@@ -14,10 +13,6 @@ inline constexpr int kSheetDpi = 360;
 // dotsPerInch; the painter is scaled so that one sheet unit is 1/360 inch.
 void PaintSheet(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int fiscalYear,
                 int month);
-
-// Makes the printer what the sheet expects: A4 portrait, 360 dpi, the page's printable area
-// as the origin.
-void SetUpSheetPrinter(QPrinter& printer);
 
 // The sheet as a one-page A4 portrait PDF document. Needs a QGuiApplication.
 QByteArray SheetPdf(const CVespinDoc& doc, int fiscalYear, int month);
