@@ -9,6 +9,7 @@ constexpr int kExportMonth = 32776;
 constexpr int kEmployeeInfo = 32777;
 constexpr int kPasswordSet = 32781;
 constexpr int kCreateShortcut = 32785;
+constexpr int kFileOpenBackup = 32800;  // バックアップから開く
 
 constexpr int kFileNew = 57600;
 constexpr int kFileOpen = 57601;

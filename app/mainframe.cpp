@@ -21,6 +21,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "app/backupcommand.h"
 #include "app/commandids.h"
 #include "app/toolbarimages.h"
 #include "dialogs/shortcutdlg.h"
@@ -61,6 +62,9 @@ QString Prompt(int id) {
             return QStringLiteral("新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ");
         case cmd::kFileOpen:
             return QStringLiteral("既存のﾌｧｲﾙを開く\n開く");
+        case cmd::kFileOpenBackup:
+            return QStringLiteral(
+                "以前に保存した内容を選んで、無題のﾌｧｲﾙとして開く\nバックアップから開く");
         case cmd::kFileSave:
             return QStringLiteral("作業中のﾌｧｲﾙを上書きして保存\n保存");
         case cmd::kFileSaveAs:
@@ -180,6 +184,7 @@ void CMainFrame::CreateMenus() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     AddCommand(file, cmd::kFileOpen, QStringLiteral("開く(&O)...\tCtrl+O"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(file, cmd::kFileOpenBackup, QStringLiteral("バックアップから開く(&B)..."));
     AddCommand(file, cmd::kFileSave, QStringLiteral("上書き保存(&S)\tCtrl+S"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     AddCommand(file, cmd::kFileSaveAs, QStringLiteral("名前を付けて保存(&A)..."));
@@ -223,6 +228,8 @@ void CMainFrame::CreateMenus() {
     connect(Action(cmd::kFileSave), &QAction::triggered, &m_docManager, &CDocManager::OnFileSave);
     connect(Action(cmd::kFileSaveAs), &QAction::triggered, &m_docManager,
             &CDocManager::OnFileSaveAs);
+    connect(Action(cmd::kFileOpenBackup), &QAction::triggered, this,
+            [this] { OnOpenBackupCommand(m_doc, m_docManager, this); });
     connect(Action(cmd::kFileMruFile1), &QAction::triggered, this,
             [this] { m_docManager.OpenRecentFile(0); });
     connect(Action(cmd::kAppExit), &QAction::triggered, this, &QWidget::close);
@@ -375,6 +382,7 @@ int CMainFrame::CurrentTreeData(bool& readable) const {
 void CMainFrame::UpdateCommandUI() {
     if (m_actions.empty()) return;
     Action(cmd::kFileSave)->setEnabled(m_doc.IsModified());
+    Action(cmd::kFileOpenBackup)->setEnabled(OpenBackupCommandEnabled(m_doc, m_docManager));
 
     bool readable = false;
     const int itemData = CurrentTreeData(readable);

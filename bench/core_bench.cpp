@@ -1,28 +1,20 @@
 // The core's operations on the largest book, each beside the floor of touching its bytes.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <numeric>
 
 #include "bench/bigbook.h"
 #include "framework/archive.h"
 #include "framework/savefile.h"
-#include "model/vespinui.h"
+#include "model/quietui.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"
 #include "output/sheetcanvas.h"
 
 namespace {
 
-class QuietUi : public IVespinUi {
-public:
-    MsgAnswer MessageBox(const std::string&, MsgKind) override { return MsgAnswer::ok; }
-    bool AskPassword(CVespinDoc&, const std::string&) override { return true; }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
-};
-
-QuietUi g_ui;
+CQuietVespinUi g_ui;
 
 CVespinDoc& LargestBook() {
     static CVespinDoc* doc = [] {
@@ -113,6 +105,41 @@ void BM_SaveToFileNoFlush(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(BM_SaveToFileNoFlush);
+
+// Saves of the largest book that change it each time, so that each replaces different bytes:
+// with backups on, every one of them keeps a new generation (and retention removes one).
+void SaveChanged(benchmark::State& state, const std::string& folder, bool flush, bool keep) {
+    CVespinDoc& doc = LargestBook();
+    const std::string dir = folder + "/vespin-bench-generations";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = dir + "/book.vpx";
+    doc.OnSaveDocument(path);
+    doc.SetBackupOptions({keep, 20, 5, dir + "/backups"});
+    CDocument::s_flushToDisk = flush;
+    const std::string number = doc.m_strEmployeeNo;
+    int n = 0;
+    for (auto _ : state) {
+        doc.m_strEmployeeNo = std::to_string(++n % 1000);
+        benchmark::DoNotOptimize(doc.OnSaveDocument(path));
+    }
+    CDocument::s_flushToDisk = true;
+    doc.SetBackupOptions({});
+    doc.m_strEmployeeNo = number;
+    std::filesystem::remove_all(dir);
+}
+void BM_SaveChangedNoFlush(benchmark::State& s) { SaveChanged(s, "/dev/shm", false, false); }
+void BM_SaveChangedNoFlush_WithGeneration(benchmark::State& s) {
+    SaveChanged(s, "/dev/shm", false, true);
+}
+void BM_SaveChangedToDisk(benchmark::State& s) { SaveChanged(s, "/var/tmp", true, false); }
+void BM_SaveChangedToDisk_WithGeneration(benchmark::State& s) {
+    SaveChanged(s, "/var/tmp", true, true);
+}
+BENCHMARK(BM_SaveChangedNoFlush);
+BENCHMARK(BM_SaveChangedNoFlush_WithGeneration);
+BENCHMARK(BM_SaveChangedToDisk)->UseRealTime();
+BENCHMARK(BM_SaveChangedToDisk_WithGeneration)->UseRealTime();
 
 void BM_AppendFiscalYear(benchmark::State& state) {
     CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");

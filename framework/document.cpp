@@ -102,7 +102,11 @@ bool CDocument::OnSaveDocument(const std::string& path) {
     std::string bytes;
     CArchive ar(bytes);
     Serialize(ar);
-    const SaveResult r = SaveFileAtomic(path, bytes, s_writeFault, s_flushToDisk, false, &m_lock);
+    m_lastBackup = {};
+    BeforeReplace keep;
+    if (m_backups.enabled) keep = [&] { m_lastBackup = backups::Keep(m_backups, path, bytes); };
+    const SaveResult r =
+        SaveFileAtomic(path, bytes, s_writeFault, s_flushToDisk, false, &m_lock, keep);
     if (!r) {
         if (r.cause == FileError::generic)
             Message(r.created ? texts::kFailedToSave : texts::kInvalidFileName);

@@ -2,8 +2,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/backups.h"
 #include "framework/booklock.h"
 #include "framework/object.h"
 #include "framework/savefile.h"
@@ -64,6 +66,12 @@ public:
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
 
+    // Backup generations kept by every save that replaces a file (off until set).
+    void SetBackupOptions(BackupOptions options) { m_backups = std::move(options); }
+    const BackupOptions& GetBackupOptions() const { return m_backups; }
+    // What the last save did about its generation.
+    const KeepResult& LastBackup() const { return m_lastBackup; }
+
     // Shows a message through the user interface (OK box unless told otherwise).
     MsgAnswer Message(const std::string& text, MsgKind kind = MsgKind::ok) const;
 
@@ -88,6 +96,8 @@ private:
     bool m_bModified = false;
     bool m_bOpenRefused = false;
     std::string m_strPathName;
+    BackupOptions m_backups;
+    KeepResult m_lastBackup;
     ChangeListener m_changeListener;
     BookLock m_lock;  // held while the book is open for writing
 };

@@ -103,7 +103,8 @@ int LinkTemporary(int fd, const std::string& dir, std::string& tmpPath) {
 }  // namespace
 
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const WriteFault& fault,
-                          bool flushToDisk, bool executable, BookLock* lock) {
+                          bool flushToDisk, bool executable, BookLock* lock,
+                          const BeforeReplace& beforeReplace) {
     SaveResult result;
     if (path.empty() || path.back() == '/') {
         result.cause = FileError::badPath;
@@ -185,6 +186,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         if (const int err = LinkTemporary(fd, dir, tmpPath)) return fail(err);
     }
     // Here the previous bytes are still at target, and the new ones complete at tmpPath.
+    if (beforeReplace) beforeReplace();
     if (::rename(tmpPath.c_str(), target.c_str()) != 0) return fail(errno);
     tmpPath.clear();
     if (flushToDisk) {

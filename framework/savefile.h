@@ -23,6 +23,10 @@ struct SaveResult {
 // It may shorten the length (a partial write); a non-zero errno makes that write fail with it.
 using WriteFault = std::function<int(size_t offset, size_t& length)>;
 
+// Called once the new bytes are safely on disk, just before they replace the file: the last
+// moment at which the previous content can still be read (the book's backup generation).
+using BeforeReplace = std::function<void()>;
+
 // The largest book the program reads. The largest book it can write (every fiscal year it
 // registers, every day filled) is under 1 MB; this leaves room for long typed texts while a
 // wrong file (a disk image, a device) is refused before it fills the memory.
@@ -36,7 +40,8 @@ constexpr size_t kMaxBookBytes = size_t{64} << 20;
 // (sharingViolation), and on success the lock moves to the new file.
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
                           const WriteFault& fault = nullptr, bool flushToDisk = true,
-                          bool executable = false, BookLock* lock = nullptr);
+                          bool executable = false, BookLock* lock = nullptr,
+                          const BeforeReplace& beforeReplace = nullptr);
 
 // Opens a regular file for reading without waiting (a FIFO never blocks the open); anything
 // else is refused as accessDenied.

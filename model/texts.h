@@ -41,6 +41,12 @@ inline const std::string kPasswordWrong = S("パスワードが違います。")
 inline const std::string kPasswordPromptNew = S("パスワードを指定して下さい。");
 inline const std::string kPasswordPromptChange = S("変更したいパスワードを入力して下さい。");
 
+// Backup generations.
+inline const std::string kBackupFailed =
+    S("ﾌｧｲﾙは保存しましたが、バックアップを作成できませんでした。\n%1");
+inline const std::string kNoBackups = S("このﾌｧｲﾙのバックアップはありません。");
+inline const std::string kBackupCaption = S("無題 (%1 %2 のバックアップ)");
+
 // Desktop shortcut.
 inline const std::string kShortcutNameMissing = S("作成するショートカットの名前を指定して下さい。");
 inline const std::string kShortcutCreatedBefore = S("【 ");  // then the name as typed

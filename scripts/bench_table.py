@@ -9,6 +9,8 @@ FLOORS = {
     "BM_LoadFromFile": "BM_Floor_SumBytes",
     "BM_Save": "BM_Floor_SumBytes",
     "BM_SaveToFileNoFlush": "BM_Floor_SumBytes",
+    "BM_SaveChangedNoFlush_WithGeneration": "BM_SaveChangedNoFlush",
+    "BM_SaveChangedToDisk_WithGeneration/real_time": "BM_SaveChangedToDisk/real_time",
     "BM_CalcMonthRange": "BM_CalcMonthRange_OneYearBook",
     "BM_TreeMonthRange": "BM_CalcMonthRange_OneYearBook",
 }

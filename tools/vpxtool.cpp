@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/backups.h"
 #include "framework/clock.h"
 #include "framework/fileerror.h"
 #include "framework/savefile.h"
 #include "framework/sjis.h"
+#include "model/backuplist.h"
 #include "model/checks.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -50,6 +52,7 @@ const char* const kUsageText =
     "  dump BOOK\n"
     "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
+    "  backups BOOK                 (the kept generations of the book as JSON, newest first)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
@@ -119,7 +122,41 @@ int Open(CVespinDoc& doc, ToolUi& ui, const std::string& path) {
 }
 
 int Save(CVespinDoc& doc, const std::string& path) {
-    return doc.OnSaveDocument(path) ? kDone : kFileError;
+    if (!doc.OnSaveDocument(path)) return kFileError;
+    // The save stands; the missing generation is only reported.
+    if (doc.LastBackup().outcome == KeepResult::failed)
+        PrintSjis(stderr, BackupFailedText(doc.LastBackup()));
+    return kDone;
+}
+
+// The generations of a book (which need not exist any more), newest first.
+int ListBackups(const std::string& book) {
+    using json = nlohmann::ordered_json;
+    auto date = [](int y, int m, int d) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", y, m, d);
+        return std::string(buf);
+    };
+    json out = json::array();
+    for (const GenerationInfo& g : DescribeGenerations(backups::ReadProfile().root, book)) {
+        const LocalTime& t = g.generation.time;
+        char time[32];
+        std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
+                      t.hour, t.minute, t.second);
+        out.push_back(
+            {{"path", g.generation.path},
+             {"time", time},
+             {"size", g.generation.size},
+             {"years", g.years},
+             {"lastEnteredDay",
+              g.lastYear ? json(date(g.lastYear, g.lastMonth, g.lastDay)) : json(nullptr)},
+             {"readable", g.readable},
+             {"password", g.hasPassword}});
+    }
+    const std::string text = out.dump(-1, ' ', false, json::error_handler_t::replace);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return kDone;
 }
 
 nlohmann::ordered_json Dump(const CVespinDoc& doc) {
@@ -305,9 +342,15 @@ int RunTool(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
     auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
 
+    if (command == "backups") {
+        if (arity(0, 0)) return ListBackups(book);
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    }
     ui.writes = command != "dump" && command != "csv" && command != "sheet";
 
     CVespinDoc doc(&ui, {}, settings);
+    doc.SetBackupOptions(backups::ReadProfile());
     doc.OnNewDocument();
 
     if (command == "new") {

@@ -9,6 +9,7 @@
 #include "framework/qt/recentfilelist.h"
 #include "framework/view.h"
 #include "framework/frameworktexts.h"
+#include "model/backuplist.h"
 
 CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
     : QObject(parent), m_doc(doc), m_recent(recent) {}
@@ -33,6 +34,7 @@ void CDocManager::InitialUpdateViews() {
 
 bool CDocManager::CreateNewDocument() {
     if (!m_doc.OnNewDocument()) return false;
+    m_strCopySource.clear();
     InitialUpdateViews();
     return true;
 }
@@ -51,7 +53,16 @@ bool CDocManager::OnFileOpen() {
     return OpenDocumentFile(path);
 }
 
-bool CDocManager::OpenDocumentFile(const QString& requested) {
+bool CDocManager::OpenDocumentFile(const QString& requested) { return Open(requested, true); }
+
+bool CDocManager::OpenDocumentCopy(const QString& path, const QString& source) {
+    if (!Open(path, false)) return false;
+    m_doc.SetPathName({});
+    m_strCopySource = source;
+    return true;
+}
+
+bool CDocManager::Open(const QString& requested, bool remember) {
     if (!SaveModified()) return false;
     const QString path = FullPath(requested);
 
@@ -70,8 +81,9 @@ bool CDocManager::OpenDocumentFile(const QString& requested) {
         }
         return false;
     }
+    m_strCopySource.clear();
     InitialUpdateViews();
-    AddToRecentFileList(path);
+    if (remember) AddToRecentFileList(path);
     if (m_doc.IsInUseElsewhere())
         m_doc.Message(texts::Format1(texts::kBookInUseReadOnly, sjis::FromUtf8(PathFromQ(path))));
     return true;
@@ -108,13 +120,20 @@ bool CDocManager::DoSave(const QString& given) {
     QString path = given;
     if (path.isEmpty()) {
         QString suggested = PathToQ(m_doc.GetPathName());
+        if (suggested.isEmpty()) suggested = m_strCopySource;
         if (suggested.isEmpty())
             suggested = ToQ(m_doc.GetTitle()) + u'.' + CFileDialog::DefaultSuffix();
         path = CFileDialog::GetSaveFileName(m_pDialogParent, suggested);
         if (path.isEmpty()) return false;
         path = FullPath(path);
     }
-    if (!m_doc.OnSaveDocument(PathFromQ(path))) return false;
+    const bool saved = m_doc.OnSaveDocument(PathFromQ(path));
+    if (m_doc.LastBackup().outcome == KeepResult::failed && !m_bBackupFailureShown) {
+        m_bBackupFailureShown = true;
+        m_doc.Message(BackupFailedText(m_doc.LastBackup()));
+    }
+    if (!saved) return false;
+    m_strCopySource.clear();
     AddToRecentFileList(path);
     return true;
 }

@@ -27,6 +27,11 @@ public:
     // Opens path after the save prompt. A file that cannot be read leaves the document as it
     // was; one that spoilt the document on the way in leaves a new, empty one instead.
     bool OpenDocumentFile(const QString& path);
+    // Opens path as an untitled book (an earlier generation of source): not added to the
+    // recent-file list, and the first save asks for a name, offering source.
+    bool OpenDocumentCopy(const QString& path, const QString& source);
+    // The book the open untitled copy came from; empty for any other document.
+    const QString& CopySource() const { return m_strCopySource; }
     // The recent-file entry index; an entry whose file is gone leaves the list.
     bool OpenRecentFile(int index);
     // File > Save: asks for a name when the document has none or its file is read-only.
@@ -47,10 +52,14 @@ signals:
     void recentFileListChanged();
 
 private:
+    bool Open(const QString& requested, bool remember);
     bool DoSave(const QString& path);
     void AddToRecentFileList(const QString& path);
 
     CDocument& m_doc;
     CRecentFileList& m_recent;
     QWidget* m_pDialogParent = nullptr;
+    QString m_strCopySource;
+    // A save that could keep no backup says so once per run.
+    bool m_bBackupFailureShown = false;
 };

@@ -169,7 +169,8 @@ private slots:
                  QStringList({"ﾌｧｲﾙ(&F)", "年度メニュー(&N)", "処理メニュー(&S)", "表示(&V)"}));
         QCOMPARE(
             MenuItems(menus[0]->menu()),
-            QStringList({"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S",
+            QStringList({"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O",
+                         "バックアップから開く(&B)...", "上書き保存(&S)\tCtrl+S",
                          "名前を付けて保存(&A)...", "-", "印刷(&P)...\tCtrl+P", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
                          "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "最近使ったﾌｧｲﾙ", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
         QCOMPARE(MenuItems(menus[1]->menu()),

@@ -4,6 +4,8 @@ set -u
 tool=${VPXTOOL:?}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# Backups and the per-user settings land in the test's own folder.
+export XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config"
 passed=0 failed=0
 
 check() {  # check NAME EXPECTED ACTUAL
@@ -93,10 +95,24 @@ check "dump with password" 0 "$rc"
 "$tool" --settings "$dir/vespin.ini" --password "秘密" password "$book" "" 2>/dev/null
 run dump "$book";            check "password removed" 0 "$rc"
 
+cp "$book" "$dir/before-delete.vpx"
 run delete-year "$book" 2026; check "delete-year" 0 "$rc"
 run dump "$book"
 check "after delete" '[[2027, 0, 365, 1]]' "$(printf '%s' "$out" | python3 -c 'import json,sys; d=json.load(sys.stdin); print([[y["year"],y["first"],y["last"],y["leap"]] for y in d["years"]])')"
 run delete-year "$book" 2026; check "delete-year missing" 1 "$rc"
+
+# Every save that changed the book kept what it replaced; the newest first.
+run backups "$book"
+check "backups" "0 True [2026, 2027] 2028-02-29 True" "$rc $(printf '%s' "$out" | python3 -c 'import json,sys; d=json.load(sys.stdin); g=d[0]; print(all(a["time"]>=b["time"] for a,b in zip(d,d[1:])), g["years"], g["lastEnteredDay"], g["readable"])')"
+newest=$(printf '%s' "$out" | python3 -c 'import json,sys; print(json.load(sys.stdin)[0]["path"])')
+check "backup bytes and mode" "same 600" "$(cmp -s "$newest" "$dir/before-delete.vpx" && echo same) $(stat -c %a "$newest")"
+count=$(printf '%s' "$out" | python3 -c 'import json,sys; print(len(json.load(sys.stdin)))')
+mkdir -p "$XDG_CONFIG_HOME/ヴェスピン Ver2.0"
+printf '[Backups]\nEnabled=false\n' > "$XDG_CONFIG_HOME/ヴェスピン Ver2.0/ヴェスピン.conf"
+run employee "$book" 99 "鈴木"
+run backups "$book"
+check "backups off in the profile" "$count" "$(printf '%s' "$out" | python3 -c 'import json,sys; print(len(json.load(sys.stdin)))')"
+run backups "$dir/none.vpx"; check "backups of an unknown book" "0 []" "$rc $out"
 
 run dump "$dir/none.vpx";  check "missing file" "3 $dir/none.vpx が見つかりませんでした。" "$rc $err"
 printf 'garbage' > "$dir/bad.vpx"

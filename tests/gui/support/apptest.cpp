@@ -37,6 +37,9 @@ AppFixture::AppFixture(const QStringList& arguments) {
                        QString::fromStdString(dir.file("config")));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString(dir.file("config")));
+    // Backup generations too.
+    oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.file("data")));
     CFileDialog::ClearNextFileName();
     entryDismisser = std::make_unique<QTimer>();
     entryDismisser->setInterval(5);
@@ -69,6 +72,7 @@ AppFixture::AppFixture(const QStringList& arguments) {
 AppFixture::~AppFixture() {
     CFileDialog::ClearNextFileName();
     app.reset();
+    qputenv("XDG_DATA_HOME", oldDataHome);
 }
 
 CMainFrame* AppFixture::frame() const { return app->MainFrame(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,7 @@ public:
     ~AppFixture();
 
     TempDir dir;
+    QByteArray oldDataHome;
     MessageBoxRecorder boxes;
     // Opening a book that holds today opens today's attendance entry by itself; the fixture
     // closes it with Cancel and counts it. Another entry left open fails the test after
