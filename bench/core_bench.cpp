@@ -6,6 +6,7 @@
 #include "bench/bigbook.h"
 #include "framework/archive.h"
 #include "framework/savefile.h"
+#include "model/texts.h"
 #include "model/vespinui.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"
@@ -125,6 +126,23 @@ void BM_AppendFiscalYear(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AppendFiscalYear);
+
+// The same under the holiday law with eight company holidays, the rules the shipped settings ask
+// for; its floor is the fixed table's registration.
+void BM_AppendFiscalYear_Law(benchmark::State& state) {
+    CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    std::string problem;
+    doc.m_calendar = ReadCalendarRules(texts::kHolidayLawKeyword,
+                                       "12/29,12/30,12/31,1/2,1/3,8/13,8/14,8/15", problem);
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.m_aYears.RemoveAllRecords();
+        doc.m_aDays.RemoveAllRecords();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(doc.AppendFiscalYear(2027));
+    }
+}
+BENCHMARK(BM_AppendFiscalYear_Law);
 
 // A month switch: the range of the last registered year's March (the worst lookup).
 void BM_CalcMonthRange(benchmark::State& state) {

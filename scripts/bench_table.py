@@ -11,6 +11,7 @@ FLOORS = {
     "BM_SaveToFileNoFlush": "BM_Floor_SumBytes",
     "BM_CalcMonthRange": "BM_CalcMonthRange_OneYearBook",
     "BM_TreeMonthRange": "BM_CalcMonthRange_OneYearBook",
+    "BM_AppendFiscalYear_Law": "BM_AppendFiscalYear",
 }
 
 

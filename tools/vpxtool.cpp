@@ -38,6 +38,7 @@ const char* const kUsageText =
     "  employee BOOK NUMBER NAME\n"
     "  password BOOK NEW            (\"\" removes the password)\n"
     "  set-day BOOK YYYY-MM-DD CATEGORY [START [END [PLACE]]]   (CATEGORY - for none)\n"
+    "  retype-year BOOK FY          (types FY's days again by the current calendar rules)\n"
     "  dump BOOK\n"
     "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n";
@@ -103,16 +104,22 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
                          {"last", y->GetLastIndex()},
                          {"leap", y->GetLeap()}});
     json days = json::array();
-    for (const auto& d : doc.m_aDays)
-        days.push_back({{"year", d->GetYear()},
-                        {"month", d->GetMonth()},
-                        {"day", d->GetDay()},
-                        {"weekday", u(d->Weekday())},
-                        {"start", u(d->Start())},
-                        {"end", u(d->End())},
-                        {"category", d->GetCategory()},
-                        {"place", u(d->Place())},
-                        {"dayType", d->GetDayType()}});
+    HolidayNames holidayNames(doc.m_calendar);
+    for (const auto& d : doc.m_aDays) {
+        json day = {{"year", d->GetYear()},
+                    {"month", d->GetMonth()},
+                    {"day", d->GetDay()},
+                    {"weekday", u(d->Weekday())},
+                    {"start", u(d->Start())},
+                    {"end", u(d->End())},
+                    {"category", d->GetCategory()},
+                    {"place", u(d->Place())},
+                    {"dayType", d->GetDayType()}};
+        // Only under the law's rules, so that the dump under the fixed table stays as it was.
+        if (doc.m_calendar.law)
+            day["holiday"] = u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()));
+        days.push_back(std::move(day));
+    }
     return {{"password", u(doc.m_strPassword)},
             {"employeeNo", u(doc.m_strEmployeeNo)},
             {"employeeName", u(doc.m_strEmployeeName)},
@@ -147,6 +154,16 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     if (!r.accepted) return kRefused;
     doc.StoreDayEntry(first + d - 1, DayEntry{r.corrected.category, r.corrected.arrival,
                                               r.corrected.departure, r.corrected.locations});
+    return kDone;
+}
+
+int RetypeYear(CVespinDoc& doc, const std::string& fyText) {
+    int fy = 0;
+    if (!ParseInt(fyText, fy)) return kUsage;
+    if (!doc.RetypeFiscalYear(fy)) {
+        PrintSjis(stderr, texts::kYearNotRegistered);
+        return kRefused;
+    }
     return kDone;
 }
 
@@ -258,6 +275,9 @@ int main(int argc, char** argv) {
         doc.RemoveFiscalYear(y);
         doc.SetModifiedFlag(true);
         code = kDone;
+    } else if (command == "retype-year" && arity(1, 1)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = RetypeYear(doc, rest[0]);
     } else if (command == "employee" && arity(2, 2)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string number = sjis::FromUtf8(rest[0]), name = sjis::FromUtf8(rest[1]);

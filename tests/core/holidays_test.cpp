@@ -249,3 +249,16 @@ TEST(Holidays, RetypingChangesOnlyTheDayTypes) {
         doc.m_aDays[i]->SetDayType(fresh.doc->m_aDays[i]->GetDayType());
     EXPECT_EQ(Bytes(doc), before);
 }
+
+TEST(Holidays, TheShippedSettingsChooseTheLawAndKeepTheirLists) {
+    FakeUi ui;
+    CVespinDoc shipped(&ui, "/nonexistent/vespin", VESPIN_SHIPPED_INI);
+    DocFixture defaults;
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(shipped.m_calendar.law);
+    EXPECT_TRUE(shipped.m_calendar.company.empty());
+    EXPECT_EQ(shipped.m_astrCategories, defaults.doc.m_astrCategories);
+    EXPECT_EQ(shipped.m_astrCategoryCodes, defaults.doc.m_astrCategoryCodes);
+    EXPECT_EQ(shipped.m_astrTimeFlags, defaults.doc.m_astrTimeFlags);
+    EXPECT_EQ(shipped.m_astrPlaces, defaults.doc.m_astrPlaces);
+}
