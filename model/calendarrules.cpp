@@ -73,11 +73,12 @@ CalendarRules ReadCalendarRules(const std::string& line5, const std::string& lin
             continue;
         }
         if (bad++ < kNamedProblems)
-            named += "\n" + texts::Format2(texts::kCompanyHolidayBadField, std::to_string(n), field);
+            named +=
+                "\n" + texts::Format2(texts::kCompanyHolidayBadField, std::to_string(n), field);
     }
     if (bad > kNamedProblems)
-        named += "\n" + texts::Format1(texts::kCompanyHolidayMore,
-                                       std::to_string(bad - kNamedProblems));
+        named +=
+            "\n" + texts::Format1(texts::kCompanyHolidayMore, std::to_string(bad - kNamedProblems));
     if (bad > 0) problem = texts::kCompanyHolidayBad + named;
     return rules;
 }

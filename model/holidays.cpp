@@ -11,10 +11,10 @@ namespace {
 constexpr int kOpen = 9999;
 
 enum class When {
-    date,       // a fixed date: the day n of the month
-    monday,     // the n-th Monday of the month
-    vernal,     // 春分日
-    autumnal,   // 秋分日
+    date,      // a fixed date: the day n of the month
+    monday,    // the n-th Monday of the month
+    vernal,    // 春分日
+    autumnal,  // 秋分日
 };
 
 struct Rule {
@@ -168,7 +168,9 @@ YearHolidays::YearHolidays(int year) : m_nYear(year) {
     const int days = IsLeap(year) ? 366 : 365;
     const int jan1 = DayOfWeek(year, 1, 1);
     auto sunday = [&](int k) { return (jan1 + k - 1) % 7 == 0; };
-    auto isNational = [&](int k) { return k >= 1 && k <= days && national[static_cast<size_t>(k)]; };
+    auto isNational = [&](int k) {
+        return k >= 1 && k <= days && national[static_cast<size_t>(k)];
+    };
 
     for (int k = 1; k <= days; ++k) {
         if (!isNational(k) || !sunday(k)) continue;

@@ -106,19 +106,18 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
     json days = json::array();
     HolidayNames holidayNames(doc.m_calendar);
     for (const auto& d : doc.m_aDays) {
-        json day = {{"year", d->GetYear()},
-                    {"month", d->GetMonth()},
-                    {"day", d->GetDay()},
-                    {"weekday", u(d->Weekday())},
-                    {"start", u(d->Start())},
-                    {"end", u(d->End())},
-                    {"category", d->GetCategory()},
-                    {"place", u(d->Place())},
-                    {"dayType", d->GetDayType()}};
+        days.push_back({{"year", d->GetYear()},
+                        {"month", d->GetMonth()},
+                        {"day", d->GetDay()},
+                        {"weekday", u(d->Weekday())},
+                        {"start", u(d->Start())},
+                        {"end", u(d->End())},
+                        {"category", d->GetCategory()},
+                        {"place", u(d->Place())},
+                        {"dayType", d->GetDayType()}});
         // Only under the law's rules, so that the dump under the fixed table stays as it was.
         if (doc.m_calendar.law)
-            day["holiday"] = u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()));
-        days.push_back(std::move(day));
+            days.back()["holiday"] = u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()));
     }
     return {{"password", u(doc.m_strPassword)},
             {"employeeNo", u(doc.m_strEmployeeNo)},

@@ -165,9 +165,9 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
             if (!item) continue;
         }
         // Also on a rewrite: re-typing a year changes the day types of rows on show.
-        item->setIcon(kColDay, m_images[static_cast<size_t>(dayimages::ForDayType(r->GetDayType()))]);
-        item->setToolTip(kColDay,
-                         ToQ(holidayNames.Name(r->GetYear(), r->GetMonth(), r->GetDay())));
+        item->setIcon(kColDay,
+                      m_images[static_cast<size_t>(dayimages::ForDayType(r->GetDayType()))]);
+        item->setToolTip(kColDay, ToQ(holidayNames.Name(r->GetYear(), r->GetMonth(), r->GetDay())));
         item->setText(kColDay, QString::number(r->GetDay()));
         item->setText(kColWeekday, ToQ(r->Weekday()));
         item->setText(kColStart, ToQ(r->Start()));
