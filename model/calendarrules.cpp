@@ -96,7 +96,8 @@ std::vector<int> FiscalYearDayTypes(int y, const CalendarRules& rules,
     static const int order[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
     std::vector<int> types;
     types.reserve(366);
-    holidays::YearHolidays spring(y + 1), autumn(y);
+    // Year 0 has no holidays: the fixed table needs none.
+    holidays::YearHolidays spring(rules.law ? y + 1 : 0), autumn(rules.law ? y : 0);
     for (int i = 0; i < 12; ++i) {
         const int m = order[i];
         const int k = i < 9 ? y : y + 1;
