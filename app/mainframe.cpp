@@ -50,6 +50,8 @@ QString Prompt(int id) {
             return QStringLiteral("年度の登録\n年度の登録");
         case cmd::kYearDelete:
             return QStringLiteral("年度の削除\n年度の削除");
+        case cmd::kYearRetype:
+            return QStringLiteral("選択した年度の休日を現在の設定で付け直し\n休日の付け直し");
         case cmd::kExportMonth:
             return QStringLiteral("本部提出用のデータ作成\n本部提出用のデータ作成");
         case cmd::kEmployeeInfo:
@@ -202,6 +204,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(year, cmd::kYearAdd, QStringLiteral("年度の登録(&A)..."));
     year->addSeparator();
     AddCommand(year, cmd::kYearDelete, QStringLiteral("年度の削除(&D)"));
+    year->addSeparator();
+    AddCommand(year, cmd::kYearRetype, QStringLiteral("休日の付け直し(&R)..."));
 
     QMenu* process = bar->addMenu(QStringLiteral("処理メニュー(&S)"));
     AddCommand(process, cmd::kEmployeeInfo, QStringLiteral("社員情報登録(&S)..."));
@@ -242,6 +246,7 @@ void CMainFrame::CreateMenus() {
     // The document's commands.
     connect(Action(cmd::kYearAdd), &QAction::triggered, this, [this] { m_doc.OnYearAdd(); });
     connect(Action(cmd::kYearDelete), &QAction::triggered, this, [this] { m_doc.OnYearDelete(); });
+    connect(Action(cmd::kYearRetype), &QAction::triggered, this, [this] { m_doc.OnYearRetype(); });
     connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this,
             [this] { m_doc.OnEmployeeInfo(); });
     connect(Action(cmd::kPasswordSet), &QAction::triggered, this,
@@ -388,6 +393,7 @@ void CMainFrame::UpdateCommandUI() {
     const int itemData = CurrentTreeData(readable);
     // Unchanged while the current item cannot be read.
     if (readable) Action(cmd::kYearDelete)->setEnabled(itemData >= CVespinDoc::kFirstYear);
+    Action(cmd::kYearRetype)->setEnabled(m_doc.FindYear(m_doc.m_nSelYear) >= 0);
     if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
         Action(cmd::kExportMonth)->setEnabled(*exportable);
 

@@ -8,6 +8,7 @@
 #include "framework/archive.h"
 #include "framework/savefile.h"
 #include "model/quietui.h"
+#include "model/texts.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"
 #include "output/sheetcanvas.h"
@@ -141,8 +142,10 @@ BENCHMARK(BM_SaveChangedNoFlush_WithGeneration);
 BENCHMARK(BM_SaveChangedToDisk)->UseRealTime();
 BENCHMARK(BM_SaveChangedToDisk_WithGeneration)->UseRealTime();
 
-void BM_AppendFiscalYear(benchmark::State& state) {
+// Registering fiscal year 2027 in an empty book under the given calendar.
+void AppendFiscalYearUnder(benchmark::State& state, const CalendarRules& rules) {
     CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    doc.m_calendar = rules;
     for (auto _ : state) {
         state.PauseTiming();
         doc.m_aYears.RemoveAllRecords();
@@ -151,7 +154,19 @@ void BM_AppendFiscalYear(benchmark::State& state) {
         benchmark::DoNotOptimize(doc.AppendFiscalYear(2027));
     }
 }
+
+void BM_AppendFiscalYear(benchmark::State& state) { AppendFiscalYearUnder(state, {}); }
 BENCHMARK(BM_AppendFiscalYear);
+
+// The same under the holiday law with eight company holidays, the rules the shipped settings ask
+// for; its floor is the fixed table's registration.
+void BM_AppendFiscalYear_Law(benchmark::State& state) {
+    std::string problem;
+    AppendFiscalYearUnder(state,
+                          ReadCalendarRules(texts::kHolidayLawKeyword,
+                                            "12/29,12/30,12/31,1/2,1/3,8/13,8/14,8/15", problem));
+}
+BENCHMARK(BM_AppendFiscalYear_Law);
 
 // A month switch: the range of the last registered year's March (the worst lookup).
 void BM_CalcMonthRange(benchmark::State& state) {

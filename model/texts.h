@@ -32,6 +32,17 @@ inline const std::string kYearCountWrong = S("不正");
 inline const std::string kConfirmYearDelete = S("該当の年度を削除しますか？");
 inline const std::string kTreeRoot = S("勤怠管理");
 
+// The calendar's rules (the fifth and sixth lines of the settings) and re-typing a year.
+inline const std::string kHolidayLawKeyword = S("祝日法");
+inline const std::string kCompanyHoliday = S("会社休日");
+inline const std::string kCompanyHolidayBad =
+    S("【 vespin.ini 】6行目の次の項目は日付ではありませんので、\n会社休日としません。");
+inline const std::string kCompanyHolidayBadField = S("%1番目の項目「%2」");
+inline const std::string kCompanyHolidayMore = S("ほか %1 項目");
+inline const std::string kConfirmYearRetype =
+    S("該当の年度の休日を、現在の設定で付け直しますか？\n入力済みの勤怠はそのままです。");
+inline const std::string kYearNotRegistered = S("この年度は、登録されていません。");
+
 // Employee.
 inline const std::string kEnterEmployeeNo = S("社員番号を入力して下さい。");
 inline const std::string kEnterEmployeeName = S("氏名を入力して下さい。");

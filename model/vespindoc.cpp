@@ -22,13 +22,6 @@ namespace {
 constexpr uint64_t kMinDayBytes = 3 * 4 + 3 * 1 + 4 + 1 + 4;
 constexpr uint64_t kYearBytes = 16;
 
-// Day of the week of a Gregorian date, 0 = Sunday.
-int DayOfWeek(int y, int m, int d) {
-    static const int t[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (m < 3) y -= 1;
-    return (y + y / 4 - y / 100 + y / 400 + t[m - 1] + d) % 7;
-}
-
 const std::array<const char*, 10> kDefaultCategories = {"出勤", "遅刻", "早退", "欠勤", "半休",
                                                         "休出", "有休", "振休", "特休", "特欠"};
 const std::array<const char*, 10> kDefaultCodes = {"10", "11", "12", "20", "13",
@@ -86,6 +79,13 @@ void CVespinDoc::ReadSettings() {
             m_astrPlaces.push_back(std::move(field));
         }
     }
+    ReadCalendarSettings();
+}
+
+void CVespinDoc::ReadCalendarSettings() {
+    std::string problem;
+    m_calendar = ReadCalendarRules(m_astrSettingLines[4], m_astrSettingLines[5], problem);
+    if (!problem.empty()) Message(problem);
 }
 
 CVespinDoc::~CVespinDoc() = default;
@@ -185,48 +185,55 @@ int CVespinDoc::AppendFiscalYear(int y) {
 
     const int before = m_aDays.GetSize();
     m_aDays.Reserve(static_cast<size_t>(before + 365 + leap));
+    const std::vector<int> types = FiscalYearDayTypes(y, m_calendar, m_anHolidays);
     std::array<int, 12> monthDays = m_anMonthDays;
     if (leap) monthDays[10] = 29;
+    size_t t = 0;
     for (int i = 0; i < 12; ++i) {
         const int m = m_anMonthOrder[static_cast<size_t>(i)];
         const int k = i < 9 ? y : y + 1;
-        bool carry = false;
         for (int d = 1; d <= monthDays[static_cast<size_t>(i)]; ++d) {
-            const int w = DayOfWeek(k, m, d);
-            int32_t type;
-            if (carry) {
-                carry = false;
-                type = kHoliday;
-            } else {
-                type = w == 0 ? kHoliday : (w == 6 ? kSaturday : kWeekday);
-                for (int s = 0; s < 10; ++s) {
-                    if (m_anHolidays[m - 1][s] == d) {
-                        if (type == kHoliday) carry = true;
-                        type = kHoliday;
-                        break;
-                    }
-                }
-            }
+            const int w = holidays::DayOfWeek(k, m, d);
             auto day = std::make_unique<CDayRecord>();
             day->SetYear(k);
             day->SetMonth(m);
             day->SetDay(d);
             day->SetWeekday(m_astrWeekdays[static_cast<size_t>(w)]);
             day->SetCategory(-1);
-            day->SetDayType(type);
-            const int n = m_aDays.Add(std::move(day));
-
-            // From 2000 these holidays move to the Monday of their week.
-            const bool moving = (m == 1 && d == 15) || (m == 3 && d == 21) || (m == 10 && d == 10);
-            if (k >= 2000 && moving && w >= 2 && w <= 6) {
-                m_aDays[n - w + 1]->SetDayType(kHoliday);
-                CDayRecord* self = m_aDays[n];
-                if (self->GetDayType() == kHoliday)
-                    self->SetDayType(self->Weekday() == m_astrWeekdays[6] ? kSaturday : kWeekday);
-            }
+            day->SetDayType(types[t++]);
+            m_aDays.Add(std::move(day));
         }
     }
     return m_aDays.GetSize() - before;
+}
+
+bool CVespinDoc::RetypeFiscalYear(int y) {
+    const int k = FindYear(y);
+    if (k < 0) return false;
+    const CYearRecord* yr = m_aYears[k];
+    const std::vector<int> types = FiscalYearDayTypes(y, m_calendar, m_anHolidays);
+    // Each day by its own date, so that a block that does not hold its year's dates in order
+    // keeps the types it has rather than taking another day's.
+    for (int i = yr->GetFirstIndex(); i <= yr->GetLastIndex(); ++i) {
+        CDayRecord* r = m_aDays[i];
+        const int n = FiscalDayNumber(y, r->GetYear(), r->GetMonth(), r->GetDay());
+        if (n >= 0 && static_cast<size_t>(n) < types.size())
+            r->SetDayType(types[static_cast<size_t>(n)]);
+    }
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kDayChanged;
+    hint.m_nFirst = yr->GetFirstIndex();
+    hint.m_nLast = yr->GetLastIndex();
+    hint.m_nYear = y;
+    UpdateAllViews(nullptr, 0, &hint);
+    SetModifiedFlag(true);
+    return true;
+}
+
+void CVespinDoc::OnYearRetype() {
+    if (FindYear(m_nSelYear) < 0) return;
+    if (Message(texts::kConfirmYearRetype, MsgKind::okCancel) != MsgAnswer::ok) return;
+    RetypeFiscalYear(m_nSelYear);
 }
 
 int CVespinDoc::FindYear(int y) const {
@@ -366,7 +373,7 @@ bool CVespinDoc::IsConsistent(const CRecordArray<CYearRecord>& years,
             for (int d = 1; d <= count; ++d) {
                 const CDayRecord* r = days[index++];
                 if (r->GetYear() != k || r->GetMonth() != m || r->GetDay() != d ||
-                    r->Weekday() != m_astrWeekdays[static_cast<size_t>(DayOfWeek(k, m, d))] ||
+                    r->Weekday() != m_astrWeekdays[static_cast<size_t>(holidays::DayOfWeek(k, m, d))] ||
                     r->GetDayType() < kWeekday || r->GetDayType() > kHoliday ||
                     r->GetCategory() < -1 || r->GetCategory() > 9)
                     return false;

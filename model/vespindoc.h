@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/document.h"
+#include "model/calendarrules.h"
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
 #include "framework/treehost.h"
@@ -70,6 +71,11 @@ public:
     // (both -1 when the year is not registered).
     void CalcMonthRange(int y, int m);
     std::pair<int, int> MonthRange(int y, int m) const;
+    // Types the days of fiscal year y again by m_calendar (nothing but the day types changes),
+    // tells the views and marks the book modified; false when y is not registered.
+    bool RetypeFiscalYear(int y);
+    // 年度メニュー: the same for the fiscal year selected in the tree, after confirmation.
+    void OnYearRetype();
     // Position of fiscal year y in m_aYears (last match), -1 when not registered.
     int FindYear(int y) const;
     // Removes fiscal year y's record and days, shifting the later blocks down.
@@ -79,6 +85,8 @@ public:
     // Reads the first of m_astrSettingsPlaces that can be read into the lists (the defaults
     // and a message naming the places when none can).
     void ReadSettings();
+    // Lines 5 and 6: m_calendar, and the message for bad company holidays.
+    void ReadCalendarSettings();
     void InitProgramPaths(const std::string& exePath);
     int ReadSettingsFile();
     static std::string GetField(const std::string& line, int n);
@@ -127,6 +135,9 @@ public:
     CRecordArray<CYearRecord> m_aYears;
     CRecordArray<CDayRecord> m_aDays;
     std::array<int, 12> m_anMonthDays;
+
+    // How registered days are typed (the fifth and sixth lines of the settings).
+    CalendarRules m_calendar;
 
     // Where the settings are looked for, in order, and the one read (the first when none).
     std::vector<std::string> m_astrSettingsPlaces;

@@ -13,6 +13,7 @@ FLOORS = {
     "BM_SaveChangedToDisk_WithGeneration/real_time": "BM_SaveChangedToDisk/real_time",
     "BM_CalcMonthRange": "BM_CalcMonthRange_OneYearBook",
     "BM_TreeMonthRange": "BM_CalcMonthRange_OneYearBook",
+    "BM_AppendFiscalYear_Law": "BM_AppendFiscalYear",
 }
 
 

@@ -49,6 +49,7 @@ const char* const kUsageText =
     "  employee BOOK NUMBER NAME\n"
     "  password BOOK NEW            (\"\" removes the password)\n"
     "  set-day BOOK YYYY-MM-DD CATEGORY [START [END [PLACE]]]   (CATEGORY - for none)\n"
+    "  retype-year BOOK FY          (types FY's days again by the current calendar rules)\n"
     "  dump BOOK\n"
     "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
@@ -169,7 +170,8 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
                          {"last", y->GetLastIndex()},
                          {"leap", y->GetLeap()}});
     json days = json::array();
-    for (const auto& d : doc.m_aDays)
+    HolidayNames holidayNames(doc.m_calendar);
+    for (const auto& d : doc.m_aDays) {
         days.push_back({{"year", d->GetYear()},
                         {"month", d->GetMonth()},
                         {"day", d->GetDay()},
@@ -179,6 +181,10 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
                         {"category", d->GetCategory()},
                         {"place", u(d->Place())},
                         {"dayType", d->GetDayType()}});
+        // Only under the law's rules, so that the dump under the fixed table stays as it was.
+        if (doc.m_calendar.law)
+            days.back()["holiday"] = u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()));
+    }
     return {{"password", u(doc.m_strPassword)},
             {"employeeNo", u(doc.m_strEmployeeNo)},
             {"employeeName", u(doc.m_strEmployeeName)},
@@ -213,6 +219,16 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     if (!r.accepted) return kRefused;
     doc.StoreDayEntry(first + d - 1, DayEntry{r.corrected.category, r.corrected.arrival,
                                               r.corrected.departure, r.corrected.locations});
+    return kDone;
+}
+
+int RetypeYear(CVespinDoc& doc, const std::string& fyText) {
+    int fy = 0;
+    if (!ParseInt(fyText, fy)) return kUsage;
+    if (!doc.RetypeFiscalYear(fy)) {
+        PrintSjis(stderr, texts::kYearNotRegistered);
+        return kRefused;
+    }
     return kDone;
 }
 
@@ -375,6 +391,9 @@ int RunTool(int argc, char** argv) {
         doc.RemoveFiscalYear(y);
         doc.SetModifiedFlag(true);
         code = kDone;
+    } else if (command == "retype-year" && arity(1, 1)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = RetypeYear(doc, rest[0]);
     } else if (command == "employee" && arity(2, 2)) {
         if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;

@@ -10,6 +10,7 @@
 #include "dialogs/attendancedlg.h"
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
+#include "model/calendarrules.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
 #include "model/vespindoc.h"
@@ -163,6 +164,7 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
     const int categories = CategoryColumnCount();
     const int place = PlaceColumn();
     const QString mark = ToQ(texts::kMark);
+    HolidayNames holidayNames(doc->m_calendar);
 
     setUpdatesEnabled(false);
     for (int i = hint.m_nFirst; i <= hint.m_nLast; ++i, ++w) {
@@ -173,13 +175,15 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
         if (insert) {
             item = new QTreeWidgetItem;
             for (int c = 0; c < columnCount(); ++c) item->setTextAlignment(c, Qt::AlignCenter);
-            item->setIcon(kColDay,
-                          m_images[static_cast<size_t>(dayimages::ForDayType(r->GetDayType()))]);
             insertTopLevelItem(w, item);
         } else {
             item = topLevelItem(w);
             if (!item) continue;
         }
+        // Also on a rewrite: re-typing a year changes the day types of rows on show.
+        item->setIcon(kColDay,
+                      m_images[static_cast<size_t>(dayimages::ForDayType(r->GetDayType()))]);
+        item->setToolTip(kColDay, ToQ(holidayNames.Name(r->GetYear(), r->GetMonth(), r->GetDay())));
         item->setText(kColDay, QString::number(r->GetDay()));
         item->setText(kColWeekday, ToQ(r->Weekday()));
         item->setText(kColStart, ToQ(r->Start()));

@@ -206,6 +206,43 @@ private slots:
         QCOMPARE(p.list().topLevelItemCount(), 0);
     }
 
+    void holidayNamesAndRetypingFromTheYearMenu() {
+        Program p;
+        p.doc().RegisterYear(2026);
+        QVERIFY(p.selectMonth(2026, 8));
+        p.doc().StoreDayEntry(p.doc().m_nShownFirst + 10, {0, "08:30", "17:45", S("本社")});
+        const qint64 book = p.list().m_images[0].cacheKey();
+        const qint64 stack = p.list().m_images[1].cacheKey();
+        QCOMPARE(p.list().topLevelItem(10)->toolTip(0), QString());  // the fixed table: no names
+
+        // The settings now ask for the law: names at once, the types only when re-typed.
+        p.doc().m_calendar.law = true;
+        QVERIFY(p.selectMonth(2026, 9));
+        QVERIFY(p.selectMonth(2026, 8));
+        QCOMPARE(p.list().topLevelItem(10)->toolTip(0), QString("山の日"));
+        QCOMPARE(p.list().topLevelItem(10)->icon(0).cacheKey(), book);
+        p.app->MainFrame()->UpdateCommandUI();
+        QAction* retype = p.app->MainFrame()->Action(cmd::kYearRetype);
+        QVERIFY(retype->isEnabled());
+        p.doc().SetModifiedFlag(false);
+        MessageBoxRecorder boxes;
+        boxes.answers.push_back(MsgAnswer::cancel);
+        retype->trigger();
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(p.list().topLevelItem(10)->icon(0).cacheKey(), book);
+        QVERIFY(!p.doc().IsModified());
+
+        retype->trigger();
+        QCOMPARE(p.list().topLevelItem(10)->icon(0).cacheKey(), stack);
+        QCOMPARE(p.cell(10, 2) + p.cell(10, 3) + p.cell(10, 14), QString("08:3017:45本社"));
+        QVERIFY(p.doc().IsModified());
+
+        // Nothing to re-type with the top item selected.
+        p.tree().SelectItem(CVespinTreeView::ToHandle(p.tree().topLevelItem(0)));
+        p.app->MainFrame()->UpdateCommandUI();
+        QVERIFY(!retype->isEnabled());
+    }
+
     void anEntryRewritesItsRowOnly() {
         Program p;
         p.doc().RegisterYear(2026);

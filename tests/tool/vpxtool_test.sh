@@ -88,6 +88,22 @@ run sheet "$book" 2026 5 "$dir/no/may.pdf"
 check "sheet missing folder" "3 $dir/no/may.pdf には無効なﾊﾟｽが含まれています。" "$rc $err"
 fi
 
+# Re-typing a year by the law's calendar and a company holiday keeps every entry.
+{ cat "$dir/vespin.ini"; printf '祝日法\r\n12/29\r\n' | iconv -f UTF-8 -t CP932; } > "$dir/law.ini"
+"$tool" --settings "$dir/vespin.ini" dump "$book" > "$dir/before.json"
+"$tool" --settings "$dir/law.ini" retype-year "$book" 2026; check "retype-year" 0 "$?"
+"$tool" --settings "$dir/law.ini" dump "$book" > "$dir/after.json"
+check "retype-year types" "3 山の日 3 会社休日 1  0 []" "$(python3 - "$dir/before.json" "$dir/after.json" <<'PY'
+import json, sys
+b, a = (json.load(open(f))["days"] for f in sys.argv[1:])
+entry = lambda d: {k: v for k, v in d.items() if k not in ("dayType", "holiday")}
+changed = [i for i in range(len(a)) if entry(a[i]) != entry(b[i])]
+print(a[132]["dayType"], a[132]["holiday"], a[272]["dayType"], a[272]["holiday"], a[167]["dayType"], a[167]["holiday"], b[32]["category"], changed)
+PY
+)"
+"$tool" --settings "$dir/law.ini" retype-year "$book" 2030 2> "$dir/err"
+check "retype-year unregistered" "1 この年度は、登録されていません。" "$? $(cat "$dir/err")"
+
 run password "$book" "秘密"; check "password" 0 "$rc"
 run dump "$book";            check "dump without password" "1 パスワードが違います。" "$rc $err"
 out=$("$tool" --settings "$dir/vespin.ini" --password "秘密" dump "$book" 2>/dev/null); rc=$?
