@@ -10,6 +10,7 @@ constexpr int kExportMonth = 32776;
 constexpr int kEmployeeInfo = 32777;
 constexpr int kPasswordSet = 32781;
 constexpr int kCreateShortcut = 32785;
+constexpr int kWorkSummary = 32813;  // 月の集計
 
 constexpr int kFileNew = 57600;
 constexpr int kFileOpen = 57601;

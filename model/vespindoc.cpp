@@ -79,6 +79,13 @@ void CVespinDoc::ReadSettings() {
             m_astrPlaces.push_back(std::move(field));
         }
     }
+    ReadWorkRules();
+}
+
+void CVespinDoc::ReadWorkRules() {
+    worktime::RulesReading r = worktime::ParseRules(m_astrSettingLines[6]);
+    m_workRules = std::move(r.rules);
+    if (!r.bad.empty()) Message(worktime::BadRulesMessage(r.bad));
 }
 
 CVespinDoc::~CVespinDoc() = default;

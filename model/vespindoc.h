@@ -10,6 +10,7 @@
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
 #include "model/treehost.h"
+#include "model/worktime.h"
 #include "model/yearrecord.h"
 
 class CView;
@@ -79,6 +80,8 @@ public:
     static std::string GetField(const std::string& line, int n);
     // The non-empty category names in slot order: the entries of the attendance dialog's list.
     std::vector<std::string> CategoryListEntries() const;
+    // Line 7: the working-time rules into m_workRules; bad fields are reported once.
+    void ReadWorkRules();
 
     // Views and caption.
     HTREEITEM InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value);
@@ -122,6 +125,8 @@ public:
     // Where the settings were looked for (for messages and the command-line tool).
     std::string m_strSettingsPath;
     bool m_bSettingsMissing = false;
+    // Scheduled time and breaks of a day, for the working-time summary.
+    worktime::Rules m_workRules;
 
 private:
     void SetDefaultSettings();
