@@ -27,8 +27,7 @@ QLabel* RightAligned(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int month,
-                                 QWidget* parent)
+CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int month, QWidget* parent)
     : CVespinDialog(parent) {
     setObjectName(QStringLiteral("workSummaryDlg"));
     setWindowTitle(QStringLiteral("月の集計"));
@@ -51,11 +50,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     QStringList breaks;
     for (const worktime::Period& p : rules.breaks)
         breaks << QString::fromStdString(worktime::FormatPeriod(p));
-    layout->addWidget(new QLabel(QStringLiteral("所定労働時間 %1　　休憩 %2")
-                                     .arg(Hours(rules.scheduled),
-                                          breaks.isEmpty() ? QStringLiteral("なし")
-                                                           : breaks.join(QStringLiteral("、"))),
-                                 this));
+    layout->addWidget(new QLabel(
+        QStringLiteral("所定労働時間 %1　　休憩 %2")
+            .arg(Hours(rules.scheduled),
+                 breaks.isEmpty() ? QStringLiteral("なし") : breaks.join(QStringLiteral("、"))),
+        this));
 
     // The figures: the month, and April up to this month.
     auto* times = new QGroupBox(QStringLiteral("勤務時間"), this);
@@ -72,13 +71,13 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
         QString label;
         int worktime::DayFigures::*figure;
     };
-    const Row rows[] = {{"span", QStringLiteral("拘束時間"), &worktime::DayFigures::span},
-                        {"break", QStringLiteral("休憩時間"), &worktime::DayFigures::breakTime},
-                        {"worked", QStringLiteral("実働時間"), &worktime::DayFigures::worked},
-                        {"overtime", QStringLiteral("所定外労働"), &worktime::DayFigures::overtime},
-                        {"night", QStringLiteral("深夜労働"), &worktime::DayFigures::night},
-                        {"holidayWork", QStringLiteral("休日労働"),
-                         &worktime::DayFigures::holidayWork}};
+    const Row rows[] = {
+        {"span", QStringLiteral("拘束時間"), &worktime::DayFigures::span},
+        {"break", QStringLiteral("休憩時間"), &worktime::DayFigures::breakTime},
+        {"worked", QStringLiteral("実働時間"), &worktime::DayFigures::worked},
+        {"overtime", QStringLiteral("所定外労働"), &worktime::DayFigures::overtime},
+        {"night", QStringLiteral("深夜労働"), &worktime::DayFigures::night},
+        {"holidayWork", QStringLiteral("休日労働"), &worktime::DayFigures::holidayWork}};
     grid->addWidget(new QLabel(QStringLiteral("集計した日数"), times), 1, 0);
     for (int c = 0; c < 2; ++c) {
         QLabel* days = RightAligned(QStringLiteral("%1日").arg(columns[c]->days), times);
@@ -97,10 +96,9 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     }
     layout->addWidget(times);
 
-    m_overtimeNote = new QLabel(
-        QStringLiteral("所定外労働が月45時間を超えています。\n"
-                       "36協定の一般的な上限は、月45時間です。"),
-        this);
+    m_overtimeNote = new QLabel(QStringLiteral("所定外労働が月45時間を超えています。\n"
+                                               "36協定の一般的な上限は、月45時間です。"),
+                                this);
     m_overtimeNote->setObjectName(QStringLiteral("overtimeNote"));
     if (summary.monthTotals.sum.overtime > worktime::kOvertimeLimit) {
         const QString red = QStringLiteral("color: #c00000;");
@@ -129,8 +127,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     layout->addWidget(categories);
 
     // Days left out of the figures.
-    auto* incomplete = new QGroupBox(
-        QStringLiteral("集計できない日 (ダブルクリックで入力)"), this);
+    auto* incomplete = new QGroupBox(QStringLiteral("集計できない日 (ダブルクリックで入力)"), this);
     auto* incompleteLayout = new QVBoxLayout(incomplete);
     m_listIncomplete = new QListWidget(incomplete);
     m_listIncomplete->setObjectName(QStringLiteral("incompleteList"));
@@ -139,12 +136,12 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
         const int c = d.GetCategory();
         const QString category =
             c >= 0 && c < 10 ? ToQ(doc.m_astrCategories[static_cast<size_t>(c)]) : QString();
-        auto* item = new QListWidgetItem(QStringLiteral("%1月%2日 (%3)   %4 ～ %5   %6")
-                                             .arg(d.GetMonth())
-                                             .arg(d.GetDay())
-                                             .arg(ToQ(d.Weekday()), Clock(d.Start()),
-                                                  Clock(d.End()), category),
-                                         m_listIncomplete);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1月%2日 (%3)   %4 ～ %5   %6")
+                .arg(d.GetMonth())
+                .arg(d.GetDay())
+                .arg(ToQ(d.Weekday()), Clock(d.Start()), Clock(d.End()), category),
+            m_listIncomplete);
         item->setData(Qt::UserRole, k);
     }
     if (summary.incomplete.empty())

@@ -14,7 +14,9 @@ namespace {
 constexpr Period kNight[] = {{0, 5 * 60}, {22 * 60, 29 * 60}};
 constexpr int kLatestSettingHour = 29;
 
-int Overlap(int a1, int b1, int a2, int b2) { return std::max(0, std::min(b1, b2) - std::max(a1, a2)); }
+int Overlap(int a1, int b1, int a2, int b2) {
+    return std::max(0, std::min(b1, b2) - std::max(a1, a2));
+}
 
 int NightMinutes(int from, int to) {
     int n = 0;
@@ -188,7 +190,8 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
             Add(s.yearTotals.sum, f);
         }
         if (k < first) continue;
-        if (const int c = day.GetCategory(); c >= 0 && c < 10) ++s.categoryDays[static_cast<size_t>(c)];
+        if (const int c = day.GetCategory(); c >= 0 && c < 10)
+            ++s.categoryDays[static_cast<size_t>(c)];
         if (state == DayState::counted) {
             ++s.monthTotals.days;
             Add(s.monthTotals.sum, f);

@@ -87,7 +87,7 @@ struct MonthSummary {
     int month = 0;
     int calendarYear = 0;
     Totals monthTotals;
-    Totals yearTotals;                // April of the fiscal year up to and including the month
+    Totals yearTotals;                   // April of the fiscal year up to and including the month
     std::array<int, 10> categoryDays{};  // days per category slot, as the printed sheet counts
     std::vector<int> incomplete;         // day indices
     std::vector<CountedDay> days;        // counted days of the month, in date order

@@ -216,9 +216,9 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
     const std::optional<worktime::MonthSummary> s = worktime::SummarizeMonth(doc, fy, month);
     if (!s) return Fail("fiscal year " + a[0] + " is not registered");
     auto figures = [](const worktime::DayFigures& f) {
-        return json{{"span", FormatHours(f.span)},           {"break", FormatHours(f.breakTime)},
-                    {"worked", FormatHours(f.worked)},       {"overtime", FormatHours(f.overtime)},
-                    {"night", FormatHours(f.night)},         {"holidayWork", FormatHours(f.holidayWork)}};
+        return json{{"span", FormatHours(f.span)},     {"break", FormatHours(f.breakTime)},
+                    {"worked", FormatHours(f.worked)}, {"overtime", FormatHours(f.overtime)},
+                    {"night", FormatHours(f.night)},   {"holidayWork", FormatHours(f.holidayWork)}};
     };
     auto totals = [&](const worktime::Totals& t) {
         json j = {{"days", t.days}};
@@ -237,8 +237,8 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
     json categories = json::array();
     for (size_t c = 0; c < doc.m_astrCategories.size(); ++c)
         if (!doc.m_astrCategories[c].empty())
-            categories.push_back({{"name", sjis::ToUtf8(doc.m_astrCategories[c])},
-                                  {"days", s->categoryDays[c]}});
+            categories.push_back(
+                {{"name", sjis::ToUtf8(doc.m_astrCategories[c])}, {"days", s->categoryDays[c]}});
     json incomplete = json::array();
     for (int k : s->incomplete) incomplete.push_back(date(k));
     json days = json::array();

@@ -1,6 +1,7 @@
+#include "model/worktime.h"
+
 #include <gtest/gtest.h>
 
-#include "model/worktime.h"
 #include "testutil.h"
 
 using namespace worktime;

@@ -9,6 +9,7 @@
 #include "app/mainframe.h"
 #include "dialogs/attendancedlg.h"
 #include "dialogs/worksummarydlg.h"
+#include "framework/qt/docmanager.h"
 #include "gui/support/apptest.h"
 #include "views/vespintreeview.h"
 
@@ -88,8 +89,10 @@ private slots:
                 entry->close();
             });
             QListWidget* list = dlg->m_listIncomplete;
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                               list->visualItemRect(list->item(0)).center());
+            const QPoint p = list->visualItemRect(list->item(0)).center();
+            // A double-click is a click followed by the double-click event.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
         });
         app.action(cmd::kWorkSummary)->trigger();
         QTRY_VERIFY(opened.startsWith("2026 年 12 月 4 日"));
