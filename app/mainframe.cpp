@@ -467,6 +467,9 @@ void CMainFrame::OnWorkSummary() {
     const std::optional<ExportMonth> month = SelectedExportMonth(m_doc);
     if (!month) return;
     CWorkSummaryDlg dlg(m_doc, month->fiscalYear, month->month, this);
-    if (dlg.exec() == QDialog::Accepted && dlg.m_nOpenDay >= 0 && m_pListView)
-        m_pListView->OpenDayEntry(dlg.m_nOpenDay);
+    if (dlg.exec() != QDialog::Accepted || dlg.m_nOpenDay < 0 || !m_pListView) return;
+    // The list shows the same month: its row is selected, as after a double-click there.
+    if (QTreeWidgetItem* row = m_pListView->topLevelItem(dlg.m_nOpenDay - m_doc.m_nShownFirst))
+        m_pListView->setCurrentItem(row);
+    m_pListView->OpenDayEntry(dlg.m_nOpenDay);
 }

@@ -12,6 +12,7 @@
 #include "framework/qt/docmanager.h"
 #include "gui/support/apptest.h"
 #include "views/vespintreeview.h"
+#include "views/vespinview.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ private slots:
         });
         app.action(cmd::kWorkSummary)->trigger();
         QTRY_VERIFY(opened.startsWith("2026 年 12 月 4 日"));
+        QCOMPARE(app.frame()->ListView()->FirstSelectedRow(), 3);
     }
 };
 
