@@ -245,6 +245,10 @@ QWidget* CAttendanceDlg::FieldWidget(AttendanceField field) const {
 }
 
 void CAttendanceDlg::accept() {
+    if (!m_arrivalText.CheckStorable(m_editArrival) ||
+        !m_departureText.CheckStorable(m_editDeparture) ||
+        !m_locationsText.CheckStorable(m_editLocations))
+        return;
     UpdateData(true);
     static const std::array<std::string, 10> kNoFlags{};
     const AttendanceResult result =

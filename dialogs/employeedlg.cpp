@@ -65,6 +65,7 @@ void CEmployeeDlg::OnInitDialog() {
 }
 
 void CEmployeeDlg::accept() {
+    if (!m_noText.CheckStorable(m_editNo) || !m_nameText.CheckStorable(m_editName)) return;
     m_strEmployeeNo = m_noText.Read(m_editNo);
     m_strEmployeeName = m_nameText.Read(m_editName);
     const EmployeeCheckResult check = CheckEmployee(m_strEmployeeNo, m_strEmployeeName);

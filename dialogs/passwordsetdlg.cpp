@@ -54,6 +54,7 @@ void CPasswordSetDlg::OnInitDialog() {
 }
 
 void CPasswordSetDlg::accept() {
+    if (!m_passwordText.CheckStorable(m_edit)) return;
     m_strPassword = m_passwordText.Read(m_edit);
     QDialog::accept();
 }

@@ -11,6 +11,9 @@ class SjisField {
 public:
     void Write(QLineEdit* edit, const std::string& bytes);
     std::string Read(const QLineEdit* edit) const;
+    // Whether the book can hold what the field shows; if not, says which character it cannot
+    // hold and puts the focus on the field. Nothing is ever replaced behind the user's back.
+    bool CheckStorable(QLineEdit* edit) const;
 
 private:
     std::string m_bytes;

@@ -1,5 +1,7 @@
 #include "framework/document.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "framework/archive.h"
@@ -49,6 +51,7 @@ MsgAnswer CDocument::Message(const std::string& text, MsgKind kind) const {
 
 bool CDocument::OnNewDocument() {
     DeleteContents();
+    m_lock.Release();
     m_strPathName.clear();
     SetModifiedFlag(false);
     return true;
@@ -57,7 +60,8 @@ bool CDocument::OnNewDocument() {
 bool CDocument::OnOpenDocument(const std::string& path) {
     m_bOpenRefused = false;
     std::string bytes;
-    const FileError err = ReadWholeFile(path, bytes);
+    BookLock lock;
+    const FileError err = lock.OpenAndRead(path, bytes, kMaxBookBytes, &m_lock);
     if (err != FileError::none) {
         Message(err == FileError::generic ? texts::kFailedToOpen : FileErrorText(err, path));
         return false;
@@ -74,15 +78,34 @@ bool CDocument::OnOpenDocument(const std::string& path) {
         Message(FileErrorText(e.cause, path));
         return false;
     }
+    // A book the user declined stays closed; the open one keeps its lock.
+    if (!m_bOpenRefused) m_lock = std::move(lock);
+    return true;
+}
+
+bool CDocument::ConfirmOverwrite(const std::string& path) const {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return true;
+    const std::string name = sjis::FromUtf8(path);
+    const FileStamp& stamp = m_lock.Stamp();
+    if (path == m_strPathName && stamp.valid && FileStamp::Of(st) != stamp &&
+        Message(texts::Format1(texts::kBookChangedOnDisk, name), MsgKind::yesNoCancel) !=
+            MsgAnswer::yes)
+        return false;
+    // A save writes a new file: the book's other names would keep the old contents.
+    if (st.st_nlink > 1 && Message(texts::Format1(texts::kBookHardLinked, name),
+                                   MsgKind::yesNoCancel) != MsgAnswer::yes)
+        return false;
     return true;
 }
 
 bool CDocument::OnSaveDocument(const std::string& path) {
+    if (!ConfirmOverwrite(path)) return false;
     const bool wasModified = IsModified();
     std::string bytes;
     CArchive ar(bytes);
     Serialize(ar);
-    const SaveResult r = SaveFileAtomic(path, bytes, s_writeFault, s_flushToDisk);
+    const SaveResult r = SaveFileAtomic(path, bytes, s_writeFault, s_flushToDisk, false, &m_lock);
     if (!r) {
         if (r.cause == FileError::generic)
             Message(r.created ? texts::kFailedToSave : texts::kInvalidFileName);
@@ -96,4 +119,7 @@ bool CDocument::OnSaveDocument(const std::string& path) {
     return true;
 }
 
-void CDocument::OnCloseDocument() { DeleteContents(); }
+void CDocument::OnCloseDocument() {
+    DeleteContents();
+    m_lock.Release();
+}

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/booklock.h"
 #include "framework/object.h"
 #include "framework/savefile.h"
 #include "framework/userinterface.h"
@@ -44,6 +45,9 @@ public:
     // rather than because the file could not be read: the contents are then untouched and
     // nothing has been reported.
     bool IsOpenRefused() const { return m_bOpenRefused; }
+    // Whether the book was opened while another window or program had it open for writing:
+    // it is then read-only here, and a save under its name is refused.
+    bool IsInUseElsewhere() const { return m_lock.Busy(); }
     virtual bool OnSaveDocument(const std::string& path);
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
@@ -62,8 +66,12 @@ protected:
     IUserInterface* m_pUi = nullptr;
 
 private:
+    // Asks before a save would overwrite what another program wrote, or split a hard link.
+    bool ConfirmOverwrite(const std::string& path) const;
+
     std::vector<CView*> m_views;
     bool m_bModified = false;
     bool m_bOpenRefused = false;
     std::string m_strPathName;
+    BookLock m_lock;  // held while the book is open for writing
 };

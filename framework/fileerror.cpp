@@ -92,6 +92,9 @@ std::string FileErrorText(FileError cause, const std::string& path) {
         case FileError::endOfFile:
             fmt = &texts::kFileErrEndOfFile;
             break;
+        case FileError::tooLarge:
+            fmt = &texts::kInvalidFormat;
+            break;
     }
     return texts::Format1(*fmt, sjis::FromUtf8(path));
 }

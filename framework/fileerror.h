@@ -19,6 +19,7 @@ enum class FileError {
     lockViolation,
     diskFull,
     endOfFile,
+    tooLarge,  // larger than any file of its kind could be
 };
 
 // The cause of a failed system call, from its errno.

@@ -1,12 +1,18 @@
 #include "framework/savefile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <sys/file.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <random>
 #include <vector>
+
+#include "framework/booklock.h"
 
 namespace {
 
@@ -17,49 +23,138 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// Where a save to path writes: the file a link leads to, or path itself for a new file.
+// A link that leads nowhere (dangling, looping) is a bad path: nothing is created for it.
+FileError ResolveTarget(const std::string& path, std::string& target, struct stat& st,
+                        bool& exists) {
+    exists = false;
+    target = path;
+    if (::stat(path.c_str(), &st) == 0) {
+        exists = true;
+        char real[PATH_MAX];
+        if (::realpath(path.c_str(), real) == nullptr) return FileErrorFromErrno(errno);
+        target = real;
+        return FileError::none;
+    }
+    const int err = errno;
+    struct stat lst {};
+    if (err == ELOOP || (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)))
+        return FileError::badPath;
+    // Nothing can be created in a folder that does not exist: the path is wrong.
+    if (err == ENOENT || err == ENOTDIR) return FileError::none;
+    return FileErrorFromErrno(err);
+}
+
+// The extended attributes (POSIX ACLs among them) of from, copied onto fd where allowed.
+void CopyXattrs(const std::string& from, int fd) {
+    const ssize_t size = ::listxattr(from.c_str(), nullptr, 0);
+    if (size <= 0) return;
+    std::vector<char> names(static_cast<size_t>(size));
+    const ssize_t got = ::listxattr(from.c_str(), names.data(), names.size());
+    if (got <= 0) return;
+    for (size_t at = 0; at < static_cast<size_t>(got);) {
+        const char* name = names.data() + at;
+        at += std::char_traits<char>::length(name) + 1;
+        const ssize_t len = ::getxattr(from.c_str(), name, nullptr, 0);
+        if (len < 0) continue;
+        std::vector<char> value(static_cast<size_t>(len) + 1);
+        const ssize_t n = ::getxattr(from.c_str(), name, value.data(), value.size());
+        if (n >= 0) ::fsetxattr(fd, name, value.data(), static_cast<size_t>(n), 0);
+    }
+}
+
+std::string RandomSuffix() {
+    static std::mt19937_64 gen{std::random_device{}()};
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string s;
+    for (int i = 0; i < 8; ++i) s += kChars[gen() % (sizeof kChars - 1)];
+    return s;
+}
+
+// A new, unnamed file in dir: a crash before it is linked leaves nothing on disk. Where the
+// file system has no unnamed files, a short hidden name is used (tmpPath), so a book whose
+// name is as long as names may be still gets one.
+int CreateTemporary(const std::string& dir, std::string& tmpPath) {
+    tmpPath.clear();
+    const int fd = ::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd;
+    std::string tmpl = dir + "/.vpxXXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    const int named = ::mkostemp(name.data(), O_CLOEXEC);
+    if (named >= 0) tmpPath = name.data();
+    return named;
+}
+
+// Gives the unnamed file fd a short hidden name in dir, for the rename that follows.
+int LinkTemporary(int fd, const std::string& dir, std::string& tmpPath) {
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tmpPath = dir + "/.vpx" + RandomSuffix();
+        if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, tmpPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != EEXIST) break;
+    }
+    const int err = errno;
+    tmpPath.clear();
+    return err;
+}
+
 }  // namespace
 
 SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const WriteFault& fault,
-                          bool flushToDisk, bool executable) {
+                          bool flushToDisk, bool executable, BookLock* lock) {
     SaveResult result;
     if (path.empty() || path.back() == '/') {
         result.cause = FileError::badPath;
         return result;
     }
+    std::string target;
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) {
-        result.cause = FileError::accessDenied;
+    bool exists = false;
+    if (const FileError err = ResolveTarget(path, target, st, exists); err != FileError::none) {
+        result.cause = err;
         return result;
     }
+    // Only a regular file is ever replaced: never a folder, a device, a FIFO or a socket.
     // An existing file that we may not write stays as it is, as a direct write would.
     // (Checked on the mode bits too, since a privileged user passes access(2) regardless.)
-    if (exists && (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) {
+    if (exists &&
+        (!S_ISREG(st.st_mode) || ::access(target.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) {
         result.cause = FileError::accessDenied;
         return result;
     }
-    std::string tmpl = path + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    // A book another program holds open for writing is not overwritten behind its back.
+    if (exists && lock && !lock->IsOn(st)) {
+        const int probe = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const bool busy = probe >= 0 && LockedByOther(probe);
+        if (probe >= 0) ::close(probe);
+        if (busy) {
+            result.cause = FileError::sharingViolation;
+            return result;
+        }
+    }
+    const std::string dir = DirectoryOf(target);
+    std::string tmpPath;
+    const int fd = CreateTemporary(dir, tmpPath);
     if (fd < 0) {
-        // Nothing can be created in a folder that does not exist: the path is wrong.
         result.cause = errno == ENOENT ? FileError::badPath : FileErrorFromErrno(errno);
         return result;
     }
     result.created = true;
-    const std::string tmpPath(name.data());
     auto fail = [&](int err) {
         ::close(fd);
-        ::unlink(tmpPath.c_str());
+        if (!tmpPath.empty()) ::unlink(tmpPath.c_str());
         result.cause = FileErrorFromErrno(err);
         if (result.cause == FileError::none) result.cause = FileError::generic;
         return result;
     };
-    // Keep the permissions a user gave the book; a new book gets the usual umask ones.
+    // Keep the owner, group and permissions a user gave the book (set-uid and set-gid are never
+    // carried over); a new book gets the usual umask ones.
     mode_t mode = 0666;
     if (exists) {
-        mode = st.st_mode & 07777;
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) (void)!::fchown(fd, -1, st.st_gid);
+        mode = st.st_mode & 0777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -67,6 +162,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
     }
     if (executable) mode |= (mode & 0444) >> 2;
     if (::fchmod(fd, mode) != 0) return fail(errno);
+    if (exists) CopyXattrs(target, fd);
 
     size_t done = 0;
     while (done < bytes.size()) {
@@ -83,26 +179,26 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         done += static_cast<size_t>(n);
     }
     if (flushToDisk && ::fsync(fd) != 0) return fail(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmpPath.c_str());
-        result.cause = FileErrorFromErrno(err);
-        return result;
+    // The new file is locked before it takes the book's name, so no other writer slips in.
+    if (lock) ::flock(fd, LOCK_EX | LOCK_NB);
+    if (tmpPath.empty()) {
+        if (const int err = LinkTemporary(fd, dir, tmpPath)) return fail(err);
     }
-    if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmpPath.c_str());
-        result.cause = FileErrorFromErrno(err);
-        return result;
-    }
+    // Here the previous bytes are still at target, and the new ones complete at tmpPath.
+    if (::rename(tmpPath.c_str(), target.c_str()) != 0) return fail(errno);
+    tmpPath.clear();
     if (flushToDisk) {
         // Make the rename itself durable.
-        const int dfd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dfd >= 0) {
             ::fsync(dfd);
             ::close(dfd);
         }
     }
+    if (lock)
+        lock->Adopt(fd);
+    else
+        ::close(fd);
     return result;
 }
 
@@ -114,10 +210,10 @@ FileReader& Reader() {
 }  // namespace
 
 void SetFileReaderForTesting(FileReader reader) { Reader() = std::move(reader); }
+const FileReader& FileReaderForTesting() { return Reader(); }
 
-FileError ReadWholeFile(const std::string& path, std::string& out) {
-    if (Reader()) return Reader()(path, out);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+FileError OpenRegularFile(const std::string& path, int& fd, struct stat& st) {
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         // A missing file in a missing folder: the path, not the file, is at fault.
@@ -125,32 +221,85 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
             return FileError::badPath;
         return FileErrorFromErrno(err);
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
+    FileError err = FileError::none;
+    if (::fstat(fd, &st) != 0)
+        err = FileErrorFromErrno(errno);
+    else if (!S_ISREG(st.st_mode))
+        err = FileError::accessDenied;  // a folder, device, FIFO or socket is never a book
+    if (err != FileError::none) {
         ::close(fd);
-        return FileErrorFromErrno(err);
+        fd = -1;
     }
-    if (S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return FileError::accessDenied;
-    }
+    return err;
+    return FileError::none;
+}
+
+namespace {
+
+// Reads fd up to maxBytes, stopping early once `lines` line ends are in (0: read to the end).
+// truncated: more than maxBytes was there.
+FileError ReadUpTo(int fd, const struct stat& st, std::string& out, size_t maxBytes, size_t lines,
+                   bool& truncated) {
+    // A regular file's size is known: one that is too large is refused without reading it.
+    truncated = lines == 0 && st.st_size > 0 && static_cast<uint64_t>(st.st_size) > maxBytes;
+    if (truncated) return FileError::none;
     // Read straight into the result; the size is a hint, the loop runs until end of file.
-    out.assign(st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0, '\0');
-    size_t used = 0;
+    const size_t hint = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+    out.assign(lines ? std::min<size_t>(hint, 65536) : std::min(hint, maxBytes + 1), '\0');
+    size_t used = 0, seen = 0;
     for (;;) {
-        if (used == out.size()) out.resize(out.size() + 65536);
+        if (used == out.size()) out.resize(std::min(out.size() + 65536, maxBytes + 1));
+        if (used == out.size()) {
+            truncated = true;
+            break;
+        }
         const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            return FileErrorFromErrno(err);
+            return FileErrorFromErrno(errno);
         }
         if (n == 0) break;
-        used += static_cast<size_t>(n);
+        if (lines) {
+            seen += static_cast<size_t>(std::count(out.data() + used, out.data() + used + n, '\n'));
+            used += static_cast<size_t>(n);
+            if (seen >= lines) break;
+        } else {
+            used += static_cast<size_t>(n);
+        }
     }
-    out.resize(used);
-    ::close(fd);
+    out.resize(std::min(used, maxBytes));
     return FileError::none;
+}
+
+}  // namespace
+
+FileError ReadOpenFile(int fd, const struct stat& st, std::string& out, size_t maxBytes) {
+    bool truncated = false;
+    const FileError err = ReadUpTo(fd, st, out, maxBytes, 0, truncated);
+    if (err == FileError::none && truncated) {
+        out.clear();
+        return FileError::tooLarge;
+    }
+    return err;
+}
+
+FileError ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes) {
+    if (Reader()) return Reader()(path, out);
+    int fd = -1;
+    struct stat st {};
+    if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none) return err;
+    const FileError err = ReadOpenFile(fd, st, out, maxBytes);
+    ::close(fd);
+    return err;
+}
+
+FileError ReadFileHead(const std::string& path, std::string& out, size_t lines, size_t maxBytes) {
+    if (Reader()) return Reader()(path, out);
+    int fd = -1;
+    struct stat st {};
+    if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none) return err;
+    bool truncated = false;
+    const FileError err = ReadUpTo(fd, st, out, maxBytes, lines, truncated);
+    ::close(fd);
+    return err;
 }

@@ -4,10 +4,20 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <stdexcept>
 
 namespace sjis {
 namespace {
+
+// Bytes of the UTF-8 character that starts with lead (1 for a byte that cannot start one).
+size_t Utf8Length(char lead) {
+    const auto b = static_cast<unsigned char>(lead);
+    if (b >= 0xF0 && b <= 0xF4) return 4;
+    if (b >= 0xE0 && b <= 0xEF) return 3;
+    if (b >= 0xC2 && b <= 0xDF) return 2;
+    return 1;
+}
 
 // One converter per direction for the whole run; iconv descriptors are costly to open.
 class Converter {
@@ -19,7 +29,8 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // unitSize: bytes of one input character unit to skip when it cannot be converted.
+    // unitSize: bytes of one input character unit to skip when it cannot be converted;
+    // 0: the input is UTF-8, and a whole character is skipped.
     std::string Convert(std::string_view in, size_t unitSize) {
         std::string out;
         out.resize(in.size() * 2 + 16);
@@ -39,7 +50,7 @@ public:
                 // EILSEQ or EINVAL: replace one unit and go on.
                 if (out.size() - used < 1) out.resize(out.size() * 2);
                 out[used++] = '?';
-                size_t skip = std::min(srcLeft, unitSize);
+                size_t skip = std::min(srcLeft, unitSize == 0 ? Utf8Length(*src) : unitSize);
                 // A UTF-16 surrogate pair is one character and becomes one '?'.
                 if (unitSize == 2 && srcLeft >= 4) {
                     const auto* u = reinterpret_cast<const unsigned char*>(src);
@@ -79,7 +90,7 @@ bool IsAscii(std::string_view s) {
 std::string FromUtf8(std::string_view utf8) {
     if (IsAscii(utf8)) return std::string(utf8);
     static Converter conv("CP932", "UTF-8");
-    return conv.Convert(utf8, 1);
+    return conv.Convert(utf8, 0);
 }
 
 std::string ToUtf8(std::string_view s) {
@@ -91,6 +102,27 @@ std::string ToUtf8(std::string_view s) {
 std::string FromUtf16Le(std::string_view bytes) {
     static Converter conv("CP932", "UTF-16LE");
     return conv.Convert(bytes, 2);
+}
+
+std::optional<char32_t> FirstUnstorable(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t n = Utf8Length(utf8[i]);
+        const std::string_view c = utf8.substr(i, n);
+        i += n;
+        if (n == 1 && static_cast<unsigned char>(c[0]) < 0x80) continue;
+        if (n == 1 || c.size() < n) return U'\uFFFD';
+        if (FromUtf8(c) != "?") continue;
+        char32_t cp = static_cast<unsigned char>(c[0]) & (0xFF >> (n + 1));
+        for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(c[k]) & 0x3F);
+        return cp;
+    }
+    return std::nullopt;
+}
+
+std::string CodePointName(char32_t c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c));
+    return buf;
 }
 
 }  // namespace sjis

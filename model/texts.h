@@ -51,6 +51,19 @@ inline const std::string kInvalidFileName = S("無効なﾌｧｲﾙ名です。
 inline const std::string kFailedToSave = S("ﾄﾞｷｭﾒﾝﾄの保存に失敗しました。");
 inline const std::string kSavePrompt = S("%1 への変更を保存しますか?");
 
+// Keeping a book safe: one writer at a time, and nothing overwritten unasked.
+inline const std::string kBookInUse = S("%1 は他のウィンドウまたはプログラムで編集中です。");
+inline const std::string kBookInUseReadOnly =
+    S("%1 は他のウィンドウまたはプログラムで編集中のため、読み取り専用で開きます。\n"
+      "変更を保存するときは、別の名前を付けて下さい。");
+inline const std::string kBookChangedOnDisk =
+    S("%1 は、開いた後に他のプログラムによって変更されています。\n上書き保存しますか?");
+inline const std::string kBookHardLinked =
+    S("%1 には別の名前 (ハードリンク) があります。\n"
+      "保存すると、別の名前のファイルは以前の内容のままになります。保存しますか?");
+inline const std::string kCharNotStorable =
+    S("%1 は、ファイルに保存できない文字です。別の文字を入力して下さい。");
+
 // Numeric fields.
 inline const std::string kNotAnInteger = S("整数を入力してください。");
 inline const std::string kIntegerRange = S("%1 から %2 までの整数を入力してください。");

@@ -128,7 +128,11 @@ void CVespinDoc::InitProgramPaths(const std::string& exePath) {
 
 int CVespinDoc::ReadSettingsFile() {
     std::string bytes;
-    if (ReadWholeFile(m_strSettingsPath, bytes) != FileError::none) return -1;
+    // Only the first ten lines are ever used: nothing past them is read, and no settings file
+    // needs more than a megabyte for them (300 places of a hundred bytes are 30 KB).
+    if (ReadFileHead(m_strSettingsPath, bytes, m_astrSettingLines.size(), size_t{1} << 20) !=
+        FileError::none)
+        return -1;
     size_t pos = 0;
     for (size_t i = 0; i < m_astrSettingLines.size() && pos < bytes.size(); ++i) {
         size_t end = bytes.find('\n', pos);
@@ -285,6 +289,7 @@ void CVespinDoc::Serialize(CArchive& ar) {
         if (!ok) {
             m_strPassword = kept;
             m_bLoadCancelled = 1;
+            SetOpenRefused();
             return;
         }
     }
@@ -301,39 +306,28 @@ void CVespinDoc::LoadBody(CArchive& ar) {
 
     CRecordArray<CYearRecord> years;
     const int32_t ny = ar.ReadInt();
-    if (ny > 0) {
-        ar.Require(static_cast<uint64_t>(ny) * kYearBytes);
-        years.Reserve(static_cast<size_t>(ny));
-        for (int32_t i = 0; i < ny; ++i) {
-            auto yr = std::make_unique<CYearRecord>();
-            yr->Serialize(ar);
-            years.Add(std::move(yr));
-        }
+    if (ny < 0) throw ArchiveException{ArchiveException::badFormat};
+    ar.Require(static_cast<uint64_t>(ny) * kYearBytes);
+    years.Reserve(static_cast<size_t>(ny));
+    for (int32_t i = 0; i < ny; ++i) {
+        auto yr = std::make_unique<CYearRecord>();
+        yr->Serialize(ar);
+        years.Add(std::move(yr));
     }
     CRecordArray<CDayRecord> days;
     const int32_t nd = ar.ReadInt();
-    if (nd > 0) {
-        ar.Require(static_cast<uint64_t>(nd) * kMinDayBytes);
-        days.Reserve(static_cast<size_t>(nd));
-        for (int32_t i = 0; i < nd; ++i) {
-            auto day = std::make_unique<CDayRecord>();
-            day->Serialize(ar);
-            if (day->GetCategory() < -1 || day->GetCategory() > 9)
-                throw ArchiveException{ArchiveException::badFormat};
-            days.Add(std::move(day));
-        }
+    if (nd < 0) throw ArchiveException{ArchiveException::badFormat};
+    ar.Require(static_cast<uint64_t>(nd) * kMinDayBytes);
+    days.Reserve(static_cast<size_t>(nd));
+    for (int32_t i = 0; i < nd; ++i) {
+        auto day = std::make_unique<CDayRecord>();
+        day->Serialize(ar);
+        days.Add(std::move(day));
     }
-    // The year blocks must tile the day list as the program writes them; anything else would
-    // send the views and the export outside the list.
-    int64_t next = 0;
-    for (const auto& yr : years) {
-        if (yr->GetYear() < kFirstYear || (yr->GetLeap() != 0 && yr->GetLeap() != 1) ||
-            yr->GetFirstIndex() != next ||
-            static_cast<int64_t>(yr->GetLastIndex()) != next + 364 + yr->GetLeap())
-            throw ArchiveException{ArchiveException::badFormat};
-        next += 365 + yr->GetLeap();
-    }
-    if (next != days.GetSize()) throw ArchiveException{ArchiveException::badFormat};
+    // Nothing follows the last day: a file with more is something else that happens to begin
+    // like a book, and a save would destroy it.
+    if (ar.Remaining() != 0 || !IsConsistent(years, days))
+        throw ArchiveException{ArchiveException::badFormat};
 
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();
@@ -341,6 +335,43 @@ void CVespinDoc::LoadBody(CArchive& ar) {
     m_strEmployeeName = std::move(name);
     m_aYears.Swap(years);
     m_aDays.Swap(days);
+}
+
+// Whether the records are exactly what the program writes: registrable fiscal years, each
+// once, with the right leap flag, tiling the day list in order; every day the next date of its
+// year, with that date's weekday, a known day type and a category of the ten slots. Anything
+// else would send the views and the export to wrong days or outside the list.
+bool CVespinDoc::IsConsistent(const CRecordArray<CYearRecord>& years,
+                              const CRecordArray<CDayRecord>& days) const {
+    std::array<bool, kLastYear - kFirstYear + 1> seen{};
+    int64_t next = 0;
+    for (const auto& yr : years) {
+        const int y = yr->GetYear();
+        if (y < kFirstYear || y > kLastYear || seen[static_cast<size_t>(y - kFirstYear)] ||
+            yr->GetLeap() != IsLeapYear(y + 1) || yr->GetFirstIndex() != next ||
+            static_cast<int64_t>(yr->GetLastIndex()) != next + 364 + yr->GetLeap())
+            return false;
+        seen[static_cast<size_t>(y - kFirstYear)] = true;
+        next += 365 + yr->GetLeap();
+    }
+    if (next != days.GetSize()) return false;
+    int index = 0;
+    for (const auto& yr : years) {
+        for (size_t i = 0; i < 12; ++i) {
+            const int m = m_anMonthOrder[i];
+            const int k = i < 9 ? yr->GetYear() : yr->GetYear() + 1;
+            const int count = (i == 10 && yr->GetLeap()) ? 29 : m_anMonthDays[i];
+            for (int d = 1; d <= count; ++d) {
+                const CDayRecord* r = days[index++];
+                if (r->GetYear() != k || r->GetMonth() != m || r->GetDay() != d ||
+                    r->Weekday() != m_astrWeekdays[static_cast<size_t>(DayOfWeek(k, m, d))] ||
+                    r->GetDayType() < kWeekday || r->GetDayType() > kHoliday ||
+                    r->GetCategory() < -1 || r->GetCategory() > 9)
+                    return false;
+            }
+        }
+    }
+    return true;
 }
 
 bool CVespinDoc::OnNewDocument() {

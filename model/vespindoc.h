@@ -131,6 +131,8 @@ public:
 private:
     void SetDefaultSettings();
     void LoadBody(CArchive& ar);
+    bool IsConsistent(const CRecordArray<CYearRecord>& years,
+                      const CRecordArray<CDayRecord>& days) const;
 
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;

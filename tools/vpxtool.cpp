@@ -1,4 +1,7 @@
 // vpxtool: the attendance book on the command line, with the same rules as the program.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -28,10 +31,16 @@
 
 namespace {
 
-enum Exit { kDone = 0, kRefused = 1, kUsage = 2, kFileError = 3 };
+enum Exit { kDone = 0, kRefused = 1, kUsage = 2, kFileError = 3, kInUse = 4 };
 
 const char* const kUsageText =
-    "usage: vpxtool [--password P] [--settings INI] COMMAND BOOK [ARGS...]\n"
+    "usage: vpxtool [--password-stdin | --password-fd N | --password P] [--settings INI]\n"
+    "               COMMAND BOOK [ARGS...]\n"
+    "options:\n"
+    "  --password-stdin   read the book's password from the first line of standard input\n"
+    "  --password-fd N    read it from the first line of file descriptor N\n"
+    "  --password P       the password itself (kept for old scripts: every user of the\n"
+    "                     machine can read a command line; prefer the two above)\n"
     "commands:\n"
     "  new BOOK\n"
     "  add-year BOOK FY\n"
@@ -42,7 +51,9 @@ const char* const kUsageText =
     "  dump BOOK\n"
     "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
-    "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n";
+    "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
+    "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
+    "included), 4 the book is open for writing in another window or program\n";
 
 void PrintSjis(std::FILE* f, const std::string& sjisText) {
     const std::string u = sjis::ToUtf8(sjisText);
@@ -50,11 +61,12 @@ void PrintSjis(std::FILE* f, const std::string& sjisText) {
     std::fputc('\n', f);
 }
 
-// Messages go to stderr; the password prompt is answered from --password.
+// Messages go to stderr; the password prompt is answered from the --password options.
 class ToolUi : public IVespinUi {
 public:
-    std::optional<std::string> password;  // Shift-JIS
+    std::optional<std::string> password;  // Shift-JIS; none when it held what no book can
     bool passwordRefused = false;
+    bool writes = true;  // the command changes the book
 
     MsgAnswer MessageBox(const std::string& text, MsgKind kind) override {
         PrintSjis(stderr, text);
@@ -76,6 +88,18 @@ int Fail(const std::string& utf8) {
     return kRefused;
 }
 
+// Whether every text the command would store can be held by the book; says which character
+// cannot.
+bool Storable(const std::vector<std::string>& utf8Texts) {
+    for (const std::string& t : utf8Texts) {
+        if (const std::optional<char32_t> bad = sjis::FirstUnstorable(t)) {
+            PrintSjis(stderr, texts::Format1(texts::kCharNotStorable, sjis::CodePointName(*bad)));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ParseInt(const std::string& s, int& out) {
     if (s.empty() || s.size() > 9) return false;
     size_t i = s[0] == '-' ? 1 : 0;
@@ -87,8 +111,13 @@ bool ParseInt(const std::string& s, int& out) {
 }
 
 int Open(CVespinDoc& doc, ToolUi& ui, const std::string& path) {
-    if (doc.OnOpenDocument(path)) return kDone;
-    return ui.passwordRefused ? kRefused : kFileError;
+    if (!doc.OnOpenDocument(path)) return ui.passwordRefused ? kRefused : kFileError;
+    // One writer at a time: a book open for writing elsewhere may be read, not changed.
+    if (ui.writes && doc.IsInUseElsewhere()) {
+        PrintSjis(stderr, texts::Format1(texts::kBookInUse, sjis::FromUtf8(path)));
+        return kInUse;
+    }
+    return kDone;
 }
 
 int Save(CVespinDoc& doc, const std::string& path) {
@@ -264,15 +293,38 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The first line read from fd, without its line end.
+std::optional<std::string> ReadPasswordLine(int fd) {
+    std::string line;
+    char c = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, &c, 1);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0 || c == '\n') break;
+        line += c;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+int RunTool(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     ToolUi ui;
     std::string settings;
     size_t i = 0;
     while (i < args.size() && args[i].rfind("--", 0) == 0) {
+        int fd = -1;
         if (args[i] == "--password" && i + 1 < args.size()) {
-            ui.password = sjis::FromUtf8(args[i + 1]);
+            if (!sjis::FirstUnstorable(args[i + 1])) ui.password = sjis::FromUtf8(args[i + 1]);
             i += 2;
+        } else if ((args[i] == "--password-stdin" ||
+                    (args[i] == "--password-fd" && i + 1 < args.size() &&
+                     ParseInt(args[i + 1], fd) && fd >= 0))) {
+            const std::optional<std::string> line = ReadPasswordLine(fd < 0 ? 0 : fd);
+            if (!line) return Fail("the password could not be read from " + args[i]);
+            if (!sjis::FirstUnstorable(*line)) ui.password = sjis::FromUtf8(*line);
+            i += fd < 0 ? 1 : 2;
         } else if (args[i] == "--settings" && i + 1 < args.size()) {
             settings = args[i + 1];
             i += 2;
@@ -289,6 +341,8 @@ int main(int argc, char** argv) {
     const std::string book = args[i + 1];
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
     auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
+
+    ui.writes = command != "dump" && command != "csv" && command != "sheet";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.OnNewDocument();
@@ -316,6 +370,7 @@ int main(int argc, char** argv) {
         doc.SetModifiedFlag(true);
         code = kDone;
     } else if (command == "employee" && arity(2, 2)) {
+        if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string number = sjis::FromUtf8(rest[0]), name = sjis::FromUtf8(rest[1]);
         const EmployeeCheckResult r = CheckEmployee(number, name);
@@ -326,11 +381,13 @@ int main(int argc, char** argv) {
         doc.SetEmployee(number, name);
         code = kDone;
     } else if (command == "password" && arity(1, 1)) {
+        if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
         doc.m_strPassword = sjis::FromUtf8(rest[0]);
         doc.SetModifiedFlag(true);
         code = kDone;
     } else if (command == "set-day" && arity(2, 5)) {
+        if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
         code = SetDay(doc, rest);
     } else if (command == "csv" && arity(3, 3)) {
@@ -359,4 +416,15 @@ int main(int argc, char** argv) {
     if (code == kUsage) std::fputs(kUsageText, stderr);
     if (code != kDone) return code;
     return Save(doc, book);
+}
+
+// Every byte of the output is checked: a script that keeps what vpxtool printed (a dump as a
+// backup) must never be told that a truncated or lost output was written.
+int main(int argc, char** argv) {
+    int code = RunTool(argc, argv);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        PrintSjis(stderr, FileErrorText(FileError::diskFull, "stdout"));
+        code = kFileError;
+    }
+    return code;
 }

@@ -15,7 +15,14 @@ CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* paren
 
 QString CDocManager::FullPath(const QString& path) {
     if (path.isEmpty()) return path;
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    // ".." is resolved as the file system does, after the links before it: the folder is
+    // taken as it really is; the name itself stays, so a link to a book keeps its name.
+    const QFileInfo info(QDir::current().absoluteFilePath(path));
+    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    if (folder.isEmpty() || info.fileName().isEmpty() || info.fileName() == u"." ||
+        info.fileName() == u"..")
+        return QDir::cleanPath(info.absoluteFilePath());
+    return folder == u"/" ? folder + info.fileName() : folder + u'/' + info.fileName();
 }
 
 void CDocManager::InitialUpdateViews() {
@@ -65,6 +72,8 @@ bool CDocManager::OpenDocumentFile(const QString& requested) {
     }
     InitialUpdateViews();
     AddToRecentFileList(path);
+    if (m_doc.IsInUseElsewhere())
+        m_doc.Message(texts::Format1(texts::kBookInUseReadOnly, sjis::FromUtf8(PathFromQ(path))));
     return true;
 }
 
@@ -88,7 +97,8 @@ bool CDocManager::OnFileSave() {
     const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     const bool readOnly =
         info.exists() && (!info.isWritable() || !(info.permissions() & writeBits));
-    if (path.isEmpty() || readOnly) return DoSave({});
+    // So is a book that another window or program has open for writing.
+    if (path.isEmpty() || readOnly || m_doc.IsInUseElsewhere()) return DoSave({});
     return DoSave(path);
 }
 

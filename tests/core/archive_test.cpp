@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/fileerror.h"
+#include "framework/sjis.h"
 #include "testutil.h"
 
 namespace {
@@ -92,4 +93,12 @@ TEST(Archive, ReadingPastTheEndRaisesEndOfFile) {
     const std::string shortInt("\x01\x02\x03", 3);
     CArchive ar{std::string_view(shortInt)};
     EXPECT_THROW(ar.ReadInt(), ArchiveException);
+}
+
+TEST(ShiftJis, ACharacterItCannotHoldIsOneQuestionMarkAndIsNamed) {
+    EXPECT_EQ(sjis::FromUtf8("caf\xC3\xA9\xF0\x9F\x98\x80.vpx"), "caf??.vpx");
+    EXPECT_EQ(sjis::FirstUnstorable("山田 太郎 ｶﾅ"), std::nullopt);
+    EXPECT_EQ(sjis::FirstUnstorable("\xF0\x9F\x94\x91\xF0\x9F\x94\x91"), U'\U0001F511');
+    EXPECT_EQ(sjis::FirstUnstorable("ab\xFF"), U'\uFFFD');
+    EXPECT_EQ(sjis::CodePointName(U'\U0001F363'), "U+1F363");
 }

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -179,6 +181,23 @@ TEST_F(Document, InconsistentFilesAreRefused) {
     cases.push_back(
         {"40-byte file with a huge day count",
          std::string(7, '\0') + std::string("\xFF\xFF\xFF\x7F", 4) + std::string(29, 'x')});
+    // What the program never writes either, though each once loaded and then did harm.
+    const size_t typeAt = catAt + 4 + 1;  // after the category and an empty place
+    ASSERT_EQ(cat.substr(typeAt, 4), std::string("\x01\0\0\0", 4));  // a Tuesday
+    std::string weekday = good;
+    weekday.replace(day0 + 13, 2, S("水"));
+    cases.insert(cases.end(),
+                 {{"bytes after the last day", good + "junk"},
+                  {"eleven zero bytes, then a disk image", std::string(11, '\0') + "\x55\xAA"},
+                  {"negative year count", patchInt(good, ny, -1)},
+                  {"negative day count", std::string(7, '\0') + std::string(4, '\xFF')},
+                  {"year after 2036", patchInt(good, firstYear, 2037)},
+                  {"the same year twice", patchInt(good, firstYear + 16, 2025)},
+                  {"leap flag against the year", patchInt(good, firstYear + 12, 1)},
+                  {"a date out of order", patchInt(good, day0 + 8, 2)},
+                  {"a weekday not the date's", weekday},
+                  {"day type 4", patchInt(good, typeAt, 4)},
+                  {"day type 0", patchInt(good, typeAt, 0)}});
     for (const auto& [what, bytes] : cases) {
         WriteFile(path, bytes);
         ui.messages.clear();
@@ -186,8 +205,7 @@ TEST_F(Document, InconsistentFilesAreRefused) {
         ASSERT_EQ(ui.messages.size(), 1u) << what;
         EXPECT_EQ(ui.messages[0], "予期しないﾌｧｲﾙ形式です。") << what;
     }
-    // Trailing bytes after the last day are ignored, as they always were.
-    WriteFile(path, good + "junk");
+    WriteFile(path, good);
     EXPECT_TRUE(doc.OnOpenDocument(path));
 }
 
@@ -375,4 +393,58 @@ TEST_F(Document, SaveFailingAtEveryByteKeepsTheBookAndTheFile) {
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadFile(path), expected);
+}
+
+TEST_F(Document, SaveAsksBeforeOverwritingChangesOrSplittingLinks) {
+    const std::string bytes = MakeBook("book.vpx");
+    const std::string path = f.dir.file("book.vpx");
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    // A sync client writes the file behind the open book's back.
+    WriteFile(path, bytes + "x");
+    doc.SetModifiedFlag(true);
+    ui.answer = MsgAnswer::no;
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], path +
+                                  " は、開いた後に他のプログラムによって変更されています。\n"
+                                  "上書き保存しますか?");
+    EXPECT_EQ(ReadFile(path), bytes + "x");
+    EXPECT_TRUE(doc.IsModified());
+    ui.answer = MsgAnswer::yes;
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ReadFile(path), bytes);
+
+    // Another name of the same file would keep the old contents: asked first.
+    ASSERT_EQ(::link(path.c_str(), f.dir.file("other.vpx").c_str()), 0);
+    ui.answer = MsgAnswer::no;
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("ハードリンク"), std::string::npos);
+}
+
+TEST_F(Document, TheLockOfABookEndsWithItsProcess) {
+    MakeBook("book.vpx");
+    doc.OnNewDocument();  // lets go of the book it saved
+    const std::string path = f.dir.file("book.vpx");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        DocFixture other;
+        other.doc.OnOpenDocument(path);
+        ::_exit(other.doc.IsInUseElsewhere() ? 1 : 0);  // dies holding the lock
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.IsInUseElsewhere());
+    DocFixture second;
+    ASSERT_TRUE(second.doc.OnOpenDocument(path));
+    EXPECT_TRUE(second.doc.IsInUseElsewhere());
+    // The window that holds the book may open it again and keeps it for writing.
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.IsInUseElsewhere());
+    ASSERT_TRUE(second.doc.OnOpenDocument(path));
+    EXPECT_TRUE(second.doc.IsInUseElsewhere());
 }

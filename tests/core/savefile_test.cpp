@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -97,4 +99,95 @@ TEST(SaveFile, JapaneseNamesAndBlanks) {
     std::string back;
     EXPECT_EQ(ReadWholeFile(path, back), FileError::none);
     EXPECT_EQ(back, "data");
+}
+
+TEST(SaveFile, WritesThroughLinksAndOnlyIntoRegularFiles) {
+    TempDir dir;
+    const std::string real = dir.file("real.vpx"), link = dir.file("link.vpx");
+    WriteFile(real, "old");
+    ASSERT_EQ(::symlink("real.vpx", link.c_str()), 0);
+    ASSERT_TRUE(SaveFileAtomic(link, "new"));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadFile(real), "new");
+
+    // A link to nowhere, or to itself, is a bad path: nothing is created.
+    ::symlink("gone/none.vpx", dir.file("dangling").c_str());
+    ::symlink("loop", dir.file("loop").c_str());
+    EXPECT_EQ(SaveFileAtomic(dir.file("dangling"), "x").cause, FileError::badPath);
+    EXPECT_EQ(SaveFileAtomic(dir.file("loop"), "x").cause, FileError::badPath);
+
+    ::mkfifo(dir.file("fifo").c_str(), 0666);
+    for (const std::string& special : {dir.file("fifo"), std::string("/dev/null")}) {
+        EXPECT_EQ(SaveFileAtomic(special, "x").cause, FileError::accessDenied) << special;
+        ASSERT_EQ(::stat(special.c_str(), &st), 0);
+        EXPECT_FALSE(S_ISREG(st.st_mode)) << special;
+    }
+    EXPECT_EQ(dir.entries(),
+              (std::vector<std::string>{"dangling", "fifo", "link.vpx", "loop", "real.vpx"}));
+}
+
+TEST(SaveFile, KeepsOwnerGroupAndAttributesButNeverSetId) {
+    TempDir dir;
+    const std::string path = dir.file("a.vpx");
+    WriteFile(path, "x");
+    const bool xattrs = ::setxattr(path.c_str(), "user.note", "kept", 4, 0) == 0;
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(path.c_str(), 1234, 5678), 0);
+    }
+    ::chmod(path.c_str(), 06660);
+    ASSERT_TRUE(SaveFileAtomic(path, "y"));
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0660u);
+    if (root) {
+        EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(1234u, 5678u));
+    }
+    char value[8] = {};
+    if (xattrs) {
+        EXPECT_EQ(::getxattr(path.c_str(), "user.note", value, sizeof value), 4);
+    }
+}
+
+TEST(SaveFile, LongestNamesSaveAndAKilledSaveLeavesNothing) {
+    TempDir dir;
+    const std::string longest = dir.file(std::string(251, 'n') + ".vpx");
+    ASSERT_TRUE(SaveFileAtomic(longest, "first"));
+    ASSERT_TRUE(SaveFileAtomic(longest, "second"));
+    EXPECT_EQ(ReadFile(longest), "second");
+
+    // The process dies half-way through the write, as under kill -9.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SaveFileAtomic(longest, std::string(100000, 'p'), [](size_t offset, size_t& length) {
+            if (offset > 0) ::_exit(9);
+            length = 50000;
+            return 0;
+        });
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 9);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{std::string(251, 'n') + ".vpx"});
+    EXPECT_EQ(ReadFile(longest), "second");
+}
+
+TEST(ReadFile, RefusesSpecialFilesAndWhatNoBookCouldBe) {
+    TempDir dir;
+    std::string out;
+    ::mkfifo(dir.file("fifo").c_str(), 0666);  // with no writer: an open that waited would hang
+    EXPECT_EQ(ReadWholeFile(dir.file("fifo"), out), FileError::accessDenied);
+    EXPECT_EQ(ReadWholeFile("/dev/zero", out), FileError::accessDenied);
+    EXPECT_EQ(ReadFileHead(dir.file("fifo"), out, 10, 1 << 20), FileError::accessDenied);
+
+    const std::string big = dir.file("big");
+    WriteFile(big, std::string("a\nb\nc\n"));
+    ASSERT_EQ(::truncate(big.c_str(), static_cast<off_t>(kMaxBookBytes) + 1), 0);
+    EXPECT_EQ(ReadWholeFile(big, out), FileError::tooLarge);
+    EXPECT_EQ(ReadFileHead(big, out, 2, 1 << 20), FileError::none);
+    EXPECT_LE(out.size(), size_t{65536});
+    EXPECT_EQ(out.substr(0, 4), "a\nb\n");
 }

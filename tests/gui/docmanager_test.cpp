@@ -189,6 +189,11 @@ private slots:
         AppFixture app({"rel.vpx"});
         QDir::setCurrent(cwd);
         QCOMPARE(app.caption(), QString::fromStdString(books.file("rel.vpx")) + "-ヴェスピン");
+        // ".." after a link leads where the file system takes it: beside the link's target.
+        QVERIFY(QDir().mkpath(QString::fromStdString(books.file("deep/inner"))));
+        QVERIFY(QFile::link("deep/inner", QString::fromStdString(books.file("lnk"))));
+        QCOMPARE(CDocManager::FullPath(QString::fromStdString(books.file("lnk/../rel.vpx"))),
+                 QString::fromStdString(books.file("deep/rel.vpx")));
     }
 
     void saveFailureKeepsTheWorkUnsaved() {
@@ -214,6 +219,38 @@ private slots:
         QCOMPARE(ReadFile(path), before);
         QCOMPARE(ReadFile(books.file("other.vpx")),
                  WriteBook(books.file("x.vpx"), BookSpec{{2026, 2027}, {}, {}, {}}));
+    }
+
+    void aSecondWindowOnTheSameBookIsReadOnly() {
+        TempDir books;
+        const std::string path = books.file("shared.vpx");
+        const std::string before = WriteBook(path, BookSpec{{2026}, {}, {}, {}});
+        // The first window: the same book open for writing.
+        DocFixture first;
+        QVERIFY(first.doc.OnOpenDocument(path));
+
+        AppFixture app({QString::fromStdString(path)});
+        QCOMPARE(app.boxes.texts, QStringList(QString::fromStdString(path) +
+                                              " は他のウィンドウまたはプログラムで編集中のため、"
+                                              "読み取り専用で開きます。\n"
+                                              "変更を保存するときは、別の名前を付けて下さい。"));
+        app.doc()->RegisterYear(2027);
+        // Save asks for another name; the book under its own name is refused, never replaced.
+        CFileDialog::SetNextFileName(QString::fromStdString(path));
+        QVERIFY(!app.manager()->OnFileSave());
+        QCOMPARE(app.boxes.texts.last(),
+                 QString::fromStdString(path) + " へのｱｸｾｽ中に共有違反が発生しました。");
+        QCOMPARE(ReadFile(path), before);
+        CFileDialog::SetNextFileName(QString::fromStdString(books.file("mine.vpx")));
+        QVERIFY(app.manager()->OnFileSave());
+        QVERIFY(!app.doc()->IsInUseElsewhere());
+
+        // When the first window lets go, the book opens for writing again.
+        first.doc.OnNewDocument();
+        app.boxes.clear();
+        QVERIFY(app.manager()->OpenDocumentFile(QString::fromStdString(path)));
+        QVERIFY(!app.doc()->IsInUseElsewhere());
+        QVERIFY(app.boxes.texts.isEmpty());
     }
 
     void fileDialogsSpeakTheProgramsWords() {

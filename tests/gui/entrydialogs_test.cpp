@@ -409,6 +409,21 @@ private slots:
         QCOMPARE(dlg.m_strEmployeeName, std::string("   "));
     }
 
+    void employeeNameWithACharacterNoBookHoldsIsRefused() {
+        DocFixture book;
+        CEmployeeDlg dlg;
+        dlg.m_pDoc = &book.doc;
+        dlg.show();
+        dlg.m_editNo->setText("1");
+        dlg.m_editName->setText(QString::fromUtf8("\xF0\xA0\xAE\xB7野"));  // 𠮷野
+        MessageBoxRecorder rec;
+        dlg.m_btnOk->click();
+        QCOMPARE(rec.texts, QStringList{"U+20BB7 は、ファイルに保存できない文字です。"
+                                        "別の文字を入力して下さい。"});
+        QCOMPARE(dlg.focusWidget(), dlg.m_editName);
+        QVERIFY(dlg.isVisible());
+    }
+
     void employeeFieldsComeFromTheBookAndEnterMovesOn() {
         DocFixture book;
         book.doc.m_strEmployeeNo = "0815";

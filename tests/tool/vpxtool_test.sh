@@ -120,5 +120,37 @@ out=$("$tool" --settings "$dir/missing.ini" dump "$book" 2>&1 >/dev/null)
 check "missing settings" "【 vespin.ini 】がありませんので、
 デフォルトの設定とします。" "$out"
 
+# Twenty writers at once: each one either succeeds or is refused as busy (exit 4), and the book
+# ends with exactly the years of the successful ones.
+mkdir "$dir/many"; many="$dir/many/many.vpx"; run new "$many"
+for y in $(seq 2000 2019); do
+    ("$tool" --settings "$dir/vespin.ini" add-year "$many" "$y" 2>"$dir/err.$y"; echo $? >"$dir/rc.$y") &
+done
+wait
+won=() bad=0
+for y in $(seq 2000 2019); do
+    case $(cat "$dir/rc.$y") in 0) won+=("$y") ;; 4) grep -q 編集中です "$dir/err.$y" || bad=1 ;; *) bad=1 ;; esac
+done
+run dump "$many"
+check "concurrent add-year: clean refusals" 0 "$bad"
+check "concurrent add-year: the successful years" "${won[*]}" \
+    "$(printf '%s' "$out" | python3 -c 'import json,sys; print(*sorted(y["year"] for y in json.load(sys.stdin)["years"]))')"
+check "concurrent add-year: no leftovers" "many.vpx" "$(ls -A "$dir/many")"
+
+# Output that does not reach its file is a failure, never a success.
+"$tool" --settings "$dir/vespin.ini" dump "$book" >/dev/full 2>"$dir/err"
+check "dump to a full disk" "3 stdout へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。" "$? $(cat "$dir/err")"
+
+# The password from standard input or a descriptor, never seen on the command line.
+run password "$many" "秘密"; check "password set" 0 "$rc"
+out=$(printf '秘密\n' | "$tool" --settings "$dir/vespin.ini" --password-stdin dump "$many" 2>/dev/null)
+check "password from stdin" 0 "$?"
+out=$("$tool" --settings "$dir/vespin.ini" --password-fd 5 dump "$many" 5<<<"違う" 2>&1 >/dev/null)
+check "wrong password from a descriptor" "1 パスワードが違います。" "$? $out"
+
+# What no book can hold is refused, never stored as "?".
+run employee "$many" 1 "🍣"; check "employee emoji" "1 U+1F363 は、ファイルに保存できない文字です。別の文字を入力して下さい。" "$rc $err"
+run --password "🔑🔑" dump "$many"; check "unstorable password opens nothing" "1 パスワードが違います。" "$rc $err"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
