@@ -25,6 +25,7 @@
 #include "app/commandids.h"
 #include "app/toolbarimages.h"
 #include "dialogs/shortcutdlg.h"
+#include "dialogs/worksummarydlg.h"
 #include "framework/clock.h"
 #include "framework/qt/docmanager.h"
 #include "framework/qt/messagebox.h"
@@ -56,6 +57,8 @@ QString Prompt(int id) {
             return QStringLiteral("本部提出用のデータ作成\n本部提出用のデータ作成");
         case cmd::kEmployeeInfo:
             return QStringLiteral("社員情報登録\n社員情報登録");
+        case cmd::kWorkSummary:
+            return QStringLiteral("選択した月の勤務時間を集計\n月の集計");
         case cmd::kPasswordSet:
             return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
         case cmd::kCreateShortcut:
@@ -212,6 +215,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(process, cmd::kCreateShortcut, QStringLiteral("ショートカットの作成(&C)"));
     process->addSeparator();
     AddCommand(process, cmd::kExportMonth, QStringLiteral("本部提出用のデータ作成(&D)..."));
+    AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
 
@@ -259,6 +263,7 @@ void CMainFrame::CreateMenus() {
             &CMainFrame::OnFilePrintPreview);
     connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
+    connect(Action(cmd::kWorkSummary), &QAction::triggered, this, &CMainFrame::OnWorkSummary);
 
     UpdateRecentFileMenu();
 }
@@ -272,10 +277,11 @@ bool CMainFrame::CreateToolBar() {
     m_wndToolBar->setFloatable(false);
     m_wndToolBar->setAllowedAreas(Qt::TopToolBarArea);
     m_wndToolBar->toggleViewAction()->setVisible(false);
-    const int groups[][3] = {{cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave},
-                             {cmd::kFilePrint, 0, 0},
-                             {cmd::kYearAdd, cmd::kYearDelete, 0},
-                             {cmd::kEmployeeInfo, cmd::kExportMonth, cmd::kPasswordSet}};
+    const int groups[][4] = {
+        {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0},
+        {cmd::kFilePrint, 0, 0, 0},
+        {cmd::kYearAdd, cmd::kYearDelete, 0, 0},
+        {cmd::kEmployeeInfo, cmd::kExportMonth, cmd::kWorkSummary, cmd::kPasswordSet}};
     bool first = true;
     for (const auto& group : groups) {
         if (!first) m_wndToolBar->addSeparator();
@@ -397,6 +403,8 @@ void CMainFrame::UpdateCommandUI() {
     if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
         Action(cmd::kExportMonth)->setEnabled(*exportable);
 
+    Action(cmd::kWorkSummary)->setEnabled(SelectedExportMonth(m_doc).has_value());
+
     const bool monthShown = m_doc.m_nSelYear != -1 && m_doc.m_nSelMonth != -1;
     Action(cmd::kFilePrint)->setEnabled(monthShown);
     Action(cmd::kFilePrintPreview)->setEnabled(monthShown);
@@ -488,4 +496,15 @@ void CMainFrame::OnCreateShortcut() {
             MsgKind::ok, this);
     else
         VespinMessageBox(texts::kShortcutFailed, MsgKind::ok, this);
+}
+
+void CMainFrame::OnWorkSummary() {
+    const std::optional<ExportMonth> month = SelectedExportMonth(m_doc);
+    if (!month) return;
+    CWorkSummaryDlg dlg(m_doc, month->fiscalYear, month->month, this);
+    if (dlg.exec() != QDialog::Accepted || dlg.m_nOpenDay < 0 || !m_pListView) return;
+    // The list shows the same month: its row is selected, as after a double-click there.
+    if (QTreeWidgetItem* row = m_pListView->topLevelItem(dlg.m_nOpenDay - m_doc.m_nShownFirst))
+        m_pListView->setCurrentItem(row);
+    m_pListView->OpenDayEntry(dlg.m_nOpenDay);
 }

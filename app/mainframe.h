@@ -62,6 +62,9 @@ public slots:
     void OnFilePrintSetup();
     // ショートカットの作成 (32785): a desktop entry that opens the current book.
     void OnCreateShortcut();
+    // 月の集計: the working time of the selected month; an incomplete day chosen there opens
+    // its entry.
+    void OnWorkSummary();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

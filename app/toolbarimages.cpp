@@ -163,6 +163,19 @@ void ExportMonth(QPainter& p) {
     p.drawPath(head);
 }
 
+// A sheet of figures with a clock: the month's working time added up.
+void WorkSummary(QPainter& p) {
+    Sheet(p, QRectF(2.5, 2.5, 14, 19));
+    p.setPen(Pen(QColor(0x90, 0x90, 0x90), 0.8));
+    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(5, 8 + i * 3), QPointF(13, 8 + i * 3));
+    p.setPen(Pen(QColor(0x1c, 0x3a, 0x70), 1));
+    p.setBrush(QColor(0xe4, 0xee, 0xfc));
+    p.drawEllipse(QPointF(16.5, 16.5), 5.5, 5.5);
+    p.setPen(Pen(QColor(0x1c, 0x3a, 0x70), 1.4));
+    p.drawLine(QPointF(16.5, 16.5), QPointF(16.5, 12.8));
+    p.drawLine(QPointF(16.5, 16.5), QPointF(19, 18));
+}
+
 void Password(QPainter& p) {
     const QColor gold(0xd8, 0xa8, 0x20);
     p.setPen(Pen(QColor(0x7a, 0x5a, 0x08), 1));
@@ -220,6 +233,8 @@ QIcon toolbarimages::ButtonIcon(int id) {
             return PaintedIcon(24, Employee);
         case cmd::kExportMonth:
             return PaintedIcon(24, ExportMonth);
+        case cmd::kWorkSummary:
+            return PaintedIcon(24, WorkSummary);
         case cmd::kPasswordSet:
             return PaintedIcon(24, Password);
         default:

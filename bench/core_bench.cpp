@@ -9,6 +9,7 @@
 #include "framework/savefile.h"
 #include "model/quietui.h"
 #include "model/texts.h"
+#include "model/worktime.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"
 #include "output/sheetcanvas.h"
@@ -237,6 +238,19 @@ void BM_SheetLayout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SheetLayout);
+
+// The working-time summary: April is the month alone; March adds up the whole fiscal year.
+void BM_WorkSummaryMonth(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    for (auto _ : state) benchmark::DoNotOptimize(worktime::SummarizeMonth(doc, 2026, 4));
+}
+BENCHMARK(BM_WorkSummaryMonth);
+
+void BM_WorkSummaryFiscalYear(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    for (auto _ : state) benchmark::DoNotOptimize(worktime::SummarizeMonth(doc, 2026, 3));
+}
+BENCHMARK(BM_WorkSummaryFiscalYear);
 
 }  // namespace
 

@@ -125,4 +125,10 @@ inline const std::string kPrintJobFailed = S("印刷ｼﾞｮﾌﾞを開始で�
 inline const std::string kNoPrinterSettings =
     S("このパソコンには、プリンタが接続されていません。\nn( 印刷機能は使用できません。)");
 
+// Working time.
+inline const std::string kWorkRulesBad =
+    S("【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
+      "その項目はデフォルトの設定とします。");
+inline const std::string kWorkRulesBadField = S("\n　%1 番目の項目：%2");
+
 }  // namespace texts

@@ -80,12 +80,19 @@ void CVespinDoc::ReadSettings() {
         }
     }
     ReadCalendarSettings();
+    ReadWorkRules();
 }
 
 void CVespinDoc::ReadCalendarSettings() {
     std::string problem;
     m_calendar = ReadCalendarRules(m_astrSettingLines[4], m_astrSettingLines[5], problem);
     if (!problem.empty()) Message(problem);
+}
+
+void CVespinDoc::ReadWorkRules() {
+    worktime::RulesReading r = worktime::ParseRules(m_astrSettingLines[6]);
+    m_workRules = std::move(r.rules);
+    if (!r.bad.empty()) Message(worktime::BadRulesMessage(r.bad));
 }
 
 CVespinDoc::~CVespinDoc() = default;

@@ -11,6 +11,7 @@
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
 #include "framework/treehost.h"
+#include "model/worktime.h"
 #include "model/yearrecord.h"
 
 class CView;
@@ -92,6 +93,8 @@ public:
     static std::string GetField(const std::string& line, int n);
     // The non-empty category names in slot order: the entries of the attendance dialog's list.
     std::vector<std::string> CategoryListEntries() const;
+    // Line 7: the working-time rules into m_workRules; bad fields are reported once.
+    void ReadWorkRules();
 
     // The tree's selection: the fiscal year and month selected (-1 for none) and the first
     // day index on show (-1 when no month is). The one way in for all three.
@@ -143,6 +146,8 @@ public:
     std::vector<std::string> m_astrSettingsPlaces;
     std::string m_strSettingsPath;
     bool m_bSettingsMissing = false;
+    // Scheduled time and breaks of a day, for the working-time summary.
+    worktime::Rules m_workRules;
 
 private:
     void SetDefaultSettings();

@@ -20,6 +20,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
+#include "model/worktime.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
 
@@ -54,6 +55,7 @@ const char* const kUsageText =
     "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
     "  backups BOOK                 (the kept generations of the book as JSON, newest first)\n"
+    "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
@@ -306,6 +308,61 @@ int HelpOrVersion(const std::vector<std::string>& args) {
     return kDone;
 }
 
+// The working-time summary of one month and of its fiscal year to date.
+int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
+    using json = nlohmann::ordered_json;
+    using worktime::FormatHours;
+    int fy = 0, month = 0;
+    if (int rc = MonthOf(doc, a, fy, month)) return rc;
+    const std::optional<worktime::MonthSummary> s = worktime::SummarizeMonth(doc, fy, month);
+    if (!s) return Fail("fiscal year " + a[0] + " is not registered");
+    auto figures = [](const worktime::DayFigures& f) {
+        return json{{"span", FormatHours(f.span)},     {"break", FormatHours(f.breakTime)},
+                    {"worked", FormatHours(f.worked)}, {"overtime", FormatHours(f.overtime)},
+                    {"night", FormatHours(f.night)},   {"holidayWork", FormatHours(f.holidayWork)}};
+    };
+    auto totals = [&](const worktime::Totals& t) {
+        json j = {{"days", t.days}};
+        j.update(figures(t.sum));
+        return j;
+    };
+    auto date = [&](int k) {
+        const CDayRecord& d = *doc.m_aDays[k];
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.GetYear(), d.GetMonth(), d.GetDay());
+        return std::string(buf);
+    };
+    json breaks = json::array();
+    for (const worktime::Period& p : doc.m_workRules.breaks)
+        breaks.push_back(worktime::FormatPeriod(p));
+    json categories = json::array();
+    for (size_t c = 0; c < doc.m_astrCategories.size(); ++c)
+        if (!doc.m_astrCategories[c].empty())
+            categories.push_back(
+                {{"name", sjis::ToUtf8(doc.m_astrCategories[c])}, {"days", s->categoryDays[c]}});
+    json incomplete = json::array();
+    for (int k : s->incomplete) incomplete.push_back(date(k));
+    json days = json::array();
+    for (const worktime::CountedDay& d : s->days) {
+        json j = {{"date", date(d.index)}};
+        j.update(figures(d.figures));
+        days.push_back(std::move(j));
+    }
+    const json out = {{"year", s->calendarYear},
+                      {"month", month},
+                      {"scheduled", FormatHours(doc.m_workRules.scheduled)},
+                      {"breaks", std::move(breaks)},
+                      {"monthTotals", totals(s->monthTotals)},
+                      {"yearTotals", totals(s->yearTotals)},
+                      {"categories", std::move(categories)},
+                      {"incomplete", std::move(incomplete)},
+                      {"days", std::move(days)}};
+    const std::string text = out.dump(-1, ' ', false, json::error_handler_t::replace);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return kDone;
+}
+
 }  // namespace
 
 // The first line read from fd, without its line end.
@@ -423,6 +480,11 @@ int RunTool(int argc, char** argv) {
     } else if (command == "sheet" && arity(3, 3)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const int rc = WriteSheet(doc, rest);
+        if (rc == kUsage) std::fputs(kUsageText, stderr);
+        return rc;
+    } else if (command == "summary" && arity(2, 2)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const int rc = PrintSummary(doc, rest);
         if (rc == kUsage) std::fputs(kUsageText, stderr);
         return rc;
     } else if (command == "dump" && arity(0, 0)) {

@@ -178,7 +178,8 @@ private slots:
                      {"年度の登録(&A)...", "-", "年度の削除(&D)", "-", "休日の付け直し(&R)..."}));
         QCOMPARE(MenuItems(menus[2]->menu()),
                  QStringList({"社員情報登録(&S)...", "ショートカットの作成(&C)", "-",
-                              "本部提出用のデータ作成(&D)...", "-", "パスワードの設定・変更(&P)"}));
+                              "本部提出用のデータ作成(&D)...", "月の集計(&T)...", "-",
+                              "パスワードの設定・変更(&P)"}));
         QCOMPARE(MenuItems(menus[3]->menu()), QStringList({"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
 
         // Each item carries its command id, prompt and tool tip.
@@ -195,7 +196,7 @@ private slots:
         for (QAction* a : app.frame()->ToolBar()->actions())
             buttons << (a->isSeparator() ? QString("-") : QString::number(a->data().toInt()));
         QCOMPARE(buttons, QStringList({"57600", "57601", "57603", "-", "57607", "-", "32771",
-                                       "32774", "-", "32777", "32776", "32781"}));
+                                       "32774", "-", "32777", "32776", "32813", "32781"}));
         QVERIFY(!app.action(cmd::kYearAdd)->icon().isNull());
     }
 

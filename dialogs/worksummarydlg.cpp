@@ -1,0 +1,180 @@
+#include "dialogs/worksummarydlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialogunits.h"
+#include "framework/qt/qtstrings.h"
+#include "model/vespindoc.h"
+#include "model/worktime.h"
+
+namespace {
+
+QString Hours(int minutes) { return QString::fromStdString(worktime::FormatHours(minutes)); }
+
+QString Clock(const std::string& t) { return t.empty() ? QStringLiteral("--:--") : ToQ(t); }
+
+QLabel* RightAligned(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int month, QWidget* parent)
+    : CVespinDialog(parent) {
+    setObjectName(QStringLiteral("workSummaryDlg"));
+    setWindowTitle(QStringLiteral("月の集計"));
+    setFont(DialogFont(11));
+    const std::optional<worktime::MonthSummary> s =
+        worktime::SummarizeMonth(doc, fiscalYear, month);
+    const worktime::MonthSummary summary = s.value_or(worktime::MonthSummary{});
+    const worktime::Rules& rules = doc.m_workRules;
+
+    auto* layout = new QVBoxLayout(this);
+    auto* title = new QLabel(QStringLiteral("%1年 %2月 の勤務時間  (%3年度)")
+                                 .arg(summary.calendarYear)
+                                 .arg(month)
+                                 .arg(fiscalYear),
+                             this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    layout->addWidget(title);
+    QStringList breaks;
+    for (const worktime::Period& p : rules.breaks)
+        breaks << QString::fromStdString(worktime::FormatPeriod(p));
+    layout->addWidget(new QLabel(
+        QStringLiteral("所定労働時間 %1　　休憩 %2")
+            .arg(Hours(rules.scheduled),
+                 breaks.isEmpty() ? QStringLiteral("なし") : breaks.join(QStringLiteral("、"))),
+        this));
+
+    // The figures: the month, and April up to this month.
+    auto* times = new QGroupBox(QStringLiteral("勤務時間"), this);
+    auto* grid = new QGridLayout(times);
+    grid->setHorizontalSpacing(24);
+    grid->addWidget(RightAligned(QStringLiteral("この月"), times), 0, 1);
+    grid->addWidget(RightAligned(month == 4 ? QStringLiteral("年度累計 (4月)")
+                                            : QStringLiteral("年度累計 (4月～%1月)").arg(month),
+                                 times),
+                    0, 2);
+    const worktime::Totals* columns[2] = {&summary.monthTotals, &summary.yearTotals};
+    struct Row {
+        const char* name;
+        QString label;
+        int worktime::DayFigures::*figure;
+    };
+    const Row rows[] = {
+        {"span", QStringLiteral("拘束時間"), &worktime::DayFigures::span},
+        {"break", QStringLiteral("休憩時間"), &worktime::DayFigures::breakTime},
+        {"worked", QStringLiteral("実働時間"), &worktime::DayFigures::worked},
+        {"overtime", QStringLiteral("所定外労働"), &worktime::DayFigures::overtime},
+        {"night", QStringLiteral("深夜労働"), &worktime::DayFigures::night},
+        {"holidayWork", QStringLiteral("休日労働"), &worktime::DayFigures::holidayWork}};
+    grid->addWidget(new QLabel(QStringLiteral("集計した日数"), times), 1, 0);
+    for (int c = 0; c < 2; ++c) {
+        QLabel* days = RightAligned(QStringLiteral("%1日").arg(columns[c]->days), times);
+        m_figures[QStringLiteral("days%1").arg(c)] = days;
+        grid->addWidget(days, 1, c + 1);
+    }
+    int r = 2;
+    for (const Row& row : rows) {
+        grid->addWidget(new QLabel(row.label, times), r, 0);
+        for (int c = 0; c < 2; ++c) {
+            QLabel* figure = RightAligned(Hours(columns[c]->sum.*row.figure), times);
+            m_figures[QLatin1String(row.name) + QString::number(c)] = figure;
+            grid->addWidget(figure, r, c + 1);
+        }
+        ++r;
+    }
+    layout->addWidget(times);
+
+    m_overtimeNote = new QLabel(QStringLiteral("所定外労働が月45時間を超えています。\n"
+                                               "36協定の一般的な上限は、月45時間です。"),
+                                this);
+    m_overtimeNote->setObjectName(QStringLiteral("overtimeNote"));
+    if (summary.monthTotals.sum.overtime > worktime::kOvertimeLimit) {
+        const QString red = QStringLiteral("color: #c00000;");
+        Figure(QStringLiteral("overtime"), 0)->setStyleSheet(red);
+        m_overtimeNote->setStyleSheet(red);
+    } else {
+        m_overtimeNote->hide();
+    }
+    layout->addWidget(m_overtimeNote);
+
+    // Days per category, as the printed sheet counts them.
+    auto* categories = new QGroupBox(QStringLiteral("出勤区分別の日数"), this);
+    auto* catGrid = new QGridLayout(categories);
+    catGrid->setHorizontalSpacing(16);
+    int shown = 0;
+    for (size_t k = 0; k < doc.m_astrCategories.size(); ++k) {
+        if (doc.m_astrCategories[k].empty()) continue;
+        auto* label = new QLabel(QStringLiteral("%1  %2日")
+                                     .arg(ToQ(doc.m_astrCategories[k]))
+                                     .arg(summary.categoryDays[k]),
+                                 categories);
+        label->setObjectName(QStringLiteral("category%1").arg(k));
+        catGrid->addWidget(label, shown / 5, shown % 5);
+        ++shown;
+    }
+    layout->addWidget(categories);
+
+    // Days left out of the figures.
+    auto* incomplete = new QGroupBox(QStringLiteral("集計できない日 (ダブルクリックで入力)"), this);
+    auto* incompleteLayout = new QVBoxLayout(incomplete);
+    m_listIncomplete = new QListWidget(incomplete);
+    m_listIncomplete->setObjectName(QStringLiteral("incompleteList"));
+    for (int k : summary.incomplete) {
+        const CDayRecord& d = *doc.m_aDays[k];
+        const int c = d.GetCategory();
+        const QString category =
+            c >= 0 && c < 10 ? ToQ(doc.m_astrCategories[static_cast<size_t>(c)]) : QString();
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1月%2日 (%3)   %4 ～ %5   %6")
+                .arg(d.GetMonth())
+                .arg(d.GetDay())
+                .arg(ToQ(d.Weekday()), Clock(d.Start()), Clock(d.End()), category),
+            m_listIncomplete);
+        item->setData(Qt::UserRole, k);
+    }
+    if (summary.incomplete.empty())
+        new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete);
+    const DialogUnits du(font());
+    m_listIncomplete->setFixedHeight(du.Size(0, 52).height());
+    incompleteLayout->addWidget(m_listIncomplete);
+    layout->addWidget(incomplete);
+    connect(m_listIncomplete, &QListWidget::itemDoubleClicked, this,
+            &CWorkSummaryDlg::OnIncompleteDoubleClicked);
+
+    // One button: Enter and Esc both close the dialog.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk->setObjectName(QStringLiteral("okButton"));
+    m_btnOk->setDefault(true);
+    m_btnOk->setFixedSize(du.Size(50, 14));
+    buttons->addWidget(m_btnOk);
+    layout->addLayout(buttons);
+    connect(m_btnOk, &QPushButton::clicked, this, &CWorkSummaryDlg::accept);
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {
+    const auto it = m_figures.find(name + QString::number(column));
+    return it == m_figures.end() ? nullptr : it->second;
+}
+
+void CWorkSummaryDlg::OnIncompleteDoubleClicked(QListWidgetItem* item) {
+    const QVariant k = item ? item->data(Qt::UserRole) : QVariant();
+    if (!k.isValid()) return;
+    m_nOpenDay = k.toInt();
+    accept();
+}

@@ -1,0 +1,206 @@
+#include "model/worktime.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "model/dayrecord.h"
+#include "model/texts.h"
+#include "model/vespindoc.h"
+
+namespace worktime {
+namespace {
+
+// Night work: 22:00 to 5:00 of the next morning, and the small hours of the day itself.
+constexpr Period kNight[] = {{0, 5 * 60}, {22 * 60, 29 * 60}};
+constexpr int kLatestSettingHour = 29;
+
+int Overlap(int a1, int b1, int a2, int b2) {
+    return std::max(0, std::min(b1, b2) - std::max(a1, a2));
+}
+
+int NightMinutes(int from, int to) {
+    int n = 0;
+    for (const Period& p : kNight) n += Overlap(from, to, p.from, p.to);
+    return n;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+
+// H:MM or HH:MM of the settings, hours up to kLatestSettingHour; -1 when it is not one.
+int ParseSettingTime(std::string_view t) {
+    const size_t colon = t.find(':');
+    if (colon == std::string_view::npos || colon < 1 || colon > 2 || t.size() != colon + 3)
+        return -1;
+    for (size_t i = 0; i < t.size(); ++i)
+        if (i != colon && !Digit(t[i])) return -1;
+    const int h = colon == 1 ? t[0] - '0' : (t[0] - '0') * 10 + (t[1] - '0');
+    const int m = (t[colon + 1] - '0') * 10 + (t[colon + 2] - '0');
+    if (h > kLatestSettingHour || m > 59) return -1;
+    return h * 60 + m;
+}
+
+std::optional<Period> ParseBreak(std::string_view f) {
+    const size_t dash = f.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const int from = ParseSettingTime(f.substr(0, dash));
+    const int to = ParseSettingTime(f.substr(dash + 1));
+    if (from < 0 || to < 0 || from >= to) return std::nullopt;
+    return Period{from, to};
+}
+
+void Add(DayFigures& sum, const DayFigures& d) {
+    sum.span += d.span;
+    sum.breakTime += d.breakTime;
+    sum.worked += d.worked;
+    sum.overtime += d.overtime;
+    sum.night += d.night;
+    sum.holidayWork += d.holidayWork;
+}
+
+}  // namespace
+
+RulesReading ParseRules(const std::string& line) {
+    RulesReading r;
+    std::vector<std::string_view> fields;
+    std::string_view rest(line);
+    for (;;) {
+        const size_t comma = rest.find(',');
+        fields.push_back(Trim(rest.substr(0, comma)));
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    if (!fields[0].empty()) {
+        const int t = ParseSettingTime(fields[0]);
+        if (t >= 0 && t <= 24 * 60)
+            r.rules.scheduled = t;
+        else
+            r.bad.push_back({1, std::string(fields[0])});
+    }
+
+    const Period byDefault = r.rules.breaks.front();
+    std::vector<Period> breaks;
+    bool noBreaks = false;
+    for (size_t i = 1; i < fields.size(); ++i) {
+        if (fields[i].empty()) continue;
+        if (fields[i] == "-") {
+            noBreaks = true;
+            continue;
+        }
+        if (const std::optional<Period> p = ParseBreak(fields[i])) {
+            breaks.push_back(*p);
+        } else {
+            r.bad.push_back({static_cast<int>(i) + 1, std::string(fields[i])});
+            breaks.push_back(byDefault);
+        }
+    }
+    if (breaks.empty() && !noBreaks) breaks.push_back(byDefault);
+
+    std::sort(breaks.begin(), breaks.end(),
+              [](const Period& a, const Period& b) { return a.from < b.from; });
+    r.rules.breaks.clear();
+    for (const Period& p : breaks) {
+        if (!r.rules.breaks.empty() && p.from <= r.rules.breaks.back().to)
+            r.rules.breaks.back().to = std::max(r.rules.breaks.back().to, p.to);
+        else
+            r.rules.breaks.push_back(p);
+    }
+    return r;
+}
+
+std::string BadRulesMessage(const std::vector<BadField>& bad) {
+    std::string text = texts::kWorkRulesBad;
+    for (const BadField& f : bad)
+        text += texts::Format2(texts::kWorkRulesBadField, std::to_string(f.field), f.text);
+    return text;
+}
+
+int ParseStoredTime(std::string_view t) {
+    if (t.size() != 5 || t[2] != ':' || !Digit(t[0]) || !Digit(t[1]) || !Digit(t[3]) ||
+        !Digit(t[4]))
+        return -1;
+    const int m = (t[3] - '0') * 10 + (t[4] - '0');
+    if (m > 59) return -1;
+    return ((t[0] - '0') * 10 + (t[1] - '0')) * 60 + m;
+}
+
+std::string FormatHours(int minutes) {
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%d:%02d", minutes / 60, minutes % 60);
+    return buf;
+}
+
+std::string FormatPeriod(const Period& p) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d:%02d-%02d:%02d", p.from / 60, p.from % 60, p.to / 60,
+                  p.to % 60);
+    return buf;
+}
+
+DayState EvaluateDay(const CDayRecord& day, const Rules& rules,
+                     const std::array<std::string, 10>& timeFlags, DayFigures& out) {
+    const int category = day.GetCategory();
+    const bool anyTime = !day.Start().empty() || !day.End().empty();
+    const bool needsTimes =
+        category >= 0 && category < 10 && timeFlags[static_cast<size_t>(category)] != "0";
+    if (!needsTimes) return anyTime ? DayState::incomplete : DayState::none;
+
+    const int a = ParseStoredTime(day.Start());
+    const int d = ParseStoredTime(day.End());
+    if (a < 0 || d < 0 || d < a) return DayState::incomplete;
+
+    out = {};
+    out.span = d - a;
+    int nightInBreaks = 0;
+    for (const Period& b : rules.breaks) {
+        const int from = std::max(a, b.from), to = std::min(d, b.to);
+        if (from >= to) continue;
+        out.breakTime += to - from;
+        nightInBreaks += NightMinutes(from, to);
+    }
+    out.worked = out.span - out.breakTime;
+    out.overtime = std::max(0, out.worked - rules.scheduled);
+    out.night = NightMinutes(a, d) - nightInBreaks;
+    out.holidayWork = day.GetDayType() == kHoliday ? out.worked : 0;
+    return DayState::counted;
+}
+
+std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear, int month) {
+    const auto [first, last] = doc.MonthRange(fiscalYear, month);
+    if (first < 0) return std::nullopt;
+    MonthSummary s;
+    s.fiscalYear = fiscalYear;
+    s.month = month;
+    s.calendarYear = month <= 3 ? fiscalYear + 1 : fiscalYear;
+
+    // The fiscal year's months lie in order from April, so the year to date is one run of days.
+    const int yearFirst = doc.MonthRange(fiscalYear, 4).first;
+    const Rules& rules = doc.m_workRules;
+    for (int k = yearFirst; k <= last; ++k) {
+        const CDayRecord& day = *doc.m_aDays[k];
+        DayFigures f;
+        const DayState state = EvaluateDay(day, rules, doc.m_astrTimeFlags, f);
+        if (state == DayState::counted) {
+            ++s.yearTotals.days;
+            Add(s.yearTotals.sum, f);
+        }
+        if (k < first) continue;
+        if (const int c = day.GetCategory(); c >= 0 && c < 10)
+            ++s.categoryDays[static_cast<size_t>(c)];
+        if (state == DayState::counted) {
+            ++s.monthTotals.days;
+            Add(s.monthTotals.sum, f);
+            s.days.push_back({k, f});
+        } else if (state == DayState::incomplete) {
+            s.incomplete.push_back(k);
+        }
+    }
+    return s;
+}
+
+}  // namespace worktime

@@ -1,0 +1,160 @@
+#include "model/worktime.h"
+
+#include <gtest/gtest.h>
+
+#include "testutil.h"
+
+using namespace worktime;
+
+namespace {
+
+// Day figures as H:MM texts: span, break, worked, overtime, night, holiday work.
+std::vector<std::string> Hours(const DayFigures& f) {
+    return {FormatHours(f.span),     FormatHours(f.breakTime), FormatHours(f.worked),
+            FormatHours(f.overtime), FormatHours(f.night),     FormatHours(f.holidayWork)};
+}
+
+struct Day {
+    CDayRecord rec;
+    Day(int category, const std::string& start, const std::string& end, int type = kWeekday) {
+        rec.SetCategory(category);
+        rec.SetStart(start);
+        rec.SetEnd(end);
+        rec.SetDayType(type);
+    }
+};
+
+const std::array<std::string, 10> kFlags = {"1", "1", "1", "0", "1", "1", "0", "0", "0", "0"};
+
+DayState Eval(const Day& d, DayFigures& f, const Rules& rules = {}) {
+    return EvaluateDay(d.rec, rules, kFlags, f);
+}
+
+std::vector<std::string> Counted(const Day& d, const Rules& rules = {}) {
+    DayFigures f;
+    EXPECT_EQ(Eval(d, f, rules), DayState::counted);
+    return Hours(f);
+}
+
+using H = std::vector<std::string>;
+
+}  // namespace
+
+TEST(WorkTime, CountedDaysUnderTheDefaultRules) {
+    EXPECT_EQ(Counted({0, "08:45", "18:00"}), (H{"9:15", "1:00", "8:15", "0:15", "0:00", "0:00"}));
+    // No overlap with the break.
+    EXPECT_EQ(Counted({0, "13:00", "17:00"}), (H{"4:00", "0:00", "4:00", "0:00", "0:00", "0:00"}));
+    // Leaving inside the break.
+    EXPECT_EQ(Counted({2, "08:00", "12:30"}), (H{"4:30", "0:30", "4:00", "0:00", "0:00", "0:00"}));
+    // A night shift up to the latest time the entry takes: 22:00 on is night.
+    EXPECT_EQ(Counted({0, "18:00", "24:59"}), (H{"6:59", "0:00", "6:59", "0:00", "2:59", "0:00"}));
+    // An early start: 4:00 to 5:00 is night.
+    EXPECT_EQ(Counted({0, "04:00", "13:00"}), (H{"9:00", "1:00", "8:00", "0:00", "1:00", "0:00"}));
+    // A Sunday or holiday worked (休出).
+    EXPECT_EQ(Counted({5, "09:00", "18:30", kHoliday}),
+              (H{"9:30", "1:00", "8:30", "0:30", "0:00", "8:30"}));
+    // Arrival equal to departure counts as a day of nothing.
+    EXPECT_EQ(Counted({0, "09:00", "09:00"}), (H{"0:00", "0:00", "0:00", "0:00", "0:00", "0:00"}));
+}
+
+TEST(WorkTime, DaysThatAreNotCounted) {
+    DayFigures f;
+    EXPECT_EQ(Eval({3, "", ""}, f), DayState::none);  // 欠勤 with no times
+    EXPECT_EQ(Eval({-1, "", ""}, f), DayState::none);
+    EXPECT_EQ(Eval({0, "09:00", ""}, f), DayState::incomplete);
+    EXPECT_EQ(Eval({0, "", "18:00"}, f), DayState::incomplete);
+    EXPECT_EQ(Eval({0, "18:00", "09:00"}, f), DayState::incomplete);
+    // Marked as worked without times, times under a category without them, unreadable times.
+    EXPECT_EQ(Eval({0, "", ""}, f), DayState::incomplete);
+    EXPECT_EQ(Eval({3, "09:00", "18:00"}, f), DayState::incomplete);
+    EXPECT_EQ(Eval({-1, "09:00", "18:00"}, f), DayState::incomplete);
+    EXPECT_EQ(Eval({0, "9:00", "18:00"}, f), DayState::incomplete);
+    EXPECT_EQ(Eval({0, "09:00", "18:60"}, f), DayState::incomplete);
+}
+
+TEST(WorkTime, RulesFromTheSettingsLine) {
+    const RulesReading two = ParseRules("7:30, 12:00-12:45 ,15:00-15:15");
+    EXPECT_TRUE(two.bad.empty());
+    EXPECT_EQ(two.rules.scheduled, 450);
+    EXPECT_EQ(Counted({0, "08:30", "17:45"}, two.rules),
+              (H{"9:15", "1:00", "8:15", "0:45", "0:00", "0:00"}));
+
+    // A break at night is taken off the night work too; overlapping breaks count once.
+    const Rules night = ParseRules("8:00,23:00-23:30,23:15-23:45,12:00-13:00").rules;
+    ASSERT_EQ(night.breaks.size(), 2u);
+    EXPECT_EQ(FormatPeriod(night.breaks[1]), "23:00-23:45");
+    EXPECT_EQ(Counted({0, "18:00", "24:59"}, night),
+              (H{"6:59", "0:45", "6:14", "0:00", "2:14", "0:00"}));
+
+    const Rules none = ParseRules("6:00,-").rules;
+    EXPECT_TRUE(none.breaks.empty());
+    for (const char* empty : {"", ",", " , "}) {
+        const RulesReading d = ParseRules(empty);
+        EXPECT_TRUE(d.bad.empty());
+        EXPECT_EQ(d.rules.scheduled, 480);
+        ASSERT_EQ(d.rules.breaks.size(), 1u);
+        EXPECT_EQ(FormatPeriod(d.rules.breaks[0]), "12:00-13:00");
+    }
+}
+
+TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
+    const RulesReading r = ParseRules("8:7x,25:00-26:00x,13:00-12:00,10:00-10:15,12:00");
+    ASSERT_EQ(r.bad.size(), 4u);
+    EXPECT_EQ(r.bad[0].field, 1);
+    EXPECT_EQ(r.bad[0].text, "8:7x");
+    EXPECT_EQ(r.bad[3].field, 5);
+    EXPECT_EQ(r.rules.scheduled, 480);
+    ASSERT_EQ(r.rules.breaks.size(), 2u);
+    EXPECT_EQ(FormatPeriod(r.rules.breaks[0]), "10:00-10:15");
+    EXPECT_EQ(FormatPeriod(r.rules.breaks[1]), "12:00-13:00");
+    EXPECT_EQ(ParseRules("24:01").bad.size(), 1u);
+
+    // At start-up: one message naming the line and the fields, and the program goes on.
+    TempDir dir;
+    WriteFile(dir.file("vespin.ini"), "a\r\nb\r\nc\r\nd\r\n\r\n\r\n9:0,12:00-13:00,x\r\n");
+    FakeUi ui;
+    CVespinDoc doc(&ui, dir.file("vespin"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
+              "その項目はデフォルトの設定とします。\n　1 番目の項目：9:0\n　3 番目の項目：x");
+    EXPECT_EQ(doc.m_workRules.scheduled, 480);
+}
+
+TEST(WorkTime, MonthAndFiscalYearToDate) {
+    DocFixture f;
+    f.doc.AppendFiscalYear(2026);
+    auto fill = [&](int month, int day, int category, const char* a, const char* d) {
+        f.doc.StoreDayEntry(f.doc.MonthRange(2026, month).first + day - 1, {category, a, d, ""});
+    };
+    for (int day = 1; day <= 31; ++day) fill(12, day, 0, "08:30", "17:45");
+    fill(11, 2, 0, "09:00", "22:30");
+    fill(11, 3, 3, "", "");
+    fill(11, 4, 0, "09:00", "");
+    fill(1, 5, 0, "09:00", "18:00");  // after December: outside the year to date
+
+    const std::optional<MonthSummary> dec = SummarizeMonth(f.doc, 2026, 12);
+    ASSERT_TRUE(dec);
+    EXPECT_EQ(dec->calendarYear, 2026);
+    EXPECT_EQ(dec->monthTotals.days, 31);
+    EXPECT_EQ(Hours(dec->monthTotals.sum),
+              (H{"286:45", "31:00", "255:45", "7:45", "0:00", "41:15"}));  // 4 Sundays, the 23rd
+    EXPECT_EQ(dec->days.size(), 31u);
+    EXPECT_EQ(dec->categoryDays[0], 31);
+    EXPECT_TRUE(dec->incomplete.empty());
+    EXPECT_EQ(dec->yearTotals.days, 32);
+    EXPECT_EQ(Hours(dec->yearTotals.sum),
+              (H{"300:15", "32:00", "268:15", "12:15", "0:30", "41:15"}));
+
+    const std::optional<MonthSummary> nov = SummarizeMonth(f.doc, 2026, 11);
+    ASSERT_TRUE(nov);
+    EXPECT_EQ(nov->monthTotals.days, 1);
+    EXPECT_EQ(nov->categoryDays[0], 2);
+    EXPECT_EQ(nov->categoryDays[3], 1);
+    EXPECT_EQ(nov->incomplete, std::vector<int>{f.doc.MonthRange(2026, 11).first + 3});
+
+    EXPECT_EQ(SummarizeMonth(f.doc, 2026, 1)->calendarYear, 2027);
+    EXPECT_FALSE(SummarizeMonth(f.doc, 2027, 4));
+    EXPECT_EQ(FormatHours(0), "0:00");
+    EXPECT_EQ(FormatHours(9150), "152:30");
+}
