@@ -30,6 +30,23 @@ const std::array<const char*, 10> kDefaultFlags = {"1", "1", "1", "0", "1",
                                                    "1", "0", "0", "0", "0"};
 const std::array<const char*, 4> kDefaultPlaces = {"直行不帰", "勤務地１", "勤務地２", "勤務地３"};
 
+// A count and that many records; a negative count, or one that needs more than the file
+// holds, is refused before anything is allocated.
+template <class Record>
+CRecordArray<Record> ReadRecords(CArchive& ar, uint64_t minBytes) {
+    CRecordArray<Record> records;
+    const int32_t n = ar.ReadInt();
+    if (n < 0) throw ArchiveException{ArchiveException::badFormat};
+    ar.Require(static_cast<uint64_t>(n) * minBytes);
+    records.Reserve(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) {
+        auto record = std::make_unique<Record>();
+        record->Serialize(ar);
+        records.Add(std::move(record));
+    }
+    return records;
+}
+
 }  // namespace
 
 CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::string& settingsPath) {
@@ -318,26 +335,8 @@ void CVespinDoc::LoadBody(CArchive& ar) {
     std::string number, name;
     ar >> number >> name;
 
-    CRecordArray<CYearRecord> years;
-    const int32_t ny = ar.ReadInt();
-    if (ny < 0) throw ArchiveException{ArchiveException::badFormat};
-    ar.Require(static_cast<uint64_t>(ny) * kYearBytes);
-    years.Reserve(static_cast<size_t>(ny));
-    for (int32_t i = 0; i < ny; ++i) {
-        auto yr = std::make_unique<CYearRecord>();
-        yr->Serialize(ar);
-        years.Add(std::move(yr));
-    }
-    CRecordArray<CDayRecord> days;
-    const int32_t nd = ar.ReadInt();
-    if (nd < 0) throw ArchiveException{ArchiveException::badFormat};
-    ar.Require(static_cast<uint64_t>(nd) * kMinDayBytes);
-    days.Reserve(static_cast<size_t>(nd));
-    for (int32_t i = 0; i < nd; ++i) {
-        auto day = std::make_unique<CDayRecord>();
-        day->Serialize(ar);
-        days.Add(std::move(day));
-    }
+    CRecordArray<CYearRecord> years = ReadRecords<CYearRecord>(ar, kYearBytes);
+    CRecordArray<CDayRecord> days = ReadRecords<CDayRecord>(ar, kMinDayBytes);
     // Nothing follows the last day: a file with more is something else that happens to begin
     // like a book, and a save would destroy it.
     if (ar.Remaining() != 0 || !IsConsistent(years, days))
