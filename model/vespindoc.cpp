@@ -379,7 +379,8 @@ bool CVespinDoc::IsConsistent(const CRecordArray<CYearRecord>& years,
             for (int d = 1; d <= count; ++d) {
                 const CDayRecord* r = days[index++];
                 if (r->GetYear() != k || r->GetMonth() != m || r->GetDay() != d ||
-                    r->Weekday() != m_astrWeekdays[static_cast<size_t>(holidays::DayOfWeek(k, m, d))] ||
+                    r->Weekday() !=
+                        m_astrWeekdays[static_cast<size_t>(holidays::DayOfWeek(k, m, d))] ||
                     r->GetDayType() < kWeekday || r->GetDayType() > kHoliday ||
                     r->GetCategory() < -1 || r->GetCategory() > 9)
                     return false;
