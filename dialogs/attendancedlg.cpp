@@ -7,10 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 #include <cstdio>
 
-#include "dialogs/dialogunits.h"
 #include "dialogs/locationdlg.h"
 #include "framework/clock.h"
 #include "framework/qt/messagebox.h"
@@ -30,13 +28,6 @@ QLabel* FramedLabel(QWidget* parent) {
     return label;
 }
 
-QLineEdit* TimeOrTextEdit(QWidget* parent, bool japanese) {
-    auto* edit = new QLineEdit(parent);
-    // Times are typed in ASCII; the location field is Japanese text.
-    edit->setAttribute(Qt::WA_InputMethodEnabled, japanese);
-    return edit;
-}
-
 std::string FormatNow() {
     const LocalTime now = clock_::Now();
     char text[16];
@@ -47,9 +38,8 @@ std::string FormatNow() {
 }  // namespace
 
 CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CAttendanceDlg"));
-    setWindowTitle(QStringLiteral("勤怠情報のセット"));
-    setFont(DialogFont(11));
+    const DialogUnits du = SetUpTemplate(QStringLiteral("CAttendanceDlg"),
+                                         QStringLiteral("勤怠情報のセット"), 230, 191);
 
     m_fontHeading = ProgramFont();
     m_fontHeading.setPixelSize(18);
@@ -57,9 +47,6 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_fontDate = ProgramFont();
     m_fontDate.setPixelSize(17);
     m_fontDate.setWeight(QFont::Normal);
-
-    const DialogUnits du(font());
-    setFixedSize(du.Size(230, 191));
 
     // Drawn first so that the time fields lie above it.
     auto* timeGroup = new QGroupBox(QStringLiteral("出社・退社時刻"), this);
@@ -72,37 +59,21 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     // The template's height of 95 is the opened list's; closed it is one line.
     du.Place(m_comboCategory, 65, 43, 49, 14);
 
-    m_editArrival = TimeOrTextEdit(this, false);
-    m_editArrival->setObjectName(QStringLiteral("arrivalEdit"));
-    du.Place(m_editArrival, 109, 83, 40, 14);
+    // Times are typed in ASCII; the location field is Japanese text.
+    m_editArrival = AddEdit(du, QStringLiteral("arrivalEdit"), Entry::ascii, {109, 83, 40, 14});
+    m_editDeparture =
+        AddEdit(du, QStringLiteral("departureEdit"), Entry::ascii, {110, 109, 40, 14});
+    m_editLocations = AddEdit(du, QStringLiteral("locationsEdit"), Entry::text, {48, 147, 114, 14});
 
-    m_editDeparture = TimeOrTextEdit(this, false);
-    m_editDeparture->setObjectName(QStringLiteral("departureEdit"));
-    du.Place(m_editDeparture, 110, 109, 40, 14);
-
-    m_editLocations = TimeOrTextEdit(this, true);
-    m_editLocations->setObjectName(QStringLiteral("locationsEdit"));
-    du.Place(m_editLocations, 48, 147, 114, 14);
-
-    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
-    du.Place(m_btnOk, 54, 170, 50, 14);
-    du.Place(m_btnCancel, 124, 170, 50, 14);
-
-    m_btnClear = new QPushButton(QStringLiteral("現在のデータの初期化"), this);
-    m_btnClear->setObjectName(QStringLiteral("clearButton"));
-    du.Place(m_btnClear, 128, 42, 80, 14);
-
-    m_btnArrivalNow = new QPushButton(QStringLiteral("現在時刻"), this);
-    m_btnArrivalNow->setObjectName(QStringLiteral("arrivalNowButton"));
-    du.Place(m_btnArrivalNow, 157, 83, 38, 14);
-
-    m_btnDepartureNow = new QPushButton(QStringLiteral("現在時刻"), this);
-    m_btnDepartureNow->setObjectName(QStringLiteral("departureNowButton"));
-    du.Place(m_btnDepartureNow, 156, 110, 39, 14);
-
-    m_btnPickLocations = new QPushButton(QStringLiteral("一覧から選択"), this);
-    m_btnPickLocations->setObjectName(QStringLiteral("pickLocationsButton"));
-    du.Place(m_btnPickLocations, 168, 148, 48, 14);
+    AddOkCancel(du, {54, 170}, {124, 170});
+    m_btnClear = AddButton(du, QStringLiteral("現在のデータの初期化"),
+                           QStringLiteral("clearButton"), {128, 42, 80, 14});
+    m_btnArrivalNow = AddButton(du, QStringLiteral("現在時刻"), QStringLiteral("arrivalNowButton"),
+                                {157, 83, 38, 14});
+    m_btnDepartureNow = AddButton(du, QStringLiteral("現在時刻"),
+                                  QStringLiteral("departureNowButton"), {156, 110, 39, 14});
+    m_btnPickLocations = AddButton(du, QStringLiteral("一覧から選択"),
+                                   QStringLiteral("pickLocationsButton"), {168, 148, 48, 14});
 
     m_wndHeading = FramedLabel(this);
     m_wndHeading->setObjectName(QStringLiteral("headingLabel"));
@@ -119,19 +90,10 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_wndDate->setAlignment(Qt::AlignCenter);
     du.Place(m_wndDate, 83, 15, 132, 13);
 
-    auto* label = new QLabel(QStringLiteral("出勤区分"), this);
-    du.Place(label, 25, 45, 31, 8);
-    label = new QLabel(QStringLiteral("出勤時刻 ( XX:XX )"), this);
-    du.Place(label, 41, 85, 63, 8);
-    label = new QLabel(QStringLiteral("退社時刻 ( XX:XX )"), this);
-    du.Place(label, 42, 112, 63, 8);
-    label = new QLabel(QStringLiteral("勤務地"), this);
-    du.Place(label, 22, 149, 24, 8);
-
-    QWidget* order[] = {m_comboCategory,   m_editArrival,     m_editDeparture, m_editLocations,
-                        m_btnOk,           m_btnCancel,       m_btnClear,      m_btnArrivalNow,
-                        m_btnDepartureNow, m_btnPickLocations};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    AddLabel(du, QStringLiteral("出勤区分"), {25, 45, 31, 8});
+    AddLabel(du, QStringLiteral("出勤時刻 ( XX:XX )"), {41, 85, 63, 8});
+    AddLabel(du, QStringLiteral("退社時刻 ( XX:XX )"), {42, 112, 63, 8});
+    AddLabel(du, QStringLiteral("勤務地"), {22, 149, 24, 8});
 
     // Enter in the four input fields moves on like Tab.
     MoveOnWithEnter({m_comboCategory, m_editArrival, m_editDeparture, m_editLocations});

@@ -7,7 +7,6 @@
 #include "dialogs/sjisfield.h"
 #include "dialogs/vespindialog.h"
 
-class CVespinDoc;
 enum class AttendanceField;
 class QComboBox;
 class QLabel;
@@ -25,8 +24,7 @@ public:
     int32_t m_nDayType = 1;  // 1 weekday, 2 Saturday, 3 Sunday or holiday: the colours
     QFont m_fontHeading;
     QFont m_fontDate;
-    int32_t m_nCurSel = -1;        // the category entry as far as the dialog knows it
-    CVespinDoc* m_pDoc = nullptr;  // set by the caller, not owned
+    int32_t m_nCurSel = -1;  // the category entry as far as the dialog knows it
 
     QLabel* m_wndDate = nullptr;           // 1004
     QLabel* m_wndHeading = nullptr;        // 1015
@@ -42,8 +40,6 @@ public:
     std::string m_strLocations;
     int32_t m_nCategory = -1;  // list index, -1 for none
 
-    QPushButton* m_btnOk = nullptr;
-    QPushButton* m_btnCancel = nullptr;
     QPushButton* m_btnClear = nullptr;          // 1014
     QPushButton* m_btnArrivalNow = nullptr;     // 1009
     QPushButton* m_btnDepartureNow = nullptr;   // 1010

@@ -28,6 +28,8 @@ void DialogUnits::Place(QWidget* w, int x, int y, int width, int height) const {
     w->setGeometry(Rect(x, y, width, height));
 }
 
-QFont DialogFont(int pointSize) {
-    return ProgramFont(pointSize);
+void DialogUnits::Place(QWidget* w, const QRect& units) const {
+    Place(w, units.x(), units.y(), units.width(), units.height());
 }
+
+QFont DialogFont(int pointSize) { return ProgramFont(pointSize); }

@@ -15,6 +15,7 @@ public:
     QSize Size(int w, int h) const;
     // Puts the widget at the template position.
     void Place(QWidget* w, int x, int y, int width, int height) const;
+    void Place(QWidget* w, const QRect& units) const;
 
 private:
     double m_dx = 1.0;

@@ -1,13 +1,7 @@
 #include "dialogs/employeedlg.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <tuple>
 
-#include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
 #include "model/checks.h"
 #include "model/vespindoc.h"
@@ -17,32 +11,14 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
         SetUpTemplate(QStringLiteral("CEmployeeDlg"), QStringLiteral("社員情報の登録"), 186, 111);
 
     // Template order, which is also the tab order: OK, Cancel, number, name.
-    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
-    du.Place(m_btnOk, 129, 7, 50, 14);
-    du.Place(m_btnCancel, 129, 24, 50, 14);
-
-    auto* label = new QLabel(QStringLiteral("社員№"), this);
-    du.Place(label, 13, 33, 30, 8);
-    label = new QLabel(QStringLiteral("氏名"), this);
-    du.Place(label, 13, 64, 30, 8);
-
-    m_editNo = new QLineEdit(this);
-    m_editNo->setObjectName(QStringLiteral("numberEdit"));
-    m_editNo->setAttribute(Qt::WA_InputMethodEnabled, false);
-    du.Place(m_editNo, 45, 31, 70, 14);
-
-    m_editName = new QLineEdit(this);
-    m_editName->setObjectName(QStringLiteral("nameEdit"));
-    m_editName->setAttribute(Qt::WA_InputMethodEnabled, true);
-    du.Place(m_editName, 45, 62, 100, 14);
-
-    setTabOrder(m_btnOk, m_btnCancel);
-    setTabOrder(m_btnCancel, m_editNo);
-    setTabOrder(m_editNo, m_editName);
+    AddOkCancel(du, {129, 7}, {129, 24});
+    AddLabel(du, QStringLiteral("社員№"), {13, 33, 30, 8});
+    AddLabel(du, QStringLiteral("氏名"), {13, 64, 30, 8});
+    m_editNo = AddEdit(du, QStringLiteral("numberEdit"), Entry::ascii, {45, 31, 70, 14});
+    m_editName = AddEdit(du, QStringLiteral("nameEdit"), Entry::text, {45, 62, 100, 14});
 
     // Enter moves on like Tab everywhere but on the two buttons.
     MoveOnWithEnter({m_editNo, m_editName});
-
 }
 
 void CEmployeeDlg::OnInitDialog() {

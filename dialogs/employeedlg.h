@@ -5,9 +5,7 @@
 #include "dialogs/sjisfield.h"
 #include "dialogs/vespindialog.h"
 
-class CVespinDoc;
 class QLineEdit;
-class QPushButton;
 
 // "社員情報の登録": the employee number and name of the book, free text stored as typed.
 class CEmployeeDlg : public CVespinDialog {
@@ -15,9 +13,6 @@ class CEmployeeDlg : public CVespinDialog {
 public:
     explicit CEmployeeDlg(QWidget* parent = nullptr);
 
-    CVespinDoc* m_pDoc = nullptr;  // set by the caller, not owned
-    QPushButton* m_btnOk = nullptr;
-    QPushButton* m_btnCancel = nullptr;
     QLineEdit* m_editName = nullptr;  // 1008
     QLineEdit* m_editNo = nullptr;    // 1000
     std::string m_strEmployeeNo;      // Shift-JIS

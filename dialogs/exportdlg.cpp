@@ -4,9 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 
-#include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
@@ -20,39 +18,18 @@ CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
         SetUpTemplate(QStringLiteral("CExportDlg"), ToQ(texts::kExportCaption), 245, 119);
 
     // Template order, which is also the tab order.
-    m_editFileName = new QLineEdit(this);
-    m_editFileName->setObjectName(QStringLiteral("fileNameEdit"));
-    du.Place(m_editFileName, 56, 34, 83, 14);
+    m_editFileName = AddEdit(du, QStringLiteral("fileNameEdit"), Entry::text, {56, 34, 83, 14});
+    m_editFolder = AddEdit(du, QStringLiteral("folderEdit"), Entry::text, {56, 59, 137, 14});
+    AddOkCancel(du, {68, 98}, {131, 98});
+    m_btnChoose =
+        AddButton(du, ToQ(texts::kExportChoose), QStringLiteral("chooseButton"), {202, 59, 33, 14});
 
-    m_editFolder = new QLineEdit(this);
-    m_editFolder->setObjectName(QStringLiteral("folderEdit"));
-    du.Place(m_editFolder, 56, 59, 137, 14);
-
-    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
-    du.Place(m_btnOk, 68, 98, 50, 14);
-    du.Place(m_btnCancel, 131, 98, 50, 14);
-
-    m_btnChoose = new QPushButton(ToQ(texts::kExportChoose), this);
-    m_btnChoose->setObjectName(QStringLiteral("chooseButton"));
-    du.Place(m_btnChoose, 202, 59, 33, 14);
-
-    auto* label = new QLabel(ToQ(texts::kExportFileNameLabel), this);
-    du.Place(label, 15, 37, 34, 8);
-    label = new QLabel(ToQ(texts::kExportFolderLabel), this);
-    du.Place(label, 16, 60, 24, 8);
-
-    m_wndTitle = new QLabel(this);
+    AddLabel(du, ToQ(texts::kExportFileNameLabel), {15, 37, 34, 8});
+    AddLabel(du, ToQ(texts::kExportFolderLabel), {16, 60, 24, 8});
+    m_wndTitle = AddLabel(du, QString(), {42, 14, 187, 12});
     m_wndTitle->setObjectName(QStringLiteral("titleLine"));
     m_wndTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    du.Place(m_wndTitle, 42, 14, 187, 12);
-
-    label = new QLabel(ToQ(texts::kExportNamingHint), this);
-    du.Place(label, 145, 37, 76, 8);
-
-    setTabOrder(m_editFileName, m_editFolder);
-    setTabOrder(m_editFolder, m_btnOk);
-    setTabOrder(m_btnOk, m_btnCancel);
-    setTabOrder(m_btnCancel, m_btnChoose);
+    AddLabel(du, ToQ(texts::kExportNamingHint), {145, 37, 76, 8});
 
     // Enter in the two fields moves on like Tab.
     MoveOnWithEnter({m_editFileName, m_editFolder});

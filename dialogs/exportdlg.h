@@ -6,7 +6,6 @@
 #include "dialogs/vespindialog.h"
 #include "output/exportrules.h"
 
-class CVespinDoc;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,16 +20,13 @@ public:
     QFont m_fontTitle;
     int m_nMonth = -1;                    // 1..12
     int m_nYear = -1;                     // calendar year of the month
-    CVespinDoc* m_pDoc = nullptr;         // set by the caller, not owned
     QLabel* m_wndTitle = nullptr;         // 1004
     QLineEdit* m_editFolder = nullptr;    // 1008
     QLineEdit* m_editFileName = nullptr;  // 1000
-    QPushButton* m_btnOk = nullptr;
-    QPushButton* m_btnCancel = nullptr;
-    QPushButton* m_btnChoose = nullptr;  // 1009 "選択..."
-    std::string m_strTitle;              // Shift-JIS
-    std::string m_strFileName;           // UTF-8, a path component
-    std::string m_strFolder;             // UTF-8 path
+    QPushButton* m_btnChoose = nullptr;   // 1009 "選択..."
+    std::string m_strTitle;               // Shift-JIS
+    std::string m_strFileName;            // UTF-8, a path component
+    std::string m_strFolder;              // UTF-8 path
 
     // The month offered (set when the dialog is shown) and, after OK, where its file goes.
     ExportMonth m_month;

@@ -1,13 +1,10 @@
 #include "dialogs/locationdlg.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <tuple>
 #include <algorithm>
 #include <vector>
 
-#include "dialogs/dialogunits.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -17,21 +14,14 @@ CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
         SetUpTemplate(QStringLiteral("CLocationDlg"), QStringLiteral("勤務地の選択"), 177, 139);
 
     // Template order is the tab order: OK, Cancel, the list.
-    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
-    du.Place(m_btnOk, 33, 118, 50, 14);
-    du.Place(m_btnCancel, 94, 118, 50, 14);
-
-    auto* prompt = new QLabel(QStringLiteral("勤務地を選択して下さい。(複数選択 可)"), this);
-    du.Place(prompt, 26, 14, 127, 8);
+    AddOkCancel(du, {33, 118}, {94, 118});
+    AddLabel(du, QStringLiteral("勤務地を選択して下さい。(複数選択 可)"), {26, 14, 127, 8});
 
     m_listPlaces = new QListWidget(this);
     m_listPlaces->setObjectName(QStringLiteral("placeList"));
     m_listPlaces->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_listPlaces->setSortingEnabled(false);
     du.Place(m_listPlaces, 37, 30, 101, 78);
-
-    setTabOrder(m_btnOk, m_btnCancel);
-    setTabOrder(m_btnCancel, m_listPlaces);
 
     connect(m_listPlaces, &QListWidget::itemDoubleClicked, this, &CLocationDlg::OnDblClkPlaces);
 }

@@ -4,10 +4,8 @@
 
 #include "dialogs/vespindialog.h"
 
-class CVespinDoc;
 class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 
 // "勤務地の選択": picks one or more work locations from the settings' list and joins them
 // with "・" in list order.
@@ -16,8 +14,7 @@ class CLocationDlg : public CVespinDialog {
 public:
     explicit CLocationDlg(QWidget* parent = nullptr);
 
-    CVespinDoc* m_pDoc = nullptr;  // set by the caller, not owned
-    std::string m_strResult;       // Shift-JIS; empty until OK
+    std::string m_strResult;  // Shift-JIS; empty until OK
 
     QListWidget* m_listPlaces = nullptr;  // control 1013
 
@@ -26,7 +23,4 @@ public:
 private:
     void OnInitDialog() override;
     void OnDblClkPlaces(QListWidgetItem* item);
-
-    QPushButton* m_btnOk = nullptr;
-    QPushButton* m_btnCancel = nullptr;
 };

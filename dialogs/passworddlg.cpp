@@ -3,9 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 
-#include "dialogs/dialogunits.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
@@ -32,7 +30,7 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : CVespinDialog(parent) {
     setFont(DialogFont(11));
 
     // Template order: OK, Cancel, fixed text, the password, fixed text, the path.
-    std::tie(m_btnOk, m_btnCancel) = AddOkCancel();
+    AddOkCancel();
     m_wndProtected =
         new QLabel(QStringLiteral("このファイルには、パスワードが設定されてます。"), this);
     m_wndProtected->setObjectName(QStringLiteral("protectedLabel"));
@@ -46,10 +44,6 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : CVespinDialog(parent) {
     m_wndFileLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_wndFileLabel->setWordWrap(true);
     Layout(0);
-
-    setTabOrder(m_btnOk, m_btnCancel);
-    setTabOrder(m_btnCancel, m_edit);
-
 }
 
 void CPasswordDlg::OnInitDialog() {

@@ -4,23 +4,18 @@
 
 #include "dialogs/vespindialog.h"
 
-class CVespinDoc;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // "パスワード入力": asked while a protected book is being opened. OK closes it only when the
-// typed text equals the book's password byte for byte; the user may try again as often as
-// needed, or give up with Cancel, which refuses the open.
+// typed text equals the password of m_pDoc, the book being loaded, byte for byte; the user may try
+// again as often as needed, or give up with Cancel, which refuses the open.
 class CPasswordDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CPasswordDlg(QWidget* parent = nullptr);
 
-    CVespinDoc* m_pDoc = nullptr;  // the book being loaded (its password is the file's); not owned
-    std::string m_strFilePath;     // the full path of the file (UTF-8), set by the caller
-    QPushButton* m_btnOk = nullptr;
-    QPushButton* m_btnCancel = nullptr;
+    std::string m_strFilePath;         // the full path of the file (UTF-8), set by the caller
     QLineEdit* m_edit = nullptr;       // 1000, masked
     QLabel* m_wndFileLabel = nullptr;  // 1016
     QLabel* m_wndProtected = nullptr;  // "このファイルには、パスワードが設定されてます。"

@@ -5,7 +5,6 @@
 #include "dialogs/vespindialog.h"
 
 class QLineEdit;
-class QPushButton;
 
 // "デスクトップへショートカットの作成": the name of the desktop shortcut to the current book.
 // OK needs a name; nothing else about it is checked here.
@@ -14,8 +13,6 @@ class CShortcutDlg : public CVespinDialog {
 public:
     explicit CShortcutDlg(QWidget* parent = nullptr);
 
-    QPushButton* m_btnOk = nullptr;
-    QPushButton* m_btnCancel = nullptr;
     QLineEdit* m_edit = nullptr;  // 1000
     std::string m_strName;        // Shift-JIS, empty when the dialog opens
 

@@ -1,6 +1,8 @@
 #include "dialogs/vespindialog.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
@@ -13,15 +15,46 @@ DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QStrin
     return du;
 }
 
-std::pair<QPushButton*, QPushButton*> CVespinDialog::AddOkCancel() {
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    return {ok, cancel};
+void CVespinDialog::AddOkCancel() {
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk->setObjectName(QStringLiteral("okButton"));
+    m_btnOk->setDefault(true);
+    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CVespinDialog::AddOkCancel(const DialogUnits& du, QPoint ok, QPoint cancel) {
+    AddOkCancel();
+    du.Place(m_btnOk, QRect(ok, QSize(50, 14)));
+    du.Place(m_btnCancel, QRect(cancel, QSize(50, 14)));
+}
+
+QPushButton* CVespinDialog::AddButton(const DialogUnits& du, const QString& text,
+                                      const QString& objectName, const QRect& at) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(objectName);
+    du.Place(button, at);
+    return button;
+}
+
+QLabel* CVespinDialog::AddLabel(const DialogUnits& du, const QString& text, const QRect& at) {
+    auto* label = new QLabel(text, this);
+    du.Place(label, at);
+    return label;
+}
+
+QLineEdit* CVespinDialog::AddEdit(const DialogUnits& du, const QString& objectName, Entry entry,
+                                  const QRect& at) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(objectName);
+    if (entry == Entry::password)
+        edit->setEchoMode(QLineEdit::Password);
+    else
+        edit->setAttribute(Qt::WA_InputMethodEnabled, entry == Entry::text);
+    du.Place(edit, at);
+    return edit;
 }
 
 void CVespinDialog::MoveOnWithEnter(std::initializer_list<QWidget*> fields) {

@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <initializer_list>
-#include <utility>
 
 #include "dialogs/dialogunits.h"
 
+class CVespinDoc;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // Base of the program's modal dialogs. OnInitDialog runs once, when the dialog is first shown,
@@ -16,15 +18,37 @@ class CVespinDialog : public QDialog {
 public:
     explicit CVespinDialog(QWidget* parent = nullptr) : QDialog(parent) {}
 
+    // The book the dialog shows or checks, set by the caller before it is shown; not owned.
+    // Null where the dialog needs none.
+    CVespinDoc* m_pDoc = nullptr;
+    // The dialog's "OK" (the default button, "okButton") and "ｷｬﾝｾﾙ" ("cancelButton"), made by
+    // AddOkCancel; null where the dialog has none.
+    QPushButton* m_btnOk = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+
 protected:
+    // What a field takes: free text (Japanese through the input method), ASCII only (no input
+    // method), or a password, masked.
+    enum class Entry { text, ascii, password };
+
     virtual void OnInitDialog() {}
     // Names the dialog, gives it its caption and the dialogs' font and makes it width x height
     // dialog units of that font; the units returned place its controls.
     DialogUnits SetUpTemplate(const QString& objectName, const QString& caption, int width,
                               int height);
-    // The dialog's "OK" (the default button, "okButton") and "ｷｬﾝｾﾙ" ("cancelButton"), wired
-    // to accept and reject; the caller places them.
-    std::pair<QPushButton*, QPushButton*> AddOkCancel();
+
+    // The controls of a template, each placed at its rectangle in dialog units. Qt's tab order
+    // is the order of making, so a dialog makes them in its template's order.
+    // OK and Cancel, wired to accept and reject, each 50 x 14 at its top left corner.
+    void AddOkCancel(const DialogUnits& du, QPoint ok, QPoint cancel);
+    // The same, for a dialog that places them itself.
+    void AddOkCancel();
+    QPushButton* AddButton(const DialogUnits& du, const QString& text, const QString& objectName,
+                           const QRect& at);
+    QLabel* AddLabel(const DialogUnits& du, const QString& text, const QRect& at);
+    QLineEdit* AddEdit(const DialogUnits& du, const QString& objectName, Entry entry,
+                       const QRect& at);
+
     void MoveOnWithEnter(std::initializer_list<QWidget*> fields);
 
     void showEvent(QShowEvent* e) override;

@@ -8,7 +8,6 @@ class CVespinDoc;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 
 // 月の集計: the working time of one month beside its fiscal year to date, the days per
 // category and the days that could not be counted. Double-clicking one of those closes the
@@ -24,7 +23,6 @@ public:
 
     QLabel* m_overtimeNote = nullptr;
     QListWidget* m_listIncomplete = nullptr;
-    QPushButton* m_btnOk = nullptr;
     int m_nOpenDay = -1;  // day index chosen from the incomplete days, -1 for none
 
 private:

@@ -1,11 +1,8 @@
 #include "dialogs/yeardlg.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <algorithm>
 
-#include "dialogs/dialogunits.h"
 #include "framework/clock.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
@@ -53,9 +50,8 @@ QAbstractSpinBox::StepEnabled CYearSpin::stepEnabled() const {
 // CYearDlg
 
 CYearDlg::CYearDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("yearDlg"));
-    setWindowTitle(QStringLiteral("年度の登録"));
-    setFont(DialogFont(11));
+    const DialogUnits du =
+        SetUpTemplate(QStringLiteral("yearDlg"), QStringLiteral("年度の登録"), 185, 87);
 
     m_spin = new CYearSpin(this);
     m_spin->setObjectName(QStringLiteral("yearSpin"));
@@ -64,17 +60,10 @@ CYearDlg::CYearDlg(QWidget* parent) : CVespinDialog(parent) {
     // A number field: no input method.
     m_spin->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-
-    auto* label = new QLabel(QStringLiteral("年度"), this);
-    const auto [ok, cancel] = AddOkCancel();
-
-    // The template, in dialog units of the dialog's font: 185 x 87.
-    const DialogUnits du(font());
-    du.Place(label, 24, 30, 22, 10);
     du.Place(m_spin, 48, 27, 56, 14);
-    du.Place(ok, 128, 7, 50, 14);
-    du.Place(cancel, 128, 25, 50, 14);
-    setFixedSize(du.Size(185, 87));
+
+    AddLabel(du, QStringLiteral("年度"), {24, 30, 22, 10});
+    AddOkCancel(du, {128, 7}, {128, 25});
 }
 
 void CYearDlg::OnInitDialog() {

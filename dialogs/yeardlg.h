@@ -4,7 +4,6 @@
 
 #include "dialogs/vespindialog.h"
 
-class CVespinDoc;
 class QLineEdit;
 class QPushButton;
 
@@ -37,14 +36,12 @@ private:
     int m_nPos = 0;
 };
 
-// 年度の登録: the fiscal year to register, 1998 to 2036 and not yet in the book.
+// 年度の登録: the fiscal year to register, 1998 to 2036 and not yet in the book (m_pDoc).
 class CYearDlg : public CVespinDialog {
     Q_OBJECT
 public:
     explicit CYearDlg(QWidget* parent = nullptr);
 
-    // The book whose years are checked; set before the dialog is shown, not owned.
-    CVespinDoc* m_pDoc = nullptr;
     CYearSpin* m_spin = nullptr;
     QLineEdit* m_edit = nullptr;
     int m_nYear = 1998;
