@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
+#include <vector>
 
 #include "framework/qt/qtstrings.h"
 
@@ -10,6 +12,31 @@ namespace {
 MessageBoxHook& Hook() {
     static MessageBoxHook hook;
     return hook;
+}
+
+struct BoxButton {
+    QString text;
+    QMessageBox::ButtonRole role;
+    MsgAnswer answer;
+};
+
+// The buttons of each kind, left to right: the first is the default, the last answers Esc
+// and the close box.
+std::vector<BoxButton> ButtonsOf(MsgKind kind) {
+    const BoxButton ok{QStringLiteral("OK"), QMessageBox::AcceptRole, MsgAnswer::ok};
+    const BoxButton cancel{QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole, MsgAnswer::cancel};
+    switch (kind) {
+        case MsgKind::ok:
+        case MsgKind::stop:
+            break;
+        case MsgKind::okCancel:
+            return {ok, cancel};
+        case MsgKind::yesNoCancel:
+            return {{QStringLiteral("はい(&Y)"), QMessageBox::YesRole, MsgAnswer::yes},
+                    {QStringLiteral("いいえ(&N)"), QMessageBox::NoRole, MsgAnswer::no},
+                    cancel};
+    }
+    return {ok};
 }
 }  // namespace
 
@@ -29,36 +56,15 @@ MsgAnswer VespinMessageBox(const QString& text, MsgKind kind, QWidget* parent) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     box.setText(shown);
     box.setIcon(kind == MsgKind::stop ? QMessageBox::Critical : QMessageBox::Warning);
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    QPushButton* yes = nullptr;
-    QPushButton* no = nullptr;
-    switch (kind) {
-        case MsgKind::ok:
-        case MsgKind::stop:
-            ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-            box.setDefaultButton(ok);
-            box.setEscapeButton(ok);
-            break;
-        case MsgKind::okCancel:
-            ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-            cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
-            box.setDefaultButton(ok);
-            box.setEscapeButton(cancel);
-            break;
-        case MsgKind::yesNoCancel:
-            yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-            no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-            cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
-            box.setDefaultButton(yes);
-            box.setEscapeButton(cancel);
-            break;
-    }
+    std::vector<std::pair<QPushButton*, MsgAnswer>> answers;
+    for (const BoxButton& b : ButtonsOf(kind))
+        answers.emplace_back(box.addButton(b.text, b.role), b.answer);
+    box.setDefaultButton(answers.front().first);
+    box.setEscapeButton(answers.back().first);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     if (!clicked) clicked = box.escapeButton();  // closed by Esc or the close box
-    if (clicked == yes && yes) return MsgAnswer::yes;
-    if (clicked == no && no) return MsgAnswer::no;
-    if (clicked == cancel && cancel) return MsgAnswer::cancel;
-    return kind == MsgKind::yesNoCancel ? MsgAnswer::cancel : MsgAnswer::ok;
+    for (const auto& [button, answer] : answers)
+        if (button == clicked) return answer;
+    return answers.back().second;
 }
