@@ -42,8 +42,8 @@ std::vector<BoxButton> ButtonsOf(MsgKind kind) {
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
-MsgAnswer VespinMessageBox(const std::string& sjisText, MsgKind kind, QWidget* parent) {
-    return VespinMessageBox(ToQ(sjisText), kind, parent);
+MsgAnswer VespinMessageBox(const UiText& text, MsgKind kind, QWidget* parent) {
+    return VespinMessageBox(ToQ(text), kind, parent);
 }
 
 MsgAnswer VespinMessageBox(const QString& text, MsgKind kind, QWidget* parent) {
