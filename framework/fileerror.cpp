@@ -1,6 +1,7 @@
 #include "framework/fileerror.h"
 
 #include <cerrno>
+#include <iterator>
 
 #include "framework/frameworktexts.h"
 
@@ -46,54 +47,17 @@ FileError FileErrorFromErrno(int err) {
 }
 
 UiText FileErrorText(FileError cause, const std::string& path) {
-    const std::string* fmt = &texts::kFileErrGeneric;
-    switch (cause) {
-        case FileError::none:
-        case FileError::generic:
-            fmt = &texts::kFileErrGeneric;
-            break;
-        case FileError::fileNotFound:
-            fmt = &texts::kFileErrNotFound;
-            break;
-        case FileError::badPath:
-            fmt = &texts::kFileErrBadPath;
-            break;
-        case FileError::tooManyOpenFiles:
-            fmt = &texts::kFileErrTooMany;
-            break;
-        case FileError::accessDenied:
-            fmt = &texts::kFileErrAccess;
-            break;
-        case FileError::invalidFile:
-            fmt = &texts::kFileErrInvalidHandle;
-            break;
-        case FileError::removeCurrentDir:
-            fmt = &texts::kFileErrRemoveDir;
-            break;
-        case FileError::directoryFull:
-            fmt = &texts::kFileErrDirFull;
-            break;
-        case FileError::badSeek:
-            fmt = &texts::kFileErrBadSeek;
-            break;
-        case FileError::hardIO:
-            fmt = &texts::kFileErrHardIO;
-            break;
-        case FileError::sharingViolation:
-            fmt = &texts::kFileErrSharing;
-            break;
-        case FileError::lockViolation:
-            fmt = &texts::kFileErrLock;
-            break;
-        case FileError::diskFull:
-            fmt = &texts::kFileErrDiskFull;
-            break;
-        case FileError::endOfFile:
-            fmt = &texts::kFileErrEndOfFile;
-            break;
-        case FileError::tooLarge:
-            fmt = &texts::kInvalidFormat;
-            break;
-    }
-    return UiText::Format(*fmt, UiText::Path(path));
+    // In the order of FileError; none says as little as generic.
+    static const std::string* const kTexts[] = {
+        &texts::kFileErrGeneric,       &texts::kFileErrGeneric,   &texts::kFileErrNotFound,
+        &texts::kFileErrBadPath,       &texts::kFileErrTooMany,   &texts::kFileErrAccess,
+        &texts::kFileErrInvalidHandle, &texts::kFileErrRemoveDir, &texts::kFileErrDirFull,
+        &texts::kFileErrBadSeek,       &texts::kFileErrHardIO,    &texts::kFileErrSharing,
+        &texts::kFileErrLock,          &texts::kFileErrDiskFull,  &texts::kFileErrEndOfFile,
+        &texts::kInvalidFormat,
+    };
+    static_assert(std::size(kTexts) == static_cast<size_t>(FileError::tooLarge) + 1);
+    const auto index = static_cast<size_t>(cause);
+    const std::string& fmt = index < std::size(kTexts) ? *kTexts[index] : texts::kFileErrGeneric;
+    return UiText::Format(fmt, UiText::Path(path));
 }
