@@ -2,48 +2,38 @@
 
 #include <cerrno>
 #include <iterator>
+#include <utility>
 
 #include "framework/frameworktexts.h"
 
 FileError FileErrorFromErrno(int err) {
-    switch (err) {
-        case 0:
-            return FileError::none;
-        case ENOENT:
-            return FileError::fileNotFound;
-        case ENOTDIR:
-        case ENAMETOOLONG:
-        case ELOOP:
-        case EISDIR:
-        case EINVAL:
-            return FileError::badPath;
-        case EMFILE:
-        case ENFILE:
-            return FileError::tooManyOpenFiles;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return FileError::accessDenied;
-        case EBADF:
-            return FileError::invalidFile;
-        case EBUSY:
-        case ETXTBSY:
-            return FileError::sharingViolation;
-        case ENOLCK:
-            return FileError::lockViolation;
-        case ESPIPE:
-            return FileError::badSeek;
-        case EIO:
-            return FileError::hardIO;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return FileError::diskFull;
-        case EMLINK:
-            return FileError::directoryFull;
-        default:
-            return FileError::generic;
-    }
+    static constexpr std::pair<int, FileError> kCauses[] = {
+        {0, FileError::none},
+        {ENOENT, FileError::fileNotFound},
+        {ENOTDIR, FileError::badPath},
+        {ENAMETOOLONG, FileError::badPath},
+        {ELOOP, FileError::badPath},
+        {EISDIR, FileError::badPath},
+        {EINVAL, FileError::badPath},
+        {EMFILE, FileError::tooManyOpenFiles},
+        {ENFILE, FileError::tooManyOpenFiles},
+        {EACCES, FileError::accessDenied},
+        {EPERM, FileError::accessDenied},
+        {EROFS, FileError::accessDenied},
+        {EBADF, FileError::invalidFile},
+        {EBUSY, FileError::sharingViolation},
+        {ETXTBSY, FileError::sharingViolation},
+        {ENOLCK, FileError::lockViolation},
+        {ESPIPE, FileError::badSeek},
+        {EIO, FileError::hardIO},
+        {ENOSPC, FileError::diskFull},
+        {EDQUOT, FileError::diskFull},
+        {EFBIG, FileError::diskFull},
+        {EMLINK, FileError::directoryFull},
+    };
+    for (const auto& [code, cause] : kCauses)
+        if (code == err) return cause;
+    return FileError::generic;
 }
 
 UiText FileErrorText(FileError cause, const std::string& path) {
