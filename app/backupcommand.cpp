@@ -6,7 +6,6 @@
 #include "framework/qt/docmanager.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
-#include "framework/sjis.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -36,7 +35,7 @@ void OnOpenBackupCommand(CVespinDoc& doc, CDocManager& manager, QWidget* parent)
     if (!manager.OpenDocumentCopy(PathToQ(chosen.path), book)) return;
     doc.m_strDocPath.clear();
     doc.m_strTitleName =
-        texts::Format2(texts::kBackupCaption, sjis::FromUtf8(PathFromQ(QFileInfo(book).fileName())),
+        UiText::Format(texts::kBackupCaption, UiText::Path(PathFromQ(QFileInfo(book).fileName())),
                        GenerationTime(chosen.time));
     doc.SetWindowTitle(doc.m_strTitleName);
 }

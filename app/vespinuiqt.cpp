@@ -13,11 +13,11 @@ void CVespinUiQt::SetMainWindow(QWidget* window) {
     if (m_pWindow && !m_strPendingCaption.isEmpty()) m_pWindow->setWindowTitle(m_strPendingCaption);
 }
 
-MsgAnswer CVespinUiQt::MessageBox(const std::string& text, MsgKind kind) {
+MsgAnswer CVespinUiQt::MessageBox(const UiText& text, MsgKind kind) {
     return VespinMessageBox(text, kind, m_pWindow);
 }
 
-void CVespinUiQt::SetCaption(const std::string& caption) {
+void CVespinUiQt::SetCaption(const UiText& caption) {
     m_strPendingCaption = ToQ(caption);
     if (m_pWindow) m_pWindow->setWindowTitle(m_strPendingCaption);
 }

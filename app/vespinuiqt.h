@@ -11,8 +11,8 @@ class CVespinUiQt : public IVespinUi {
 public:
     void SetMainWindow(QWidget* window);
 
-    MsgAnswer MessageBox(const std::string& text, MsgKind kind) override;
-    void SetCaption(const std::string& caption) override;
+    MsgAnswer MessageBox(const UiText& text, MsgKind kind) override;
+    void SetCaption(const UiText& caption) override;
 
     bool AskPassword(CVespinDoc& doc, const std::string& path) override;
     std::optional<int> AskYear(CVespinDoc& doc) override;

@@ -6,10 +6,9 @@
 
 #include "framework/archive.h"
 #include "framework/fileerror.h"
-#include "framework/savefile.h"
-#include "framework/sjis.h"
-#include "framework/view.h"
 #include "framework/frameworktexts.h"
+#include "framework/savefile.h"
+#include "framework/view.h"
 
 bool CDocument::s_flushToDisk = true;
 WriteFault CDocument::s_writeFault;
@@ -37,14 +36,14 @@ void CDocument::UpdateAllViews(CView* sender, long hint, CObject* hintObject) {
         if (v != sender) v->OnUpdate(sender, hint, hintObject);
 }
 
-std::string CDocument::GetTitle() const {
+UiText CDocument::GetTitle() const {
     if (m_strPathName.empty()) return texts::kUntitled;
     const size_t slash = m_strPathName.rfind('/');
-    return sjis::FromUtf8(slash == std::string::npos ? m_strPathName
-                                                     : m_strPathName.substr(slash + 1));
+    return UiText::Path(slash == std::string::npos ? m_strPathName
+                                                   : m_strPathName.substr(slash + 1));
 }
 
-MsgAnswer CDocument::Message(const std::string& text, MsgKind kind) const {
+MsgAnswer CDocument::Message(const UiText& text, MsgKind kind) const {
     if (!m_pUi) return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     return m_pUi->MessageBox(text, kind);
 }
@@ -83,14 +82,14 @@ bool CDocument::OnOpenDocument(const std::string& path) {
 bool CDocument::ConfirmOverwrite(const std::string& path) const {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return true;
-    const std::string name = sjis::FromUtf8(path);
+    const UiText name = UiText::Path(path);
     const FileStamp& stamp = m_lock.Stamp();
     if (path == m_strPathName && stamp.valid && FileStamp::Of(st) != stamp &&
-        Message(texts::Format1(texts::kBookChangedOnDisk, name), MsgKind::yesNoCancel) !=
+        Message(UiText::Format(texts::kBookChangedOnDisk, name), MsgKind::yesNoCancel) !=
             MsgAnswer::yes)
         return false;
     // A save writes a new file: the book's other names would keep the old contents.
-    if (st.st_nlink > 1 && Message(texts::Format1(texts::kBookHardLinked, name),
+    if (st.st_nlink > 1 && Message(UiText::Format(texts::kBookHardLinked, name),
                                    MsgKind::yesNoCancel) != MsgAnswer::yes)
         return false;
     return true;

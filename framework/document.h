@@ -50,8 +50,8 @@ public:
     // untitled.
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
-    // The file title for the save prompt: the file name, or "無題" (Shift-JIS).
-    std::string GetTitle() const;
+    // The file title for the save prompt: the file name, or "無題".
+    UiText GetTitle() const;
 
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path);
@@ -73,7 +73,7 @@ public:
     const KeepResult& LastBackup() const { return m_lastBackup; }
 
     // Shows a message through the user interface (OK box unless told otherwise).
-    MsgAnswer Message(const std::string& text, MsgKind kind = MsgKind::ok) const;
+    MsgAnswer Message(const UiText& text, MsgKind kind = MsgKind::ok) const;
 
     // Set while a save must skip the flush to disk (benchmarks of the serialisation alone).
     static bool s_flushToDisk;

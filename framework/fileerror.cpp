@@ -2,7 +2,6 @@
 
 #include <cerrno>
 
-#include "framework/sjis.h"
 #include "framework/frameworktexts.h"
 
 FileError FileErrorFromErrno(int err) {
@@ -46,7 +45,7 @@ FileError FileErrorFromErrno(int err) {
     }
 }
 
-std::string FileErrorText(FileError cause, const std::string& path) {
+UiText FileErrorText(FileError cause, const std::string& path) {
     const std::string* fmt = &texts::kFileErrGeneric;
     switch (cause) {
         case FileError::none:
@@ -96,5 +95,5 @@ std::string FileErrorText(FileError cause, const std::string& path) {
             fmt = &texts::kInvalidFormat;
             break;
     }
-    return texts::Format1(*fmt, sjis::FromUtf8(path));
+    return UiText::Format(*fmt, UiText::Path(path));
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/uitext.h"
+
 // Causes of a failed file operation, each with its own text for the user.
 enum class FileError {
     none,
@@ -25,8 +27,8 @@ enum class FileError {
 // The cause of a failed system call, from its errno.
 FileError FileErrorFromErrno(int err);
 
-// The message for a cause with %1 replaced by the path (UTF-8 path, Shift-JIS result).
-std::string FileErrorText(FileError cause, const std::string& path);
+// The message for a cause, naming the path as it is.
+UiText FileErrorText(FileError cause, const std::string& path);
 
 // Raised by the archive when the stream does not hold what the reader expects.
 struct ArchiveException {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/uitext.h"
+
 // Answers of a message box.
 enum class MsgAnswer { ok, cancel, yes, no };
 
@@ -14,11 +16,11 @@ enum class MsgKind {
 };
 
 // What the document and the framework ask of the user. The GUI answers with message boxes
-// and dialogs; tests and the command-line tool answer directly. Texts are Shift-JIS.
+// and dialogs; tests and the command-line tool answer directly.
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
-    virtual MsgAnswer MessageBox(const std::string& text, MsgKind kind) = 0;
+    virtual MsgAnswer MessageBox(const UiText& text, MsgKind kind) = 0;
     // Sets the main window's caption.
-    virtual void SetCaption(const std::string& caption) { (void)caption; }
+    virtual void SetCaption(const UiText& caption) { (void)caption; }
 };

@@ -51,6 +51,6 @@ std::string GenerationTime(const LocalTime& t) {
     return buf;
 }
 
-std::string BackupFailedText(const KeepResult& result) {
-    return texts::Format1(texts::kBackupFailed, FileErrorText(result.cause, result.path));
+UiText BackupFailedText(const KeepResult& result) {
+    return UiText::Format(texts::kBackupFailed, FileErrorText(result.cause, result.path));
 }

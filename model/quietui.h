@@ -6,7 +6,7 @@
 // every dialog cancelled.
 class CQuietVespinUi : public IVespinUi {
 public:
-    MsgAnswer MessageBox(const std::string&, MsgKind) override { return MsgAnswer::ok; }
+    MsgAnswer MessageBox(const UiText&, MsgKind) override { return MsgAnswer::ok; }
     bool AskPassword(CVespinDoc&, const std::string&) override { return true; }
     std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
     bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }

@@ -1,6 +1,5 @@
 #include "model/settingsplaces.h"
 
-#include "framework/sjis.h"
 #include "model/texts.h"
 
 std::vector<std::string> SettingsPlaces(const std::string& exeDir) {
@@ -9,12 +8,11 @@ std::vector<std::string> SettingsPlaces(const std::string& exeDir) {
     const size_t cut = dir.rfind('/');
     std::string prefix = cut == std::string::npos ? dir + "/.." : dir.substr(0, cut);
     if (prefix == "/usr") prefix.clear();
-    return {exeDir + texts::kSettingsFileName,
-            prefix + "/etc/vespin/" + texts::kSettingsFileName};
+    return {exeDir + texts::kSettingsFileName, prefix + "/etc/vespin/" + texts::kSettingsFileName};
 }
 
-std::string SettingsMissingMessage(const std::vector<std::string>& places) {
-    std::string text = texts::kSettingsMissing + texts::kSettingsPlacesLooked;
-    for (const auto& p : places) text += "\n" + sjis::FromUtf8(p);
+UiText SettingsMissingMessage(const std::vector<std::string>& places) {
+    UiText text = texts::kSettingsMissing + texts::kSettingsPlacesLooked;
+    for (const auto& p : places) text += UiText::Path("\n" + p);
     return text;
 }

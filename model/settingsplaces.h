@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/uitext.h"
+
 // Where vespin.ini is looked for, in order: beside the program (exeDir, ending in '/'), then
 // in the configuration folder of the installation the program belongs to: <prefix>/etc/vespin
 // for a program in <prefix>/bin, and /etc/vespin for one in /usr/bin, as a Debian package
@@ -10,5 +12,5 @@
 // a package and an install into any prefix.
 std::vector<std::string> SettingsPlaces(const std::string& exeDir);
 
-// The missing-file message naming the places looked at (paths UTF-8, result Shift-JIS).
-std::string SettingsMissingMessage(const std::vector<std::string>& places);
+// The missing-file message naming the places looked at, as they are.
+UiText SettingsMissingMessage(const std::vector<std::string>& places);

@@ -440,14 +440,14 @@ bool CVespinDoc::OnOpenDocument(const std::string& path) {
 
     SetPathName(path);
     m_strDocPath = path;
-    m_strTitleName = sjis::FromUtf8(path);
+    m_strTitleName = UiText::Path(path);
     SetWindowTitle(m_strTitleName);
     if (m_pListView) m_pListView->SetFocusToView();
     return true;
 }
 
 bool CVespinDoc::OnSaveDocument(const std::string& path) {
-    m_strTitleName = sjis::FromUtf8(path);
+    m_strTitleName = UiText::Path(path);
     SetWindowTitle(m_strTitleName);
     m_strDocPath = path;
     if (!CDocument::OnSaveDocument(path)) return false;
@@ -471,8 +471,8 @@ HTREEITEM CVespinDoc::InsertTreeItem(HTREEITEM parent, const std::string& text, 
     return m_pTreeView->InsertItem(parent, text, image, image + 1, value);
 }
 
-void CVespinDoc::SetWindowTitle(const std::string& name) {
-    if (m_pUi) m_pUi->SetCaption(name + "-" + texts::kAppTitle);
+void CVespinDoc::SetWindowTitle(const UiText& name) {
+    if (m_pUi) m_pUi->SetCaption(name + UiText("-" + texts::kAppTitle));
 }
 
 void CVespinDoc::SetSelection(int year, int month, int shownFirst) {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "framework/document.h"
+#include "framework/treehost.h"
 #include "model/calendarrules.h"
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
-#include "framework/treehost.h"
 #include "model/worktime.h"
 #include "model/yearrecord.h"
 
@@ -102,7 +102,7 @@ public:
 
     // Views and caption.
     HTREEITEM InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value);
-    void SetWindowTitle(const std::string& name);
+    void SetWindowTitle(const UiText& name);
     // The first tree view (kind 1) or day list (kind 2), else nullptr.
     CView* FindView(int kind) const;
 
@@ -123,7 +123,7 @@ public:
     int m_anHolidays[12][10];
     int m_nRangeLast = -1;
     int m_nRangeFirst = -1;
-    std::string m_strTitleName;
+    UiText m_strTitleName;  // the file name as it is, or "無題"
     std::string m_strEmployeeName;
     std::string m_strEmployeeNo;
     int m_nShownFirst = -1;

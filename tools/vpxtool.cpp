@@ -59,9 +59,8 @@ const char* const kUsageText =
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
-void PrintSjis(std::FILE* f, const std::string& sjisText) {
-    const std::string u = sjis::ToUtf8(sjisText);
-    std::fwrite(u.data(), 1, u.size(), f);
+void Print(std::FILE* f, const UiText& text) {
+    std::fwrite(text.Utf8().data(), 1, text.Utf8().size(), f);
     std::fputc('\n', f);
 }
 
@@ -72,13 +71,13 @@ public:
     bool passwordRefused = false;
     bool writes = true;  // the command changes the book
 
-    MsgAnswer MessageBox(const std::string& text, MsgKind kind) override {
-        PrintSjis(stderr, text);
+    MsgAnswer MessageBox(const UiText& text, MsgKind kind) override {
+        Print(stderr, text);
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
     bool AskPassword(CVespinDoc& doc, const std::string&) override {
         if (password && *password == doc.m_strPassword) return true;
-        PrintSjis(stderr, texts::kPasswordWrong);
+        Print(stderr, texts::kPasswordWrong);
         passwordRefused = true;
         return false;
     }
@@ -97,7 +96,7 @@ int Fail(const std::string& utf8) {
 bool Storable(const std::vector<std::string>& utf8Texts) {
     for (const std::string& t : utf8Texts) {
         if (const std::optional<char32_t> bad = sjis::FirstUnstorable(t)) {
-            PrintSjis(stderr, texts::Format1(texts::kCharNotStorable, sjis::CodePointName(*bad)));
+            Print(stderr, texts::Format1(texts::kCharNotStorable, sjis::CodePointName(*bad)));
             return false;
         }
     }
@@ -118,7 +117,7 @@ int Open(CVespinDoc& doc, ToolUi& ui, const std::string& path) {
     if (!doc.OnOpenDocument(path)) return ui.passwordRefused ? kRefused : kFileError;
     // One writer at a time: a book open for writing elsewhere may be read, not changed.
     if (ui.writes && doc.IsInUseElsewhere()) {
-        PrintSjis(stderr, texts::Format1(texts::kBookInUse, sjis::FromUtf8(path)));
+        Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(path)));
         return kInUse;
     }
     return kDone;
@@ -128,7 +127,7 @@ int Save(CVespinDoc& doc, const std::string& path) {
     if (!doc.OnSaveDocument(path)) return kFileError;
     // The save stands; the missing generation is only reported.
     if (doc.LastBackup().outcome == KeepResult::failed)
-        PrintSjis(stderr, BackupFailedText(doc.LastBackup()));
+        Print(stderr, BackupFailedText(doc.LastBackup()));
     return kDone;
 }
 
@@ -217,7 +216,7 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     if (a.size() > 4) in.locations = sjis::FromUtf8(a[4]);
 
     const AttendanceResult r = CheckAttendance(in, doc.m_astrTimeFlags);
-    for (const CheckMessage& msg : r.messages) PrintSjis(stderr, msg.text);
+    for (const CheckMessage& msg : r.messages) Print(stderr, msg.text);
     if (!r.accepted) return kRefused;
     doc.StoreDayEntry(first + d - 1, DayEntry{r.corrected.category, r.corrected.arrival,
                                               r.corrected.departure, r.corrected.locations});
@@ -228,7 +227,7 @@ int RetypeYear(CVespinDoc& doc, const std::string& fyText) {
     int fy = 0;
     if (!ParseInt(fyText, fy)) return kUsage;
     if (!doc.RetypeFiscalYear(fy)) {
-        PrintSjis(stderr, texts::kYearNotRegistered);
+        Print(stderr, texts::kYearNotRegistered);
         return kRefused;
     }
     return kDone;
@@ -246,16 +245,16 @@ int WriteMonthCsv(const CVespinDoc& doc, const std::vector<std::string>& a) {
     if (int rc = MonthOf(doc, a, fy, month)) return rc;
     const std::string& out = a[2];
     if (LowerExtension(out) != ".csv") {
-        PrintSjis(stderr, texts::kExportExtension);
+        Print(stderr, texts::kExportExtension);
         return kRefused;
     }
     const auto [first, last] = doc.MonthRange(fy, month);
     const CsvWriteResult r = WriteCsv(doc, first, last, CalendarYearOf(fy, month), month, out);
     if (!r) {
-        PrintSjis(stderr, FileErrorText(r.cause, out));
+        Print(stderr, FileErrorText(r.cause, out));
         return kFileError;
     }
-    PrintSjis(stdout, ExportCountMessage(r.count));
+    Print(stdout, ExportCountMessage(r.count));
     return kDone;
 }
 
@@ -279,7 +278,7 @@ int WriteSheet(const CVespinDoc& doc, const std::vector<std::string>& a) {
     if (!r) {
         FileError cause = r.cause;
         if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
-        PrintSjis(stderr, FileErrorText(cause, a[2]));
+        Print(stderr, FileErrorText(cause, a[2]));
         return kFileError;
     }
     return kDone;
@@ -298,13 +297,14 @@ int HelpOrVersion(const std::vector<std::string>& args) {
     }
     if (args[0] != "--help") return -1;
     std::fputs(kUsageText, stdout);
-    std::fputs("also:\n"
-               "  --settings INI     read INI instead of vespin.ini beside vpxtool or in\n"
-               "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
-               "  --help, --version\n"
-               "exit codes: 0 done, 1 input refused, 2 usage, 3 file error,\n"
-               "            4 the book is open for writing elsewhere\n",
-               stdout);
+    std::fputs(
+        "also:\n"
+        "  --settings INI     read INI instead of vespin.ini beside vpxtool or in\n"
+        "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
+        "  --help, --version\n"
+        "exit codes: 0 done, 1 input refused, 2 usage, 3 file error,\n"
+        "            4 the book is open for writing elsewhere\n",
+        stdout);
     return kDone;
 }
 
@@ -435,7 +435,7 @@ int RunTool(int argc, char** argv) {
         if (int rc = Open(doc, ui, book)) return rc;
         const YearCheckResult r = CheckYearText(rest[0], doc.m_aYears);
         if (!r.accepted) {
-            PrintSjis(stderr, r.message);
+            Print(stderr, r.message);
             return kRefused;
         }
         doc.RegisterYear(r.year);
@@ -457,7 +457,7 @@ int RunTool(int argc, char** argv) {
         const std::string number = sjis::FromUtf8(rest[0]), name = sjis::FromUtf8(rest[1]);
         const EmployeeCheckResult r = CheckEmployee(number, name);
         if (r.focus != EmployeeField::none) {
-            PrintSjis(stderr, r.message);
+            Print(stderr, r.message);
             return kRefused;
         }
         doc.SetEmployee(number, name);
@@ -505,7 +505,7 @@ int RunTool(int argc, char** argv) {
 int main(int argc, char** argv) {
     int code = RunTool(argc, argv);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        PrintSjis(stderr, FileErrorText(FileError::diskFull, "stdout"));
+        Print(stderr, FileErrorText(FileError::diskFull, "stdout"));
         code = kFileError;
     }
     return code;

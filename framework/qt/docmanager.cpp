@@ -4,11 +4,11 @@
 #include <QFileInfo>
 
 #include "framework/document.h"
+#include "framework/frameworktexts.h"
 #include "framework/qt/filedialog.h"
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/view.h"
-#include "framework/frameworktexts.h"
 #include "model/backuplist.h"
 
 CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
@@ -85,7 +85,7 @@ bool CDocManager::Open(const QString& requested, bool remember) {
     InitialUpdateViews();
     if (remember) AddToRecentFileList(path);
     if (m_doc.IsInUseElsewhere())
-        m_doc.Message(texts::Format1(texts::kBookInUseReadOnly, sjis::FromUtf8(PathFromQ(path))));
+        m_doc.Message(UiText::Format(texts::kBookInUseReadOnly, UiText::Path(PathFromQ(path))));
     return true;
 }
 
@@ -140,7 +140,7 @@ bool CDocManager::DoSave(const QString& given) {
 
 bool CDocManager::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const std::string prompt = texts::Format1(texts::kSavePrompt, m_doc.GetTitle());
+    const UiText prompt = UiText::Format(texts::kSavePrompt, m_doc.GetTitle());
     switch (m_doc.Message(prompt, MsgKind::yesNoCancel)) {
         case MsgAnswer::yes:
             return OnFileSave();

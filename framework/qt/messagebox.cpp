@@ -15,8 +15,8 @@ MessageBoxHook& Hook() {
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
-MsgAnswer VespinMessageBox(const std::string& sjisText, MsgKind kind, QWidget* parent) {
-    return VespinMessageBox(ToQ(sjisText), kind, parent);
+MsgAnswer VespinMessageBox(const UiText& text, MsgKind kind, QWidget* parent) {
+    return VespinMessageBox(ToQ(text), kind, parent);
 }
 
 MsgAnswer VespinMessageBox(const QString& text, MsgKind kind, QWidget* parent) {

@@ -10,7 +10,7 @@ class QWidget;
 
 // Every message box of the program: caption "ヴェスピン", the icon and buttons of its kind,
 // Japanese button texts. Tests install a hook that records the box and answers it.
-MsgAnswer VespinMessageBox(const std::string& sjisText, MsgKind kind = MsgKind::ok,
+MsgAnswer VespinMessageBox(const UiText& text, MsgKind kind = MsgKind::ok,
                            QWidget* parent = nullptr);
 MsgAnswer VespinMessageBox(const QString& text, MsgKind kind = MsgKind::ok,
                            QWidget* parent = nullptr);

@@ -143,8 +143,9 @@ TEST(Backups, AFailingBackupNeverFailsTheSave) {
     f.doc.RegisterYear(2026);
     ASSERT_TRUE(f.doc.OnSaveDocument(f.book));
     EXPECT_EQ(f.doc.LastBackup().outcome, KeepResult::failed);
-    EXPECT_NE(U(BackupFailedText(f.doc.LastBackup())).find("バックアップを作成できませんでした"),
-              std::string::npos);
+    EXPECT_NE(
+        BackupFailedText(f.doc.LastBackup()).Utf8().find("バックアップを作成できませんでした"),
+        std::string::npos);
     EXPECT_FALSE(f.doc.IsModified());
     EXPECT_TRUE(f.ui.messages.empty()) << "the document itself says nothing";
     CVespinDoc back(&f.ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");

@@ -128,7 +128,7 @@ TEST_F(CsvExport, MissingFolderIsABadPathAndCreatesNothing) {
     EXPECT_FALSE(r);
     EXPECT_EQ(r.cause, FileError::badPath);
     EXPECT_EQ(r.count, 0);
-    EXPECT_EQ(U(FileErrorText(r.cause, f.dir.file("missing/a.csv"))),
+    EXPECT_EQ(FileErrorText(r.cause, f.dir.file("missing/a.csv")).Utf8(),
               f.dir.file("missing/a.csv") + " には無効なﾊﾟｽが含まれています。");
     EXPECT_EQ(f.dir.entries(), std::vector<std::string>{});
 }

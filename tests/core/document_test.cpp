@@ -244,7 +244,17 @@ TEST_F(Document, CaptionAfterNewOpenSaveAndEmployee) {
     EXPECT_EQ(doc.m_strDocPath, "");
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(ui.caption, path + "-ヴェスピン");
-    EXPECT_EQ(U(doc.GetTitle()), "出勤簿 2026.vpx");
+    EXPECT_EQ(doc.GetTitle().Utf8(), "出勤簿 2026.vpx");
+
+    // Names Shift-JIS cannot hold are shown as they are, in the caption and in every message.
+    const std::string odd = f.dir.file("café😀 𠮷.vpx");
+    ASSERT_TRUE(doc.OnSaveDocument(odd));
+    EXPECT_EQ(ui.caption, odd + "-ヴェスピン");
+    EXPECT_EQ(doc.GetTitle().Utf8(), "café😀 𠮷.vpx");
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnOpenDocument(odd + "%1"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], odd + "%1 が見つかりませんでした。");
 }
 
 TEST_F(Document, YearCommandsBuildAndPruneTheTree) {

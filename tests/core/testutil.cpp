@@ -64,8 +64,8 @@ std::string Hex(const std::string& bytes) {
 std::string U(const std::string& s) { return sjis::ToUtf8(s); }
 std::string S(const std::string& s) { return sjis::FromUtf8(s); }
 
-MsgAnswer FakeUi::MessageBox(const std::string& text, MsgKind kind) {
-    messages.push_back(U(text));
+MsgAnswer FakeUi::MessageBox(const UiText& text, MsgKind kind) {
+    messages.push_back(text.Utf8());
     kinds.push_back(kind);
     return answer;
 }

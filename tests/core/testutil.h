@@ -47,8 +47,8 @@ public:
     std::optional<std::pair<std::string, std::string>> employee;
     std::optional<std::string> newPassword;
 
-    MsgAnswer MessageBox(const std::string& text, MsgKind kind) override;
-    void SetCaption(const std::string& c) override { caption = U(c); }
+    MsgAnswer MessageBox(const UiText& text, MsgKind kind) override;
+    void SetCaption(const UiText& c) override { caption = c.Utf8(); }
     bool AskPassword(CVespinDoc& doc, const std::string& path) override;
     std::optional<int> AskYear(CVespinDoc&) override { return year; }
     bool AskEmployee(CVespinDoc&, std::string& number, std::string& name) override;

@@ -14,7 +14,7 @@ namespace {
 class Ui : public IVespinUi {
 public:
     bool acceptPassword = true;
-    MsgAnswer MessageBox(const std::string&, MsgKind) override { return MsgAnswer::ok; }
+    MsgAnswer MessageBox(const UiText&, MsgKind) override { return MsgAnswer::ok; }
     bool AskPassword(CVespinDoc&, const std::string&) override { return acceptPassword; }
     std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
     bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }

@@ -65,6 +65,8 @@ check "csv empty month" "0 0件のデータを出力しました。 0" "$rc $out
 run csv "$book" 2026 5 "$dir/may.txt";   check "csv extension" "1 ファイルの拡張子は、.csv を指定して下さい。" "$rc $err"
 run csv "$book" 2026 5 "$dir/no/may.csv"
 check "csv missing folder" "3  $dir/no/may.csv には無効なﾊﾟｽが含まれています。" "$rc $out $err"
+run csv "$book" 2026 5 "$dir/nö😀/may.csv"
+check "paths shown as they are" "3 $dir/nö😀/may.csv には無効なﾊﾟｽが含まれています。" "$rc $err"
 run csv "$book" 2030 5 "$dir/x.csv";     check "csv unregistered" 1 "$rc"
 run csv "$book" 2026 13 "$dir/x.csv";    check "csv month" 2 "$rc"
 
