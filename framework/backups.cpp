@@ -16,6 +16,7 @@
 #include <new>
 #include <tuple>
 
+#include "framework/frameworktexts.h"
 #include "framework/savefile.h"
 
 #define XXH_INLINE_ALL
@@ -387,3 +388,7 @@ bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash) {
 uint64_t Hash(std::string_view bytes) { return XXH3_64bits(bytes.data(), bytes.size()); }
 
 }  // namespace backups
+
+UiText BackupFailedText(const KeepResult& result) {
+    return UiText::Format(texts::kBackupFailed, FileErrorText(result.cause, result.path));
+}

@@ -7,6 +7,7 @@
 
 #include "framework/clock.h"
 #include "framework/fileerror.h"
+#include "framework/uitext.h"
 
 // Earlier states of a book, kept in the user's data folder: before a save replaces a book, the
 // bytes it replaces become a generation. One folder per book, one file per generation named by
@@ -75,3 +76,6 @@ bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash);
 uint64_t Hash(std::string_view bytes);
 
 }  // namespace backups
+
+// The message that a save kept no generation, and why.
+UiText BackupFailedText(const KeepResult& result);

@@ -27,6 +27,7 @@ void CDocument::AddView(CView* view) {
 void CDocument::RemoveView(CView* view) {
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
     view->m_pDocument = nullptr;
+    OnViewRemoved(view);
 }
 
 void CDocument::UpdateAllViews(CView* sender, long hint, CObject* hintObject) {

@@ -81,6 +81,8 @@ public:
     static WriteFault s_writeFault;
 
 protected:
+    // A view has left: the program's document forgets what it knew of it.
+    virtual void OnViewRemoved(CView* view) { (void)view; }
     void SetOpenRefused() { m_bOpenRefused = true; }
     void NotifyChange(int aspect) const {
         if (m_changeListener) m_changeListener(aspect);

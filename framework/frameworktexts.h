@@ -56,4 +56,8 @@ inline const std::string kBookHardLinked =
     S("%1 には別の名前 (ハードリンク) があります。\n"
       "保存すると、別の名前のファイルは以前の内容のままになります。保存しますか?");
 
+// A save that kept no backup generation.
+inline const std::string kBackupFailed =
+    S("ﾌｧｲﾙは保存しましたが、バックアップを作成できませんでした。\n%1");
+
 }  // namespace texts

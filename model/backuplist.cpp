@@ -50,7 +50,3 @@ std::string GenerationTime(const LocalTime& t) {
                   t.minute, t.second);
     return buf;
 }
-
-UiText BackupFailedText(const KeepResult& result) {
-    return UiText::Format(texts::kBackupFailed, FileErrorText(result.cause, result.path));
-}

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "framework/backups.h"
-#include "framework/uitext.h"
 
 // A kept generation of a book with what it holds, for choosing one to go back to.
 struct GenerationInfo {
@@ -24,6 +23,3 @@ std::vector<GenerationInfo> DescribeGenerations(const std::string& root, const s
 
 // "YYYY/MM/DD HH:MM:SS": when a generation was kept, as lists and captions show it.
 std::string GenerationTime(const LocalTime& t);
-
-// The message that a save kept no generation, and why.
-UiText BackupFailedText(const KeepResult& result);

@@ -390,6 +390,14 @@ bool CVespinDoc::IsConsistent(const CRecordArray<CYearRecord>& years,
     return true;
 }
 
+void CVespinDoc::OnViewRemoved(CView* view) {
+    if (view == m_pListView) m_pListView = nullptr;
+    if (m_pTreeView && dynamic_cast<ITreeHost*>(view) == m_pTreeView) {
+        m_pTreeView = nullptr;
+        m_hRootItem = nullptr;
+    }
+}
+
 bool CVespinDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
     const auto& views = Views();

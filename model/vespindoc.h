@@ -132,9 +132,6 @@ public:
     std::array<std::string, 10> m_astrTimeFlags;
     std::array<std::string, 7> m_astrWeekdays;
     std::array<int, 12> m_anMonthOrder;
-    CView* m_pListView = nullptr;
-    ITreeHost* m_pTreeView = nullptr;
-    HTREEITEM m_hRootItem = nullptr;
     CRecordArray<CYearRecord> m_aYears;
     CRecordArray<CDayRecord> m_aDays;
     std::array<int, 12> m_anMonthDays;
@@ -149,6 +146,18 @@ public:
     // Scheduled time and breaks of a day, for the working-time summary.
     worktime::Rules m_workRules;
 
+    // The tree control and the day list the document drives, and the tree's root item. The
+    // document finds both views when a book starts and forgets each when it is removed; the
+    // tree tells it its root. Tests may lend a tree control of their own.
+    ITreeHost* GetTreeHost() const { return m_pTreeView; }
+    void SetTreeHost(ITreeHost* tree) { m_pTreeView = tree; }
+    CView* GetListView() const { return m_pListView; }
+    HTREEITEM GetRootItem() const { return m_hRootItem; }
+    void SetRootItem(HTREEITEM root) { m_hRootItem = root; }
+
+protected:
+    void OnViewRemoved(CView* view) override;
+
 private:
     void SetDefaultSettings();
     void LoadBody(CArchive& ar);
@@ -157,4 +166,7 @@ private:
 
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;
+    CView* m_pListView = nullptr;
+    ITreeHost* m_pTreeView = nullptr;
+    HTREEITEM m_hRootItem = nullptr;
 };

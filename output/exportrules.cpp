@@ -7,8 +7,8 @@
 
 #include "framework/clock.h"
 #include "framework/sjis.h"
-#include "model/texts.h"
 #include "framework/treehost.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 
 std::optional<ExportMonth> SelectedExportMonth(const CVespinDoc& doc) {
@@ -26,10 +26,11 @@ ExportMonth ExportDialogMonth(const CVespinDoc* doc) {
 }
 
 std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc) {
-    if (!doc.m_pTreeView) return std::nullopt;
-    const HTREEITEM cur = doc.m_pTreeView->GetCurItem();
+    const ITreeHost* tree = doc.GetTreeHost();
+    if (!tree) return std::nullopt;
+    const HTREEITEM cur = tree->GetCurItem();
     int data = 0;
-    if (!cur || !doc.m_pTreeView->GetItemData(cur, data)) return std::nullopt;
+    if (!cur || !tree->GetItemData(cur, data)) return std::nullopt;
     return data != -1 && data < CVespinDoc::kFirstYear;
 }
 

@@ -420,7 +420,8 @@ int RunTool(int argc, char** argv) {
         std::fputs(kUsageText, stderr);
         return kUsage;
     }
-    ui.writes = command != "dump" && command != "csv" && command != "sheet";
+    // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
+    ui.writes = command != "dump" && command != "csv" && command != "sheet" && command != "summary";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -430,6 +431,13 @@ int RunTool(int argc, char** argv) {
         if (!arity(0, 0)) return kUsage;
         return Save(doc, book);
     }
+    // The commands that read the book and make something of it; a usage error repeats the usage.
+    auto make = [&](int (*maker)(const CVespinDoc&, const std::vector<std::string>&)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        const int rc = maker(doc, rest);
+        if (rc == kUsage) std::fputs(kUsageText, stderr);
+        return rc;
+    };
     int code = kUsage;
     if (command == "add-year" && arity(1, 1)) {
         if (int rc = Open(doc, ui, book)) return rc;
@@ -473,20 +481,11 @@ int RunTool(int argc, char** argv) {
         if (int rc = Open(doc, ui, book)) return rc;
         code = SetDay(doc, rest);
     } else if (command == "csv" && arity(3, 3)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        const int rc = WriteMonthCsv(doc, rest);
-        if (rc == kUsage) std::fputs(kUsageText, stderr);
-        return rc;
+        return make(WriteMonthCsv);
     } else if (command == "sheet" && arity(3, 3)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        const int rc = WriteSheet(doc, rest);
-        if (rc == kUsage) std::fputs(kUsageText, stderr);
-        return rc;
+        return make(WriteSheet);
     } else if (command == "summary" && arity(2, 2)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        const int rc = PrintSummary(doc, rest);
-        if (rc == kUsage) std::fputs(kUsageText, stderr);
-        return rc;
+        return make(PrintSummary);
     } else if (command == "dump" && arity(0, 0)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string out =

@@ -44,13 +44,7 @@ CVespinTreeView::CVespinTreeView(QWidget* parent) : QTreeWidget(parent) {
 }
 
 CVespinTreeView::~CVespinTreeView() {
-    if (CVespinDoc* doc = GetDocument()) {
-        if (doc->m_pTreeView == this) {
-            doc->m_pTreeView = nullptr;
-            doc->m_hRootItem = nullptr;
-        }
-        doc->RemoveView(this);
-    }
+    if (CVespinDoc* doc = GetDocument()) doc->RemoveView(this);
     // Items go with the widget; nothing may react to their removal any more.
     disconnect(this, &QTreeWidget::currentItemChanged, this, nullptr);
     m_bDeleting = true;
@@ -119,7 +113,7 @@ void CVespinTreeView::DeleteItem(HTREEITEM h) {
         }
     }
     if (m_hCurItem == h) m_hCurItem = nullptr;
-    if (CVespinDoc* doc = GetDocument(); doc && doc->m_hRootItem == h) doc->m_hRootItem = nullptr;
+    if (CVespinDoc* doc = GetDocument(); doc && doc->GetRootItem() == h) doc->SetRootItem(nullptr);
     delete item;
 }
 
@@ -152,7 +146,7 @@ void CVespinTreeView::OnInitialUpdate() {
     }
     DeleteAllItems();
     HTREEITEM root = doc->InsertTreeItem(nullptr, texts::kTreeRoot, 0, -1);
-    doc->m_hRootItem = root;
+    doc->SetRootItem(root);
     m_hCurItem = root;
 
     CUpdateHint hint;
@@ -165,7 +159,7 @@ void CVespinTreeView::OnUpdate(CView*, long, CObject* hintObject) {
     if (!hint) return;
     switch (hint->m_nKind) {
         case CUpdateHint::kOpenedBook:
-            if (CVespinDoc* doc = GetDocument()) SelectItem(doc->m_hRootItem);
+            if (CVespinDoc* doc = GetDocument()) SelectItem(doc->GetRootItem());
             DeleteAllItems();
             break;
         case CUpdateHint::kNewBook:
@@ -187,7 +181,7 @@ void CVespinTreeView::BuildYears() {
     for (const auto& yr : doc->m_aYears) {
         const int y = yr->GetYear();
         HTREEITEM yearItem =
-            doc->InsertTreeItem(doc->m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
+            doc->InsertTreeItem(doc->GetRootItem(), std::to_string(y) + texts::kYearSuffix, 1, y);
         for (int i = 0; i < 12; ++i) {
             const int m = doc->m_anMonthOrder[static_cast<size_t>(i)];
             char text[16];

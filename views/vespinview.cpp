@@ -51,10 +51,7 @@ CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
 }
 
 CVespinView::~CVespinView() {
-    if (CVespinDoc* doc = GetDocument()) {
-        if (doc->m_pListView == this) doc->m_pListView = nullptr;
-        doc->RemoveView(this);
-    }
+    if (CVespinDoc* doc = GetDocument()) doc->RemoveView(this);
 }
 
 CVespinDoc* CVespinView::GetDocument() const {
@@ -242,8 +239,8 @@ void CVespinView::OpenDayEntry(int k) {
         // Stores the day, tells every view (kind 2) and marks the book modified.
         doc->StoreDayEntry(k, entry);
     }
-    if (doc->m_pListView)
-        doc->m_pListView->SetFocusToView();
+    if (CView* list = doc->GetListView())
+        list->SetFocusToView();
     else
         SetFocusToView();
 }

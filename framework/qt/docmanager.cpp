@@ -9,7 +9,6 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/view.h"
-#include "model/backuplist.h"
 
 CDocManager::CDocManager(CDocument& doc, CRecentFileList& recent, QObject* parent)
     : QObject(parent), m_doc(doc), m_recent(recent) {}

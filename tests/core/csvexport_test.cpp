@@ -209,7 +209,7 @@ TEST(ExportRules, CommandNeedsAMonthItem) {
     DocFixture f;
     FakeTree tree;
     EXPECT_EQ(ExportCommandEnabled(f.doc), std::nullopt);  // no tree
-    f.doc.m_pTreeView = &tree;
+    f.doc.SetTreeHost(&tree);
     EXPECT_EQ(ExportCommandEnabled(f.doc), std::nullopt);  // no current item
     HTREEITEM root = tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1);
     HTREEITEM year = tree.InsertItem(root, S("2026年度"), 0, 1, 2026);
@@ -220,7 +220,7 @@ TEST(ExportRules, CommandNeedsAMonthItem) {
     EXPECT_EQ(ExportCommandEnabled(f.doc), false);
     tree.SelectItem(month);
     EXPECT_EQ(ExportCommandEnabled(f.doc), true);
-    f.doc.m_pTreeView = nullptr;
+    f.doc.SetTreeHost(nullptr);
 }
 
 TEST(ExportRules, SelectedMonth) {

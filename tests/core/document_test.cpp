@@ -263,7 +263,7 @@ TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
     doc.AddView(&tree);
     doc.AddView(&list);
     doc.OnNewDocument();
-    doc.m_hRootItem = tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1);
+    doc.SetRootItem(tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1));
     EXPECT_EQ(doc.FindView(1), &tree);
     EXPECT_EQ(doc.FindView(2), &list);
 
@@ -272,7 +272,7 @@ TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
     ui.year = 2024;
     doc.OnYearAdd();
     EXPECT_TRUE(doc.IsModified());
-    auto* root = FakeTree::ToItem(doc.m_hRootItem);
+    auto* root = FakeTree::ToItem(doc.GetRootItem());
     ASSERT_EQ(root->children.size(), 2u);
     EXPECT_EQ(root->children[0]->text, "2026年度");
     EXPECT_EQ(root->children[1]->text, "2024年度");

@@ -191,3 +191,17 @@ TEST(ReadFile, RefusesSpecialFilesAndWhatNoBookCouldBe) {
     EXPECT_LE(out.size(), size_t{65536});
     EXPECT_EQ(out.substr(0, 4), "a\nb\n");
 }
+
+TEST(FileErrors, EachCauseHasItsOwnTextNamingThePath) {
+    EXPECT_EQ(FileErrorText(FileErrorFromErrno(ENOENT), "a😀").Utf8(),
+              "a😀 が見つかりませんでした。");
+    EXPECT_EQ(FileErrorText(FileErrorFromErrno(EBUSY), "a").Utf8(),
+              "a へのｱｸｾｽ中に共有違反が発生しました。");
+    EXPECT_EQ(FileErrorText(FileErrorFromErrno(ENOLCK), "a").Utf8(),
+              "a へのｱｸｾｽ中にﾛｯｸ違反が発生しました。");
+    EXPECT_EQ(FileErrorText(FileErrorFromErrno(ENOSPC), "a").Utf8(),
+              "a へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    EXPECT_EQ(FileErrorText(FileError::tooLarge, "a").Utf8(), "予期しないﾌｧｲﾙ形式です。");
+    EXPECT_EQ(FileErrorText(FileError::none, "a").Utf8(),
+              FileErrorText(FileError::generic, "a").Utf8());
+}

@@ -15,12 +15,12 @@
 #include "app/mainframe.h"
 #include "app/vespinapp.h"
 #include "core/testutil.h"
+#include "dialogs/exportdlg.h"
+#include "dialogs/folderchooser.h"
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
 #include "output/qt/exportcommand.h"
-#include "dialogs/exportdlg.h"
-#include "dialogs/folderchooser.h"
 #include "output/qt/qtsheetcanvas.h"
 #include "output/qt/sheetpaint.h"
 #include "output/qt/sheetpreview.h"
@@ -46,10 +46,10 @@ struct Book {
         f.doc.SetEmployee(S("1234"), S("山田 太郎"));
         f.doc.AppendFiscalYear(2003);
         f.doc.AppendFiscalYear(2027);
-        f.doc.m_pTreeView = &tree;
+        f.doc.SetTreeHost(&tree);
         root = tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1);
     }
-    ~Book() { f.doc.m_pTreeView = nullptr; }
+    ~Book() { f.doc.SetTreeHost(nullptr); }
     void Select(int fiscalYear, int month) {
         HTREEITEM year = tree.InsertItem(root, S("年度"), 0, 1, fiscalYear);
         tree.SelectItem(tree.InsertItem(year, S("月"), 2, 3, month));

@@ -181,6 +181,8 @@ check "concurrent add-year: clean refusals" 0 "$bad"
 check "concurrent add-year: the successful years" "${won[*]}" \
     "$(printf '%s' "$out" | python3 -c 'import json,sys; print(*sorted(y["year"] for y in json.load(sys.stdin)["years"]))')"
 check "concurrent add-year: no leftovers" "many.vpx" "$(ls -A "$dir/many")"
+busy() { flock "$book" "$tool" --settings "$dir/vespin.ini" --password 秘密 "$1" "$book" "${@:2}" >/dev/null 2>&1; echo -n "$? "; }
+check "a busy book is read, not changed" "0 0 4 " "$(busy summary 2027 4; busy dump; busy add-year 2030)"
 
 # Output that does not reach its file is a failure, never a success.
 "$tool" --settings "$dir/vespin.ini" dump "$book" >/dev/full 2>"$dir/err"
