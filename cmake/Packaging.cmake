@@ -99,9 +99,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Library dependencies come from the binaries; what Qt loads at run time cannot be seen there:
-# the window system's platform plugin, the Japanese texts of Qt's dialogs, the sheet's font.
+# the window system's platform plugin, the SVG plugins that draw the program's images, the
+# Japanese texts of Qt's dialogs, the sheet's font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 # Staged with DESTDIR under the package's own prefix, so that the settings land in /etc.

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev qt6-translations-l10n fonts-ipafont-gothic
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-ipafont-gothic
   libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev libxxhash-dev
   xvfb xauth poppler-utils python3 libglib2.0-bin
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian

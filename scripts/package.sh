@@ -32,6 +32,7 @@ for f in usr/bin/vespin usr/bin/vpxtool etc/vespin/vespin.ini \
   [ -s "$root/$f" ] || { echo "missing in the package: /$f" >&2; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Depends | grep -c libqt6widgets6)" = 1 ] || { echo "no Qt in Depends" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q libqt6svg6 || { echo "no SVG plugins in Depends" >&2; exit 1; }
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/vespin/vespin.ini
 # The tool as packaged: a book made, a year registered, a month's CSV from the shipped settings.
 tool="$root/usr/bin/vpxtool"

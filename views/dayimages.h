@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <cstdint>
 
-// The row images of the day list (icons 140, 145, 146), 16 x 16 design units:
+// The row images of the day list (icons 140, 145, 146), 16 x 16 SVG files of the resource:
 // 0 an open book (weekday), 1 a stack of closed books (Sunday or holiday),
 // 2 books standing on a shelf (Saturday).
 namespace dayimages {

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-// The four images of the year/month tree (icons 130 to 133), 16 x 16 design units:
+// The four images of the year/month tree (icons 130 to 133), 16 x 16 SVG files of the resource:
 // 0 a closed filing cabinet, 1 an open folder holding a sheet, 2 a closed red book,
 // 3 an open red book.
 namespace treeimages {
