@@ -44,6 +44,9 @@
 
 namespace {
 
+// The recent-file entry while the list is empty.
+QString NoRecentFiles() { return QStringLiteral("最近使ったﾌｧｲﾙ"); }
+
 // The prompt of a command: the status-bar text, then after "\n" its tool tip.
 QString Prompt(int id) {
     switch (id) {
@@ -199,7 +202,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, cmd::kFilePrintPreview, QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ(&V)"));
     AddCommand(file, cmd::kFilePrintSetup, QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."));
     file->addSeparator();
-    AddCommand(file, cmd::kFileMruFile1, QStringLiteral("最近使ったﾌｧｲﾙ"));
+    AddCommand(file, cmd::kFileMruFile1, NoRecentFiles());
     m_pRecentSeparator = file->addSeparator();
     AddCommand(file, cmd::kAppExit, QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
 
@@ -417,7 +420,7 @@ void CMainFrame::UpdateRecentFileMenu() {
     QAction* entry = Action(cmd::kFileMruFile1);
     if (!entry) return;
     if (m_recent.GetSize() == 0) {
-        entry->setText(QStringLiteral("最近使ったﾌｧｲﾙ"));
+        entry->setText(NoRecentFiles());
         entry->setEnabled(false);
     } else {
         entry->setText(m_recent.MenuText(0));

@@ -68,10 +68,10 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     AddOkCancel(du, {54, 170}, {124, 170});
     m_btnClear = AddButton(du, QStringLiteral("現在のデータの初期化"),
                            QStringLiteral("clearButton"), {128, 42, 80, 14});
-    m_btnArrivalNow = AddButton(du, QStringLiteral("現在時刻"), QStringLiteral("arrivalNowButton"),
-                                {157, 83, 38, 14});
-    m_btnDepartureNow = AddButton(du, QStringLiteral("現在時刻"),
-                                  QStringLiteral("departureNowButton"), {156, 110, 39, 14});
+    const QString now = QStringLiteral("現在時刻");
+    m_btnArrivalNow = AddButton(du, now, QStringLiteral("arrivalNowButton"), {157, 83, 38, 14});
+    m_btnDepartureNow =
+        AddButton(du, now, QStringLiteral("departureNowButton"), {156, 110, 39, 14});
     m_btnPickLocations = AddButton(du, QStringLiteral("一覧から選択"),
                                    QStringLiteral("pickLocationsButton"), {168, 148, 48, 14});
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "dialogs/dialogunits.h"
+#include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
 
 QString CBackupDlg::YearsText(std::vector<int> years) {
@@ -64,10 +65,10 @@ CBackupDlg::CBackupDlg(const std::vector<GenerationInfo>& generations, const QSt
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* open = buttons->addButton(QStringLiteral("開く"), QDialogButtonBox::AcceptRole);
+    QPushButton* open = buttons->addButton(commontexts::Open(), QDialogButtonBox::AcceptRole);
     open->setObjectName(QStringLiteral("okButton"));
     open->setDefault(true);
-    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole)
+    buttons->addButton(commontexts::Cancel(), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

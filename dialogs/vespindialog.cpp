@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "framework/qt/commontexts.h"
+
 DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
                                          int width, int height) {
     setObjectName(objectName);
@@ -16,10 +18,10 @@ DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QStrin
 }
 
 void CVespinDialog::AddOkCancel() {
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk = new QPushButton(commontexts::Ok(), this);
     m_btnOk->setObjectName(QStringLiteral("okButton"));
     m_btnOk->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel = new QPushButton(commontexts::Cancel(), this);
     m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);

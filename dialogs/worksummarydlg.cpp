@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialogunits.h"
+#include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
 #include "model/vespindoc.h"
 #include "model/worktime.h"
@@ -156,7 +157,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     // One button: Enter and Esc both close the dialog.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk = new QPushButton(commontexts::Ok(), this);
     m_btnOk->setObjectName(QStringLiteral("okButton"));
     m_btnOk->setDefault(true);
     m_btnOk->setFixedSize(du.Size(50, 14));

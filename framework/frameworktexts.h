@@ -17,6 +17,7 @@ inline std::string S(std::string_view utf8) { return sjis::FromUtf8(utf8); }
 std::string Format1(const std::string& fmt, const std::string& a1);
 std::string Format2(const std::string& fmt, const std::string& a1, const std::string& a2);
 
+inline const std::string kAppTitle = S("ヴェスピン");
 inline const std::string kUntitled = S("無題");
 
 // File errors.

@@ -8,7 +8,6 @@
 // framework's file and document messages, with S and Format, are in framework/frameworktexts.h).
 namespace texts {
 
-inline const std::string kAppTitle = S("ヴェスピン");
 inline const std::string kUntitledVpx = S("無題.vpx");
 inline const std::string kSettingsFileName = "vespin.ini";
 inline const std::string kSettingsMissing =

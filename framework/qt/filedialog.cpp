@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 
+#include "framework/qt/commontexts.h"
 #include "framework/qt/japanese.h"
 
 namespace {
@@ -13,8 +14,8 @@ std::optional<QString>& NextFileName() {
 }
 }  // namespace
 
-QString CFileDialog::OpenTitle() { return QStringLiteral("開く"); }
-QString CFileDialog::SaveTitle() { return QStringLiteral("名前を付けて保存"); }
+QString CFileDialog::OpenTitle() { return commontexts::Open(); }
+QString CFileDialog::SaveTitle() { return commontexts::SaveAs(); }
 
 QStringList CFileDialog::NameFilters() {
     return {QStringLiteral("Vespin ﾌｧｲﾙ (*.vpx)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/frameworktexts.h"
+#include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
 
 namespace {
@@ -23,8 +25,8 @@ struct BoxButton {
 // The buttons of each kind, left to right: the first is the default, the last answers Esc
 // and the close box.
 std::vector<BoxButton> ButtonsOf(MsgKind kind) {
-    const BoxButton ok{QStringLiteral("OK"), QMessageBox::AcceptRole, MsgAnswer::ok};
-    const BoxButton cancel{QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole, MsgAnswer::cancel};
+    const BoxButton ok{commontexts::Ok(), QMessageBox::AcceptRole, MsgAnswer::ok};
+    const BoxButton cancel{commontexts::Cancel(), QMessageBox::RejectRole, MsgAnswer::cancel};
     switch (kind) {
         case MsgKind::ok:
         case MsgKind::stop:
@@ -50,7 +52,7 @@ MsgAnswer VespinMessageBox(const QString& text, MsgKind kind, QWidget* parent) {
     if (Hook()) return Hook()(text, kind);
 
     QMessageBox box(parent ? parent : QApplication::activeWindow());
-    box.setWindowTitle(QStringLiteral("ヴェスピン"));
+    box.setWindowTitle(ToQ(texts::kAppTitle));
     // Some texts carry Windows line ends; a label shows a bare line break best.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "framework/qt/commontexts.h"
+
 CPrintingBox::CPrintingBox(const QString& document, const QString& printer, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("printingBox"));
@@ -14,7 +16,7 @@ CPrintingBox::CPrintingBox(const QString& document, const QString& printer, QWid
     auto* layout = new QVBoxLayout(this);
     m_wndDocument = new QLabel(document, this);
     m_wndPrinter = new QLabel(printer, this);
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel = new QPushButton(commontexts::Cancel(), this);
     m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     for (QLabel* label : {m_wndDocument, m_wndPrinter}) {
         label->setAlignment(Qt::AlignCenter);

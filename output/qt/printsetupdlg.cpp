@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "framework/qt/commontexts.h"
 #include "framework/qt/japanese.h"
 #include "output/qt/sheetpaint.h"
 #include "output/qt/sheetprinting.h"
@@ -63,10 +64,10 @@ CPrintSetupDlg::CPrintSetupDlg(QPrinter& printer, QWidget* parent)
     orientationRow->addWidget(m_radioPortrait);
     orientationRow->addWidget(m_radioLandscape);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk = new QPushButton(commontexts::Ok(), this);
     m_btnOk->setObjectName(QStringLiteral("okButton"));
     m_btnOk->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_btnCancel = new QPushButton(commontexts::Cancel(), this);
     m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -95,7 +96,7 @@ CPrintSetupDlg::CPrintSetupDlg(QPrinter& printer, QWidget* parent)
     connect(m_comboPrinter, &QComboBox::currentIndexChanged, this, &CPrintSetupDlg::UpdateControls);
     connect(m_editFile, &QLineEdit::textChanged, this, &CPrintSetupDlg::UpdateControls);
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] {
-        QFileDialog dlg(this, QStringLiteral("名前を付けて保存"), m_editFile->text(),
+        QFileDialog dlg(this, commontexts::SaveAs(), m_editFile->text(),
                         QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)"));
         UseJapaneseFileDialog(dlg);
         dlg.setAcceptMode(QFileDialog::AcceptSave);

@@ -12,6 +12,13 @@
 #include "model/vespindoc.h"
 #include "output/qt/sheetpaint.h"
 
+namespace {
+// The page-count button names the view it switches to.
+QString PagesText(bool twoPagesShown) {
+    return twoPagesShown ? QStringLiteral("1 ﾍﾟｰｼﾞ(&T)") : QStringLiteral("2 ﾍﾟｰｼﾞ(&T)");
+}
+}  // namespace
+
 CSheetPreviewDlg::CSheetPreviewDlg(QPrinter& printer, const CVespinDoc& doc, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("printPreview"));
@@ -29,7 +36,7 @@ CSheetPreviewDlg::CSheetPreviewDlg(QPrinter& printer, const CVespinDoc& doc, QWi
     m_btnPrint = button(QStringLiteral("印刷(&P)..."), "printButton");
     m_btnNext = button(QStringLiteral("次ﾍﾟｰｼﾞ(&N)"), "nextButton");
     m_btnPrev = button(QStringLiteral("前ﾍﾟｰｼﾞ(&V)"), "prevButton");
-    m_btnPages = button(QStringLiteral("2 ﾍﾟｰｼﾞ(&T)"), "pagesButton");
+    m_btnPages = button(PagesText(false), "pagesButton");
     m_btnZoomIn = button(QStringLiteral("拡大(&I)"), "zoomInButton");
     m_btnZoomOut = button(QStringLiteral("縮小(&O)"), "zoomOutButton");
     m_btnClose = button(QStringLiteral("閉じる(&C)"), "closeButton");
@@ -85,8 +92,7 @@ void CSheetPreviewDlg::OnTogglePages() {
     m_bTwoPages = !m_bTwoPages;
     m_wndPreview->setViewMode(m_bTwoPages ? QPrintPreviewWidget::FacingPagesView
                                           : QPrintPreviewWidget::SinglePageView);
-    m_btnPages->setText(m_bTwoPages ? QStringLiteral("1 ﾍﾟｰｼﾞ(&T)")
-                                    : QStringLiteral("2 ﾍﾟｰｼﾞ(&T)"));
+    m_btnPages->setText(PagesText(m_bTwoPages));
     UpdateButtons();
 }
 
