@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "framework/qt/messagebox.h"
-#include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 
 CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
@@ -18,12 +17,15 @@ CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
 }
 
 void CShortcutDlg::OnInitDialog() {
-    m_edit->setText(ToQ(m_strName));
+    m_nameText.Write(m_edit, m_strName);
     m_edit->setFocus();
 }
 
 void CShortcutDlg::accept() {
-    m_strName = FromQ(m_edit->text());
+    // The name is kept as Shift-JIS like every text; a character it cannot hold is refused,
+    // never turned into "?" in the shortcut's file name.
+    if (!m_nameText.CheckStorable(m_edit)) return;
+    m_strName = m_nameText.Read(m_edit);
     if (m_strName.empty()) {
         VespinMessageBox(texts::kShortcutNameMissing, MsgKind::ok, this);
         m_edit->setFocus();

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "dialogs/sjisfield.h"
 #include "dialogs/vespindialog.h"
 
 class QLineEdit;
 
 // "デスクトップへショートカットの作成": the name of the desktop shortcut to the current book.
-// OK needs a name; nothing else about it is checked here.
+// OK needs a name that Shift-JIS can hold; nothing else about it is checked here.
 class CShortcutDlg : public CVespinDialog {
     Q_OBJECT
 public:
@@ -20,4 +21,6 @@ public:
 
 private:
     void OnInitDialog() override;
+
+    SjisField m_nameText;
 };

@@ -13,6 +13,7 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 #include "app/vespinapp.h"
+#include "core/desktopreader.h"
 #include "dialogs/passworddlg.h"
 #include "dialogs/shortcutdlg.h"
 #include "framework/clock.h"
@@ -22,7 +23,6 @@
 #include "gui/support/apptest.h"
 #include "gui/support/guitest.h"
 #include "model/vespindoc.h"
-#include "core/desktopreader.h"
 #include "output/desktopentry.h"
 #include "output/shelllink.h"
 
@@ -122,6 +122,13 @@ private slots:
                  QStringList{QStringLiteral("作成するショートカットの名前を指定して下さい。")});
         QVERIFY(dlg.isVisible());
         QCOMPARE(dlg.focusWidget(), dlg.m_edit);
+        // A character the book's encoding cannot hold is named, not replaced by "?".
+        dlg.m_edit->setText(QStringLiteral("出勤簿🍣"));
+        dlg.m_btnOk->click();
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(rec.texts.takeLast(),
+                 QStringLiteral(
+                     "U+1F363 は、ファイルに保存できない文字です。別の文字を入力して下さい。"));
         // Blanks are a name: nothing is trimmed.
         dlg.m_edit->setText(QStringLiteral(" 出勤簿 "));
         dlg.m_btnOk->click();
