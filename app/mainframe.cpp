@@ -341,9 +341,6 @@ void CMainFrame::OnTimer(int id) {
     const LocalTime t = clock_::Now();
     m_panes[3]->setText(QString::asprintf("%d/%.2d/%.2d", t.year, t.month, t.day));
     m_panes[4]->setText(QString::asprintf("%.2d:%.2d:%.2d", t.hour, t.minute, t.second));
-    // The employee panes follow the mouse, and the clock too, so that a book opened without
-    // touching the mouse shows its employee at once.
-    OnSetCursor();
 }
 
 void CMainFrame::OnSetCursor() {

@@ -79,9 +79,9 @@ private slots:
         app.manager()->OnFileNew();
         QApplication::sendEvent(app.tree()->viewport(), &enter);
         QCOMPARE(app.frame()->Pane(1)->text(), QString());
-        // Without any mouse movement, the clock brings a changed employee within half a second.
-        app.doc()->m_strEmployeeNo = "42";
-        QTRY_COMPARE_WITH_TIMEOUT(app.frame()->Pane(1)->text(), QString("42"), 1000);
+        // Without any mouse movement, a book opened shows its employee at once.
+        QVERIFY(app.manager()->OpenDocumentFile(QString::fromStdString(books.file("b.vpx"))));
+        QCOMPARE(app.frame()->Pane(1)->text(), QString("00123"));
     }
 
     void frameFollowsTheDocumentWithoutWaiting() {
