@@ -19,7 +19,6 @@ public:
     static UiText Format(const std::string& sjisTemplate, const UiText& a1, const UiText& a2);
 
     const std::string& Utf8() const { return m_utf8; }
-    bool operator==(const UiText&) const = default;
     UiText& operator+=(const UiText& more) {
         m_utf8 += more.m_utf8;
         return *this;
