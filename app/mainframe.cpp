@@ -23,6 +23,7 @@
 
 #include "app/backupcommand.h"
 #include "app/commandids.h"
+#include "app/exportcommand.h"
 #include "app/toolbarimages.h"
 #include "dialogs/shortcutdlg.h"
 #include "dialogs/worksummarydlg.h"
@@ -36,7 +37,6 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
-#include "output/qt/exportcommand.h"
 #include "output/qt/sheetprinting.h"
 #include "output/shelllink.h"
 #include "views/vespintreeview.h"

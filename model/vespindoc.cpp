@@ -9,6 +9,7 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
+#include "model/settingsline.h"
 #include "model/settingsplaces.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
@@ -170,16 +171,7 @@ int CVespinDoc::ReadSettingsFile() {
     return 0;
 }
 
-std::string CVespinDoc::GetField(const std::string& line, int n) {
-    size_t start = 0;
-    for (int i = 1; i < n; ++i) {
-        const size_t comma = line.find(',', start);
-        if (comma == std::string::npos) return {};
-        start = comma + 1;
-    }
-    const size_t end = line.find(',', start);
-    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
+std::string CVespinDoc::GetField(const std::string& line, int n) { return SettingsField(line, n); }
 
 std::vector<std::string> CVespinDoc::CategoryListEntries() const {
     std::vector<std::string> out;
@@ -208,7 +200,7 @@ int CVespinDoc::AppendFiscalYear(int y) {
     m_aYears.Add(std::move(rec));
 
     const int before = m_aDays.GetSize();
-    m_aDays.Reserve(static_cast<size_t>(before + 365 + leap));
+    m_aDays.Reserve(static_cast<size_t>(before) + 365 + static_cast<size_t>(leap));
     const std::vector<int> types = FiscalYearDayTypes(y, m_calendar, m_anHolidays);
     std::array<int, 12> monthDays = m_anMonthDays;
     if (leap) monthDays[10] = 29;

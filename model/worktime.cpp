@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/dayrecord.h"
+#include "model/settingsline.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -22,12 +23,6 @@ int NightMinutes(int from, int to) {
     int n = 0;
     for (const Period& p : kNight) n += Overlap(from, to, p.from, p.to);
     return n;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
 }
 
 bool Digit(char c) { return c >= '0' && c <= '9'; }
@@ -71,7 +66,7 @@ RulesReading ParseRules(const std::string& line) {
     std::string_view rest(line);
     for (;;) {
         const size_t comma = rest.find(',');
-        fields.push_back(Trim(rest.substr(0, comma)));
+        fields.push_back(TrimBlanks(rest.substr(0, comma)));
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }

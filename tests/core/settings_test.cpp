@@ -43,9 +43,10 @@ TEST(Settings, MissingFileGivesTheMessageAndTheDefaults) {
     FakeUi ui;
     CVespinDoc doc(&ui, dir.file("vespin"));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "【 vespin.ini 】がありませんので、\nデフォルトの設定とします。"
-                              "\n\n探した場所：\n" +
-                                  dir.file("vespin.ini") + "\n" + doc.m_astrSettingsPlaces[1]);
+    EXPECT_EQ(ui.messages[0],
+              "【 vespin.ini 】がありませんので、\nデフォルトの設定とします。"
+              "\n\n探した場所：\n" +
+                  dir.file("vespin.ini") + "\n" + doc.m_astrSettingsPlaces[1]);
     EXPECT_EQ(doc.m_strExeDir, dir.path() + "/");
     EXPECT_EQ(doc.m_strExeName, "vespin");
     EXPECT_EQ(U(doc.m_astrCategories[0]), "出勤");

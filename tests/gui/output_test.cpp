@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "app/commandids.h"
+#include "app/exportcommand.h"
 #include "app/mainframe.h"
 #include "app/vespinapp.h"
 #include "core/testutil.h"
@@ -20,7 +21,6 @@
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
-#include "output/qt/exportcommand.h"
 #include "output/qt/qtsheetcanvas.h"
 #include "output/qt/sheetpaint.h"
 #include "output/qt/sheetpreview.h"

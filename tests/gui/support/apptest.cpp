@@ -50,7 +50,8 @@ AppFixture::AppFixture(const QStringList& arguments) {
             return;
         }
         const LocalTime t = clock_::Now();
-        const QString today = QStringLiteral("%1 年 %2 月 %3 日").arg(t.year).arg(t.month).arg(t.day);
+        const QString today =
+            QStringLiteral("%1 年 %2 月 %3 日").arg(t.year).arg(t.month).arg(t.day);
         if (dlg->m_wndDate->text().startsWith(today)) {
             ++entriesDismissed;
             dlg->reject();
