@@ -175,11 +175,11 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
 
     // The fiscal year's months lie in order from April, so the year to date is one run of days.
     const int yearFirst = doc.MonthRange(fiscalYear, 4).first;
-    const Rules& rules = doc.m_workRules;
+    const Rules& rules = doc.Settings().m_workRules;
     for (int k = yearFirst; k <= last; ++k) {
-        const CDayRecord& day = *doc.m_aDays[k];
+        const CDayRecord& day = *doc.Days()[k];
         DayFigures f;
-        const DayState state = EvaluateDay(day, rules, doc.m_astrTimeFlags, f);
+        const DayState state = EvaluateDay(day, rules, doc.Settings().m_astrTimeFlags, f);
         if (state == DayState::counted) {
             ++s.yearTotals.days;
             Add(s.yearTotals.sum, f);

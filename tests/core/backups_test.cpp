@@ -150,7 +150,7 @@ TEST(Backups, AFailingBackupNeverFailsTheSave) {
     EXPECT_TRUE(f.ui.messages.empty()) << "the document itself says nothing";
     CVespinDoc back(&f.ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     ASSERT_TRUE(back.OnOpenDocument(f.book));
-    EXPECT_EQ(back.m_aYears.GetSize(), 1);
+    EXPECT_EQ(back.Years().GetSize(), 1);
 
     // A save that fails keeps nothing either: the hook runs only once the new bytes are safe.
     ::unlink(f.dir.file("data").c_str());

@@ -118,7 +118,7 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     EXPECT_EQ(ui.messages[0],
               "【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
               "その項目はデフォルトの設定とします。\n　1 番目の項目：9:0\n　3 番目の項目：x");
-    EXPECT_EQ(doc.m_workRules.scheduled, 480);
+    EXPECT_EQ(doc.Settings().m_workRules.scheduled, 480);
 }
 
 TEST(WorkTime, MonthAndFiscalYearToDate) {

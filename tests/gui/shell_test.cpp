@@ -50,7 +50,7 @@ private slots:
         QVERIFY(app.frame()->windowState() & Qt::WindowMaximized);
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
         QVERIFY(!app.doc()->IsModified());
-        QVERIFY(app.doc()->m_strDocPath.empty());
+        QVERIFY(app.doc()->DocPath().empty());
         // The tree is the first view, the day list the second.
         QCOMPARE(app.doc()->Views().size(), size_t(2));
         QCOMPARE(app.doc()->Views()[0], static_cast<CView*>(app.tree()));
@@ -121,7 +121,7 @@ private slots:
         AppFixture app({"\"" + QString::fromStdString(path) + "\""});
         QVERIFY(app.boxes.texts.isEmpty());
         QCOMPARE(app.caption(), QString::fromStdString(path) + "-ヴェスピン");
-        QCOMPARE(app.doc()->m_strDocPath, path);
+        QCOMPARE(app.doc()->DocPath(), path);
         QCOMPARE(TreeLines(app.tree()).size(), 27);
         QVERIFY(!app.doc()->IsModified());
     }
@@ -155,8 +155,8 @@ private slots:
         QVERIFY(app.boxes.texts.isEmpty());
         QCOMPARE(app.caption(), QString("無題.vpx-ヴェスピン"));
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
-        QVERIFY(app.doc()->m_strPassword.empty());
-        QVERIFY(app.doc()->m_strDocPath.empty());
+        QVERIFY(app.doc()->Password().empty());
+        QVERIFY(app.doc()->DocPath().empty());
         QVERIFY(!app.doc()->IsModified());
     }
 
@@ -252,7 +252,7 @@ private slots:
             // Opening the entry opens the book; a vanished book leaves the list.
             app.manager()->OnFileNew();
             entry->trigger();
-            QCOMPARE(app.doc()->m_strDocPath, b.toStdString());
+            QCOMPARE(app.doc()->DocPath(), b.toStdString());
             ::unlink(b.toLocal8Bit().constData());
             app.manager()->OnFileNew();
             entry->trigger();
