@@ -454,7 +454,7 @@ std::optional<std::string> ReadPasswordLine(int fd) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0 || c == '\n') break;
-        if (line.size() > kMaxPasswordLine) return std::nullopt;
+        if (line.size() >= kMaxPasswordLine) return std::nullopt;
         line += c;
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
