@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <random>
@@ -292,7 +293,9 @@ TEST(Backups, KilledSavesLeaveNothingBesideTheBook) {
     const std::vector<std::string> onlyTheBook{"b.vpx"};
     std::mt19937 rng(20);
     int leftByKill = 0, leftAfterNextSave = 0;
-    const int kills = 300;
+    // VESPIN_KILLS=1000 for a longer run.
+    const char* more = std::getenv("VESPIN_KILLS");
+    const int kills = more ? std::max(300, std::atoi(more)) : 300;
     for (int i = 0; i < kills; ++i) {
         const pid_t child = ::fork();
         if (child == 0) {
