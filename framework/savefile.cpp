@@ -94,8 +94,8 @@ void RemoveStaleTemporaries(const std::string& dir) {
         if (!IsTemporaryName(e->d_name)) continue;
         const int fd = ::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
-        struct stat st {
-        }, now{};
+        struct stat st {};
+        struct stat now {};
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
             ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             ::fstatat(dfd, e->d_name, &now, AT_SYMLINK_NOFOLLOW) == 0 && now.st_dev == st.st_dev &&
@@ -120,8 +120,8 @@ int CreateTemporary(const std::string& dir, std::string& tmpPath) {
         if (named < 0) return named;
         // Another save's clean-up may have taken the name for stale between its creation and
         // the lock: then it is gone, and another is made.
-        struct stat mine {
-        }, there{};
+        struct stat mine {};
+        struct stat there {};
         if (::flock(named, LOCK_EX | LOCK_NB) == 0 && ::fstat(named, &mine) == 0 &&
             ::lstat(tmpl.c_str(), &there) == 0 && mine.st_ino == there.st_ino &&
             mine.st_dev == there.st_dev) {

@@ -46,11 +46,12 @@ const char* const kUsageText =
     "               COMMAND BOOK [ARGS...]\n"
     "options:\n"
     "  --password-stdin   read the book's password from the first line of standard input\n"
-    "  --password-fd N    read it from the first line of file descriptor N\n"
+    "  --password-fd N    read it from the first line of file descriptor N (a line of at\n"
+    "                     most 4096 bytes)\n"
     "  --password P       the password itself (kept for old scripts: every user of the\n"
     "                     machine can read a command line; prefer the two above)\n"
     "commands:\n"
-    "  new BOOK\n"
+    "  new BOOK                     (a name that exists is refused, never replaced)\n"
     "  add-year BOOK FY\n"
     "  delete-year BOOK FY\n"
     "  employee BOOK NUMBER NAME\n"
@@ -179,8 +180,8 @@ bool IsBook(const std::string& path) {
 // Whether out may take what a command made of book: never the book itself (by any of its
 // names), a book another program holds open, nor any other file that is a book.
 int CheckOutput(const std::string& book, const std::string& out) {
-    struct stat o {
-    }, b{};
+    struct stat o {};
+    struct stat b {};
     if (::stat(out.c_str(), &o) != 0 || !S_ISREG(o.st_mode)) return kDone;
     const bool same = ::stat(book.c_str(), &b) == 0 && b.st_dev == o.st_dev && b.st_ino == o.st_ino;
     const int fd = same ? -1 : ::open(out.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -200,8 +201,8 @@ int CheckOutput(const std::string& book, const std::string& out) {
 // Whether standard output was sent into the book (">>" or "<>" leave its bytes in place, and
 // what is printed would be written into them).
 bool StdoutIsBook(const std::string& book) {
-    struct stat o {
-    }, b{};
+    struct stat o {};
+    struct stat b {};
     return ::fstat(STDOUT_FILENO, &o) == 0 && S_ISREG(o.st_mode) && ::stat(book.c_str(), &b) == 0 &&
            b.st_dev == o.st_dev && b.st_ino == o.st_ino;
 }
