@@ -260,7 +260,8 @@ private slots:
         WriteBook(path, BookSpec{{2026}, {}, {}, {}});  // holds today, 2027-02-15
         // Another program holds the book open for writing.
         QProcess holder;
-        holder.start("flock", {QString::fromStdString(path), "-c", "echo held; exec sleep 60"});
+        holder.start("flock",
+                     {"-o", QString::fromStdString(path), "-c", "echo held; exec sleep 60"});
         QVERIFY(holder.waitForReadyRead(10000));
         {
             AppFixture app({QString::fromStdString(path)});
