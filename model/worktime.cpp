@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "model/checks.h"
 #include "model/dayrecord.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -131,11 +130,12 @@ int ParseStoredTime(std::string_view t) {
     if (t.size() != 5 || t[2] != ':' || !Digit(t[0]) || !Digit(t[1]) || !Digit(t[3]) ||
         !Digit(t[4]))
         return -1;
-    // A time the entry would refuse (written by another program or by hand) cannot be read.
-    if (CheckTime(std::string(t)) != TimeCheck::valid) return -1;
+    // A time the entry would refuse (written by another program or by hand) cannot be read:
+    // of digits, the entry's check (CheckTime) takes hours up to 24 and minutes up to 59.
+    const int h = (t[0] - '0') * 10 + (t[1] - '0');
     const int m = (t[3] - '0') * 10 + (t[4] - '0');
-    if (m > 59) return -1;
-    return ((t[0] - '0') * 10 + (t[1] - '0')) * 60 + m;
+    if (h > 24 || m > 59) return -1;
+    return h * 60 + m;
 }
 
 std::string FormatHours(int minutes) {

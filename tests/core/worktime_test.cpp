@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "model/checks.h"
 #include "testutil.h"
 
 using namespace worktime;
@@ -73,6 +76,13 @@ TEST(WorkTime, DaysThatAreNotCounted) {
     // Times the entry refuses, written by another program or by hand, cannot be read.
     for (const char* end : {"25:00", "99:59", "30:00"})
         EXPECT_EQ(Eval({0, "00:00", end}, f), DayState::incomplete) << end;
+    // Every time of digits is read exactly when the entry takes it.
+    for (int h = 0; h < 100; ++h)
+        for (int m = 0; m < 100; ++m) {
+            char t[8];
+            std::snprintf(t, sizeof t, "%02d:%02d", h, m);
+            EXPECT_EQ(ParseStoredTime(t) >= 0, CheckTime(t) == TimeCheck::valid) << t;
+        }
 }
 
 TEST(WorkTime, RulesFromTheSettingsLine) {
