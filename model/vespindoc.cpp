@@ -110,6 +110,10 @@ void CVespinDoc::ReadWorkRules() {
     worktime::RulesReading r = worktime::ParseRules(m_astrSettingLines[6]);
     m_workRules = std::move(r.rules);
     if (!r.bad.empty()) Message(worktime::BadRulesMessage(r.bad));
+    std::vector<std::string> messages;
+    m_lawSettings = lawsettings::ReadSettings(m_astrSettingLines[7], m_astrSettingLines[8],
+                                              m_astrSettingLines[9], m_astrCategories, messages);
+    for (const std::string& m : messages) Message(m);
 }
 
 CVespinDoc::~CVespinDoc() = default;
