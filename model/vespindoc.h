@@ -8,6 +8,7 @@
 
 #include "framework/document.h"
 #include "framework/treehost.h"
+#include "model/bookextension.h"
 #include "model/calendarrules.h"
 #include "model/dayrecord.h"
 #include "model/lawsettings.h"
@@ -99,6 +100,11 @@ public:
     void ReadWorkRules();
     const lawsettings::Settings& LawSettings() const { return m_lawSettings; }
 
+    // What the book keeps after its last day (per-day marks, the employee's details).
+    const bookext::Extension& Extension() const { return m_extension; }
+    // Takes a changed extension and marks the book modified.
+    void SetExtension(bookext::Extension ext);
+
     // The tree's selection: the fiscal year and month selected (-1 for none) and the first
     // day index on show (-1 when no month is). The one way in for all three.
     void SetSelection(int year, int month, int shownFirst);
@@ -168,6 +174,7 @@ private:
                       const CRecordArray<CDayRecord>& days) const;
 
     lawsettings::Settings m_lawSettings;
+    bookext::Extension m_extension;
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;
     CView* m_pListView = nullptr;
