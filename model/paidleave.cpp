@@ -146,6 +146,7 @@ Ledger ComputeLedger(const Employment& e, const Policy& policy, const std::vecto
         if (d.leaveHalfDays > 0 && d.date <= asOf) leaveDays.push_back(&d);
     std::stable_sort(leaveDays.begin(), leaveDays.end(),
                      [](const Day* a, const Day* b) { return a->date < b->date; });
+    out.takes.reserve(leaveDays.size());
     std::vector<size_t> order(out.grants.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = policy.order == Order::oldestFirst ? i : order.size() - 1 - i;
@@ -190,9 +191,10 @@ Ledger ComputeLedger(const Employment& e, const Policy& policy, const std::vecto
         Obligation o;
         o.baseDate = g.date;
         o.deadline = civil::AfterMonths(g.date, 12) - 1;
-        for (const Take& t : out.takes)
-            if (t.date >= o.baseDate && t.date <= o.deadline)
-                for (const Portion& p : t.from) o.taken += p.halfDays;
+        auto t = std::lower_bound(out.takes.begin(), out.takes.end(), o.baseDate,
+                                  [](const Take& take, int day) { return take.date < day; });
+        for (; t != out.takes.end() && t->date <= o.deadline; ++t)
+            for (const Portion& p : t->from) o.taken += p.halfDays;
         o.status = o.taken >= o.required ? Status::met
                    : asOf <= o.deadline  ? Status::pending
                                          : Status::unmet;
