@@ -19,7 +19,7 @@ enum class Order { oldestFirst, newestFirst };
 
 struct Policy {
     // The first grant: empty for the law's date (six months after hire), else the first of these
-    // dates on or after the hire date (never later than the law's date).
+    // dates after the day of hire (never later than the law's date).
     std::vector<MonthDay> first;
     // Later grants: none for yearly from the first grant, else every year on this date.
     std::optional<MonthDay> then;

@@ -32,8 +32,9 @@ int OnOrAfter(const MonthDay& md, int day) {
 std::vector<int> GrantDates(int hire, const Policy& policy, int asOf) {
     const int legal = civil::AfterMonths(hire, 6);
     int first = legal;
-    // The company's first date is kept only when it comes earlier than the law's.
-    for (const MonthDay& md : policy.first) first = std::min(first, OnOrAfter(md, hire));
+    // The first of the company's dates after the day of hire, kept only when it comes earlier
+    // than the law's: a uniform 4/1 gives new graduates hired on 4/1 the law's 10/1 first.
+    for (const MonthDay& md : policy.first) first = std::min(first, OnOrAfter(md, hire + 1));
     std::vector<int> dates;
     for (int g = first; g <= asOf && static_cast<int>(dates.size()) < kMaxGrants;) {
         dates.push_back(g);

@@ -212,8 +212,10 @@ TEST(PaidLeave, UniformGrantDates) {
         {"2025-04-01",
          Uniform({}, MonthDay{4, 1}),
          {"2025-10-01:10", "2026-04-01:11", "2027-04-01:12"}},
-        // At hire, then every 4/1.
-        {"2025-04-01", Uniform({{4, 1}}), {"2025-04-01:10", "2026-04-01:11", "2027-04-01:12"}},
+        // A company granting on 4/1: new graduates hired on 4/1 get the law's date first.
+        {"2025-04-01",
+         Uniform({{4, 1}}, MonthDay{4, 1}),
+         {"2025-10-01:10", "2026-04-01:11", "2027-04-01:12"}},
         // A uniform first date later than the law's falls back to the law's date.
         {"2025-06-01", Uniform({{4, 1}}), {"2025-12-01:10", "2026-12-01:11"}},
         // Two dates a year: the first after hire, then yearly from it.
