@@ -24,6 +24,8 @@
 #include "app/backupcommand.h"
 #include "app/commandids.h"
 #include "app/toolbarimages.h"
+#include "dialogs/employmentdlg.h"
+#include "dialogs/leaveledgerdlg.h"
 #include "dialogs/shortcutdlg.h"
 #include "dialogs/worksummarydlg.h"
 #include "framework/clock.h"
@@ -33,6 +35,9 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/sjis.h"
+#include "model/civildate.h"
+#include "model/leavebook.h"
+#include "model/leavetexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
@@ -219,6 +224,8 @@ void CMainFrame::CreateMenus() {
     process->addSeparator();
     AddCommand(process, cmd::kExportMonth, QStringLiteral("本部提出用のデータ作成(&D)..."));
     AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
+    AddCommand(process, cmd::kLeaveLedger, QStringLiteral("有給休暇管理簿(&L)..."));
+    AddCommand(process, cmd::kEmploymentInfo, QStringLiteral("雇用情報の設定(&H)..."));
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
 
@@ -267,6 +274,8 @@ void CMainFrame::CreateMenus() {
     connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
     connect(Action(cmd::kWorkSummary), &QAction::triggered, this, &CMainFrame::OnWorkSummary);
+    connect(Action(cmd::kLeaveLedger), &QAction::triggered, this, &CMainFrame::OnLeaveLedger);
+    connect(Action(cmd::kEmploymentInfo), &QAction::triggered, this, &CMainFrame::OnEmploymentInfo);
 
     UpdateRecentFileMenu();
 }
@@ -496,6 +505,24 @@ void CMainFrame::OnCreateShortcut() {
             MsgKind::ok, this);
     else
         VespinMessageBox(texts::kShortcutFailed, MsgKind::ok, this);
+}
+
+void CMainFrame::OnLeaveLedger() {
+    if (!leave::BookEmployment(m_doc).hire) {
+        VespinMessageBox(texts::kHireDateMissing, MsgKind::ok, this);
+        return;
+    }
+    const LocalTime now = clock_::Now();
+    CLeaveLedgerDlg dlg(m_doc, civil::Serial(now.year, now.month, now.day), this);
+    dlg.exec();
+}
+
+void CMainFrame::OnEmploymentInfo() {
+    const leave::Employment before = leave::BookEmployment(m_doc);
+    CEmploymentDlg dlg(before, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    if (leave::EncodeEmployment(dlg.m_employment) != leave::EncodeEmployment(before))
+        leave::SetBookEmployment(m_doc, dlg.m_employment);
 }
 
 void CMainFrame::OnWorkSummary() {
