@@ -67,6 +67,10 @@ QString Prompt(int id) {
             return QStringLiteral("社員情報登録\n社員情報登録");
         case cmd::kWorkSummary:
             return QStringLiteral("選択した月の勤務時間を集計\n月の集計");
+        case cmd::kLeaveLedger:
+            return QStringLiteral("有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿");
+        case cmd::kEmploymentInfo:
+            return QStringLiteral("入社日・契約・以前の有給休暇の使用日数の設定\n雇用情報の設定");
         case cmd::kPasswordSet:
             return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
         case cmd::kCreateShortcut:

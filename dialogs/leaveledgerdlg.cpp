@@ -50,8 +50,8 @@ QTableWidget* Table(const QStringList& titles, int rows, QWidget* parent) {
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setStretchLastSection(true);
-    const DialogUnits du(parent->font());
-    t->setMinimumHeight(du.Size(0, 12 * (rows + 1)).height());
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() +
+                      rows * t->verticalHeader()->defaultSectionSize() + 2 * t->frameWidth());
     return t;
 }
 
@@ -60,7 +60,10 @@ void AddRow(QTableWidget* t, const QStringList& cells, bool alert = false) {
     t->insertRow(r);
     for (int c = 0; c < cells.size(); ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
-        if (c > 0 && !cells[c].isEmpty() && (cells[c][0].isDigit()))
+        // Figures to the right; dates and texts to the left.
+        bool figure = false;
+        cells[c].toDouble(&figure);
+        if (figure || cells[c].endsWith(QLatin1Char('%')))
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (alert) item->setForeground(QColor(0xc0, 0, 0));
         t->setItem(r, c, item);
@@ -102,7 +105,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     m_grants = Table({QStringLiteral("基準日"), QStringLiteral("付与日数"),
                       QStringLiteral("出勤率"), QStringLiteral("使用"), QStringLiteral("失効"),
                       QStringLiteral("残"), QStringLiteral("使用期限")},
-                     6, this);
+                     4, this);
     for (const leave::Grant& g : l.grants) {
         const QString rate = g.workdays == 0
                                  ? QStringLiteral("－")
@@ -116,7 +119,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
 
     m_takes = Table({QStringLiteral("取得日"), QStringLiteral("出勤区分"), QStringLiteral("日数"),
                      QStringLiteral("付与日 (日数)")},
-                    6, this);
+                    8, this);
     for (const leave::Take& t : l.takes) {
         QStringList from;
         for (const leave::Portion& p : t.from)
@@ -140,7 +143,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     m_obligations->scrollToBottom();
     layout->addWidget(Box(QStringLiteral("年5日の取得義務"), m_obligations, this));
 
-    m_problems = Table({QStringLiteral("日付"), QStringLiteral("内容")}, 3, this);
+    m_problems = Table({QStringLiteral("日付"), QStringLiteral("内容")}, 2, this);
     for (const leave::Problem& p : l.problems)
         AddRow(m_problems, {Date(p.date), ToQ(p.text)}, true);
     if (l.problems.empty()) AddRow(m_problems, {QString(), QStringLiteral("ありません")});
