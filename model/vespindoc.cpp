@@ -9,6 +9,7 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
+#include "model/leavepolicy.h"
 #include "model/settingsplaces.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
@@ -110,6 +111,12 @@ void CVespinDoc::ReadWorkRules() {
     worktime::RulesReading r = worktime::ParseRules(m_astrSettingLines[6]);
     m_workRules = std::move(r.rules);
     if (!r.bad.empty()) Message(worktime::BadRulesMessage(r.bad));
+    std::vector<std::string> messages;
+    m_lawSettings = lawsettings::ReadSettings(m_astrSettingLines[7], m_astrSettingLines[8],
+                                              m_astrSettingLines[9], m_astrCategories, messages);
+    for (const std::string& m : messages) Message(m);
+    if (const auto policy = leave::ParsePolicy(m_astrSettingLines[9]); !policy.bad.empty())
+        Message(leave::BadPolicyMessage(policy.bad));
 }
 
 CVespinDoc::~CVespinDoc() = default;
@@ -297,6 +304,7 @@ void CVespinDoc::RemoveFiscalYear(int y) {
         later->SetLastIndex(later->GetLastIndex() - count);
     }
     m_aYears.RemoveRecords(k, 1);
+    bookext::DropFiscalYearMarks(m_extension, y);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -309,6 +317,7 @@ void CVespinDoc::Serialize(CArchive& ar) {
         for (const auto& yr : m_aYears) yr->Serialize(ar);
         ar << static_cast<int32_t>(m_aDays.GetSize());
         for (const auto& day : m_aDays) day->Serialize(ar);
+        ar.WriteBytes(bookext::Encode(m_extension));
         SetModifiedFlag(false);
         return;
     }
@@ -337,10 +346,10 @@ void CVespinDoc::LoadBody(CArchive& ar) {
 
     CRecordArray<CYearRecord> years = ReadRecords<CYearRecord>(ar, kYearBytes);
     CRecordArray<CDayRecord> days = ReadRecords<CDayRecord>(ar, kMinDayBytes);
-    // Nothing follows the last day: a file with more is something else that happens to begin
-    // like a book, and a save would destroy it.
-    if (ar.Remaining() != 0 || !IsConsistent(years, days))
-        throw ArchiveException{ArchiveException::badFormat};
+    // Nothing follows the last day but a well-formed extension: a file with more is something
+    // else that happens to begin like a book, and a save would destroy it.
+    std::optional<bookext::Extension> ext = bookext::Decode(ar.ReadRest());
+    if (!ext || !IsConsistent(years, days)) throw ArchiveException{ArchiveException::badFormat};
 
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();
@@ -348,6 +357,7 @@ void CVespinDoc::LoadBody(CArchive& ar) {
     m_strEmployeeName = std::move(name);
     m_aYears.Swap(years);
     m_aDays.Swap(days);
+    m_extension = std::move(*ext);
     NotifyChange(kEmployeeChanged);
     NotifyChange(kYearsChanged);
 }
@@ -410,6 +420,7 @@ bool CVespinDoc::OnNewDocument() {
     m_strEmployeeNo.clear();
     m_strEmployeeName.clear();
     m_strPassword.clear();
+    m_extension = {};
     m_strTitleName = texts::kUntitled;
     NotifyChange(kEmployeeChanged);
     NotifyChange(kYearsChanged);
@@ -463,9 +474,15 @@ bool CVespinDoc::OnSaveDocument(const std::string& path) {
     return true;
 }
 
+void CVespinDoc::SetExtension(bookext::Extension ext) {
+    m_extension = std::move(ext);
+    SetModifiedFlag(true);
+}
+
 void CVespinDoc::OnCloseDocument() {
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();
+    m_extension = {};
     CDocument::OnCloseDocument();
 }
 

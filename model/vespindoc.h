@@ -8,8 +8,10 @@
 
 #include "framework/document.h"
 #include "framework/treehost.h"
+#include "model/bookextension.h"
 #include "model/calendarrules.h"
 #include "model/dayrecord.h"
+#include "model/lawsettings.h"
 #include "model/recordarray.h"
 #include "model/worktime.h"
 #include "model/yearrecord.h"
@@ -93,8 +95,15 @@ public:
     static std::string GetField(const std::string& line, int n);
     // The non-empty category names in slot order: the entries of the attendance dialog's list.
     std::vector<std::string> CategoryListEntries() const;
-    // Line 7: the working-time rules into m_workRules; bad fields are reported once.
+    // Line 7: the working-time rules into m_workRules; lines 8-10: the law's settings. Bad
+    // fields are reported once.
     void ReadWorkRules();
+    const lawsettings::Settings& LawSettings() const { return m_lawSettings; }
+
+    // What the book keeps after its last day (per-day marks, the employee's details).
+    const bookext::Extension& Extension() const { return m_extension; }
+    // Takes a changed extension and marks the book modified.
+    void SetExtension(bookext::Extension ext);
 
     // The tree's selection: the fiscal year and month selected (-1 for none) and the first
     // day index on show (-1 when no month is). The one way in for all three.
@@ -164,6 +173,8 @@ private:
     bool IsConsistent(const CRecordArray<CYearRecord>& years,
                       const CRecordArray<CDayRecord>& days) const;
 
+    lawsettings::Settings m_lawSettings;
+    bookext::Extension m_extension;
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;
     CView* m_pListView = nullptr;

@@ -6,6 +6,7 @@
 #include "bench/bigbook.h"
 #include "framework/archive.h"
 #include "framework/savefile.h"
+#include "model/bookextension.h"
 #include "model/texts.h"
 
 namespace {
@@ -52,6 +53,15 @@ int main(int argc, char** argv) {
     doc.StoreDayEntry(3, {0, "08:30", "17:45", texts::S("勤務地１・勤務地２")});
     doc.StoreDayEntry(10, {6, "", "", ""});
     write("one-filled-year.vpx", Store(doc));
+
+    // The extension after the last day: marks, and a section of a later program.
+    bookext::Extension ext;
+    bookext::SetDayMark(ext, {2000, 5, 3, bookext::Mark::no, bookext::Mark::yes});
+    bookext::SetDayMark(ext, {2001, 1, 7, bookext::Mark::yes, bookext::Mark::automatic});
+    ext.Set(40, "later");
+    doc.SetExtension(ext);
+    write("extension.vpx", Store(doc));
+    doc.SetExtension({});
 
     doc.m_strPassword = "secret";
     write("password.vpx", Store(doc));
