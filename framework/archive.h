@@ -20,6 +20,8 @@ public:
 
     void WriteInt(int32_t v);
     void WriteString(std::string_view s);
+    // Bytes as they are, without a length.
+    void WriteBytes(std::string_view bytes) { m_out->append(bytes); }
 
     int32_t ReadInt();
     std::string ReadString();
@@ -27,6 +29,12 @@ public:
 
     // Bytes not yet read; a count or length that needs more is refused up front.
     size_t Remaining() const { return m_in.size() - m_pos; }
+    // Takes every byte not yet read.
+    std::string_view ReadRest() {
+        const std::string_view rest = m_in.substr(m_pos);
+        m_pos = m_in.size();
+        return rest;
+    }
     // Raises the end-of-file error unless at least n more bytes are there.
     void Require(uint64_t n) const;
 

@@ -2,6 +2,7 @@
 
 #include "framework/fileerror.h"
 #include "framework/savefile.h"
+#include "model/leavepolicy.h"
 #include "model/settingsline.h"
 #include "model/settingsplaces.h"
 #include "model/texts.h"
@@ -80,6 +81,13 @@ CompanySettings ReadCompanySettings(const std::vector<std::string>& places) {
     worktime::RulesReading r = worktime::ParseRules(s.m_astrSettingLines[6]);
     s.m_workRules = std::move(r.rules);
     if (!r.bad.empty()) s.m_problems.emplace_back(worktime::BadRulesMessage(r.bad));
+    std::vector<std::string> messages;
+    s.m_lawSettings =
+        lawsettings::ReadSettings(s.m_astrSettingLines[7], s.m_astrSettingLines[8],
+                                  s.m_astrSettingLines[9], s.m_astrCategories, messages);
+    for (const std::string& m : messages) s.m_problems.emplace_back(m);
+    if (const auto policy = leave::ParsePolicy(s.m_astrSettingLines[9]); !policy.bad.empty())
+        s.m_problems.emplace_back(leave::BadPolicyMessage(policy.bad));
     return s;
 }
 

@@ -6,6 +6,7 @@
 
 #include "framework/uitext.h"
 #include "model/calendarrules.h"
+#include "model/lawsettings.h"
 #include "model/worktime.h"
 
 // The company's practice as vespin.ini gives it: one value, read once at start-up and then
@@ -25,13 +26,16 @@ struct CompanySettings {
     CalendarRules m_calendar;
     // Line 7: scheduled time and breaks of a day, for the working-time summary.
     worktime::Rules m_workRules;
+    // Lines 8 to 10: working time as the law counts it, and the paid-leave policy.
+    lawsettings::Settings m_lawSettings;
 
     // Where the file was looked for, in order, and the one read (the first when none).
     std::vector<std::string> m_astrSettingsPlaces;
     std::string m_strSettingsPath;
     bool m_bSettingsMissing = false;
     // What the user is told about the file at start-up, in order: the missing file (the
-    // defaults are then in force), bad company holidays, bad working-time fields.
+    // defaults are then in force), bad company holidays, bad working-time fields, bad
+    // fields of lines 8 to 10.
     std::vector<UiText> m_problems;
 
     // The non-empty category names in slot order: the entries of the attendance dialog's list.

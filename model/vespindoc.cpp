@@ -8,6 +8,7 @@
 #include "framework/sjis.h"
 #include "framework/view.h"
 #include "model/settingsline.h"
+#include "model/leavepolicy.h"
 #include "model/settingsplaces.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
@@ -200,6 +201,7 @@ void CVespinDoc::RemoveFiscalYear(int y) {
         later->SetLastIndex(later->GetLastIndex() - count);
     }
     m_aYears.RemoveRecords(k, 1);
+    bookext::DropFiscalYearMarks(m_extension, y);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -212,6 +214,7 @@ void CVespinDoc::Serialize(CArchive& ar) {
         for (const auto& yr : m_aYears) yr->Serialize(ar);
         ar << static_cast<int32_t>(m_aDays.GetSize());
         for (const auto& day : m_aDays) day->Serialize(ar);
+        ar.WriteBytes(bookext::Encode(m_extension));
         SetModifiedFlag(false);
         return;
     }
@@ -240,10 +243,10 @@ void CVespinDoc::LoadBody(CArchive& ar) {
 
     CRecordArray<CYearRecord> years = ReadRecords<CYearRecord>(ar, kYearBytes);
     CRecordArray<CDayRecord> days = ReadRecords<CDayRecord>(ar, kMinDayBytes);
-    // Nothing follows the last day: a file with more is something else that happens to begin
-    // like a book, and a save would destroy it.
-    if (ar.Remaining() != 0 || !IsConsistent(years, days))
-        throw ArchiveException{ArchiveException::badFormat};
+    // Nothing follows the last day but a well-formed extension: a file with more is something
+    // else that happens to begin like a book, and a save would destroy it.
+    std::optional<bookext::Extension> ext = bookext::Decode(ar.ReadRest());
+    if (!ext || !IsConsistent(years, days)) throw ArchiveException{ArchiveException::badFormat};
 
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();
@@ -251,6 +254,7 @@ void CVespinDoc::LoadBody(CArchive& ar) {
     m_strEmployeeName = std::move(name);
     m_aYears.Swap(years);
     m_aDays.Swap(days);
+    m_extension = std::move(*ext);
     NotifyChange(kEmployeeChanged);
     NotifyChange(kYearsChanged);
 }
@@ -313,6 +317,7 @@ bool CVespinDoc::OnNewDocument() {
     m_strEmployeeNo.clear();
     m_strEmployeeName.clear();
     m_strPassword.clear();
+    m_extension = {};
     m_strTitleName = texts::kUntitled;
     NotifyChange(kEmployeeChanged);
     NotifyChange(kYearsChanged);
@@ -366,9 +371,15 @@ bool CVespinDoc::OnSaveDocument(const std::string& path) {
     return true;
 }
 
+void CVespinDoc::SetExtension(bookext::Extension ext) {
+    m_extension = std::move(ext);
+    SetModifiedFlag(true);
+}
+
 void CVespinDoc::OnCloseDocument() {
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();
+    m_extension = {};
     CDocument::OnCloseDocument();
 }
 

@@ -8,8 +8,10 @@
 
 #include "framework/document.h"
 #include "framework/treehost.h"
+#include "model/bookextension.h"
 #include "model/companysettings.h"
 #include "model/dayrecord.h"
+#include "model/lawsettings.h"
 #include "model/recordarray.h"
 #include "model/yearrecord.h"
 
@@ -91,6 +93,15 @@ public:
     // Puts settings in force as they are (a test's or a benchmark's own).
     void UseSettings(CompanySettings settings) { m_settings = std::move(settings); }
     static std::string GetField(const std::string& line, int n);
+    // The non-empty category names in slot order: the entries of the attendance dialog's list.
+    std::vector<std::string> CategoryListEntries() const { return m_settings.CategoryListEntries(); }
+    // Lines 8-10: the law's settings.
+    const lawsettings::Settings& LawSettings() const { return m_settings.m_lawSettings; }
+
+    // What the book keeps after its last day (per-day marks, the employee's details).
+    const bookext::Extension& Extension() const { return m_extension; }
+    // Takes a changed extension and marks the book modified.
+    void SetExtension(bookext::Extension ext);
 
     // The tree's selection: the fiscal year and month selected (-1 for none) and the first
     // day index on show (-1 when no month is). The one way in for all three.
@@ -169,6 +180,7 @@ private:
     std::array<int, 12> m_anMonthDays;
     CompanySettings m_settings;
 
+    bookext::Extension m_extension;
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;
     CView* m_pListView = nullptr;

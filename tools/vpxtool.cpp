@@ -29,6 +29,7 @@
 #include "model/worktime.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
+#include "tools/leavecommands.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QByteArray>
@@ -63,6 +64,12 @@ const char* const kUsageText =
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
     "  backups BOOK                 (the kept generations of the book as JSON, newest first)\n"
     "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
+    "  hired BOOK YYYY-MM-DD        (the date of hire)\n"
+    "  contract BOOK FROM DAYS HOURS   (the contract from FROM: DAYS a week, or yN days a\n"
+    "                               year; HOURS a week such as 40 or 29.5)\n"
+    "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
+    "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
+    "  ledger BOOK YYYY-MM-DD OUT.pdf   (the printed ledger of the grant year of the date)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
@@ -510,7 +517,8 @@ int RunTool(int argc, char** argv) {
         return kUsage;
     }
     // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
-    ui.writes = command != "dump" && command != "csv" && command != "sheet" && command != "summary";
+    ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
+                command != "summary" && command != "leave" && command != "ledger";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -575,6 +583,16 @@ int RunTool(int argc, char** argv) {
         return make(WriteSheet);
     } else if (command == "summary" && arity(2, 2)) {
         return make(PrintSummary);
+    } else if (command == "leave" && arity(0, 1)) {
+        return make(leavetool::PrintLeave);
+    } else if (command == "ledger" && arity(2, 2)) {
+        return make(leavetool::WriteLedger);
+    } else if ((command == "hired" && arity(1, 1)) || (command == "contract" && arity(3, 3)) ||
+               (command == "leave-used" && arity(2, 2))) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = command == "hired"      ? leavetool::SetHired(doc, rest)
+               : command == "contract" ? leavetool::SetContract(doc, rest)
+                                       : leavetool::SetLeaveUsed(doc, rest);
     } else if (command == "dump" && arity(0, 0)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string out =

@@ -6,6 +6,7 @@
 #include "bench/bigbook.h"
 #include "framework/archive.h"
 #include "framework/savefile.h"
+#include "model/bookextension.h"
 #include "model/texts.h"
 
 namespace {
@@ -53,11 +54,20 @@ int main(int argc, char** argv) {
     doc.StoreDayEntry(10, {6, "", "", ""});
     write("one-filled-year.vpx", Store(doc));
 
-    doc.Password() = "secret";
+    // The extension after the last day: marks, and a section of a later program.
+    bookext::Extension ext;
+    bookext::SetDayMark(ext, {2000, 5, 3, bookext::Mark::no, bookext::Mark::yes});
+    bookext::SetDayMark(ext, {2001, 1, 7, bookext::Mark::yes, bookext::Mark::automatic});
+    ext.Set(40, "later");
+    doc.SetExtension(ext);
+    write("extension.vpx", Store(doc));
+    doc.SetExtension({});
+
+    VespinDocAccess::Password(doc) = "secret";
     write("password.vpx", Store(doc));
-    doc.Password() = std::string(300, 'p');  // 16-bit length prefix
+    VespinDocAccess::Password(doc) = std::string(300, 'p');  // 16-bit length prefix
     write("long-password.vpx", Store(doc));
-    doc.Password().clear();
+    VespinDocAccess::Password(doc).clear();
     doc.StoreDayEntry(20, {1, "09:10", "18:00", std::string(70000, 'x')});  // 32-bit prefix
     write("long-place.vpx", Store(doc));
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "framework/frameworktexts.h"
+
+// The texts of working time as the law counts it (Shift-JIS, like every text of the core).
+namespace texts {
+
+inline const std::string kLawWeekBad =
+    S("【 vespin.ini 】の８行目(労働時間)に正しくない項目がありますので、\n"
+      "その項目はデフォルトの設定とします。");
+inline const std::string kLawAgreementBad =
+    S("【 vespin.ini 】の９行目(３６協定)に正しくない項目がありますので、\n"
+      "その項目はデフォルトの設定とします。");
+inline const std::string kLawCategoriesBad =
+    S("【 vespin.ini 】の１０行目(出勤区分の意味)に正しくない項目がありますので、\n"
+      "その項目は使用しません。");
+inline const std::string kLawBadField = S("\n　%1 番目の項目：%2");
+inline const std::string kLawBadMore = S("\n　ほか %1 項目");
+
+// Line 8's words.
+inline const std::string kLawNone = S("なし");
+inline const std::string kLawPerDay = S("日ごと");
+// Line 10's meanings.
+inline const std::string kMeaningWorked = S("出勤");
+inline const std::string kMeaningDeemed = S("出勤扱い");
+inline const std::string kMeaningAbsent = S("欠勤");
+inline const std::string kMeaningExcluded = S("除外");
+inline const std::string kMeaningRest = S("休日");
+// Keys of line 10 that belong to the paid-leave policy.
+inline const std::string kLeavePolicyKeys[3] = {S("初回"), S("以降"), S("順")};
+
+}  // namespace texts
