@@ -261,8 +261,7 @@ void BM_LeaveLedger(benchmark::State& state) {
     static CVespinDoc* doc = [] {
         auto* d = new CVespinDoc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
         FillLargestBook(*d);
-        d->m_astrSettingLines[9] = texts::S("有休=1,半休=0.5,特欠=除外,以降=4/1");
-        d->ReadWorkRules();
+        VespinDocAccess::SetSettingLine(*d, 9, texts::S("有休=1,半休=0.5,特欠=除外,以降=4/1"));
         leave::Employment e;
         e.hire = civil::Serial(CVespinDoc::kFirstYear, 4, 1);
         leave::SetBookEmployment(*d, e);

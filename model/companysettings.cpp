@@ -61,8 +61,16 @@ CompanySettings ReadCompanySettings(const std::vector<std::string>& places) {
         s.m_bSettingsMissing = true;
         if (!places.empty()) s.m_strSettingsPath = places.front();
         s.m_problems.push_back(SettingsMissingMessage(places));
+    }
+    ApplySettingLines(s);
+    return s;
+}
+
+void ApplySettingLines(CompanySettings& s) {
+    if (s.m_bSettingsMissing) {
         SetDefaults(s);
     } else {
+        s.m_astrPlaces.clear();
         for (int i = 1; i <= 10; ++i) {
             const size_t k = static_cast<size_t>(i - 1);
             s.m_astrCategories[k] = SettingsField(s.m_astrSettingLines[0], i);
@@ -88,7 +96,6 @@ CompanySettings ReadCompanySettings(const std::vector<std::string>& places) {
     for (const std::string& m : messages) s.m_problems.emplace_back(m);
     if (const auto policy = leave::ParsePolicy(s.m_astrSettingLines[9]); !policy.bad.empty())
         s.m_problems.emplace_back(leave::BadPolicyMessage(policy.bad));
-    return s;
 }
 
 std::vector<std::string> CompanySettings::CategoryListEntries() const {

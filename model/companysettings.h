@@ -45,3 +45,7 @@ struct CompanySettings {
 // Reads the first of places that can be read; the defaults and a problem naming the places
 // when none can.
 CompanySettings ReadCompanySettings(const std::vector<std::string>& places);
+
+// Fills s from its m_astrSettingLines (the defaults for lines 1 to 4 when the file was missing),
+// adding what is wrong with them to its problems.
+void ApplySettingLines(CompanySettings& s);

@@ -23,8 +23,8 @@ std::vector<Day> BookDays(const CVespinDoc& doc) {
             const lawsettings::CategoryMeaning& m = meanings[slot];
             switch (m.meaning) {
                 case lawsettings::Meaning::unnamed:
-                    d.attendance =
-                        doc.Settings().m_astrTimeFlags[slot] == "1" ? Attendance::worked : Attendance::absent;
+                    d.attendance = doc.Settings().m_astrTimeFlags[slot] == "1" ? Attendance::worked
+                                                                               : Attendance::absent;
                     break;
                 case lawsettings::Meaning::leave:
                     d.attendance = Attendance::deemed;
@@ -79,7 +79,9 @@ void SetBookEmployment(CVespinDoc& doc, const Employment& employment) {
     doc.SetExtension(std::move(ext));
 }
 
-Policy BookPolicy(const CVespinDoc& doc) { return ParsePolicy(doc.Settings().m_astrSettingLines[9]).policy; }
+Policy BookPolicy(const CVespinDoc& doc) {
+    return ParsePolicy(doc.Settings().m_astrSettingLines[9]).policy;
+}
 
 Ledger BookLedger(const CVespinDoc& doc, int asOf) {
     return ComputeLedger(BookEmployment(doc), BookPolicy(doc), BookDays(doc), asOf);

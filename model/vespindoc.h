@@ -94,7 +94,9 @@ public:
     void UseSettings(CompanySettings settings) { m_settings = std::move(settings); }
     static std::string GetField(const std::string& line, int n);
     // The non-empty category names in slot order: the entries of the attendance dialog's list.
-    std::vector<std::string> CategoryListEntries() const { return m_settings.CategoryListEntries(); }
+    std::vector<std::string> CategoryListEntries() const {
+        return m_settings.CategoryListEntries();
+    }
     // Lines 8-10: the law's settings.
     const lawsettings::Settings& LawSettings() const { return m_settings.m_lawSettings; }
 

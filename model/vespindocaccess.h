@@ -14,5 +14,11 @@ struct VespinDocAccess {
     static std::string& DocPath(CVespinDoc& d) { return d.m_strDocPath; }
     static std::string& ExeDir(CVespinDoc& d) { return d.m_strExeDir; }
     static std::string& ExeName(CVespinDoc& d) { return d.m_strExeName; }
+    // Line i (from 0) of the settings, and what follows from it.
+    static void SetSettingLine(CVespinDoc& d, size_t i, const std::string& line) {
+        d.m_settings.m_astrSettingLines[i] = line;
+        d.m_settings.m_problems.clear();
+        ApplySettingLines(d.m_settings);
+    }
     static int LoadCancelled(const CVespinDoc& d) { return d.m_bLoadCancelled; }
 };
