@@ -31,6 +31,8 @@ inline const std::string kMeaningRest = S("休日");
 // Keys of line 10 that belong to the paid-leave policy.
 inline const std::string kLeavePolicyKeys[3] = {S("初回"), S("以降"), S("順")};
 
+inline const std::string kShiftOverlaps = S("%1 の勤務が、翌日の出社時刻と重なっています。");
+
 // What each finding of the law's limits says.
 inline const std::string kFindingTexts[9] = {
     S("時間外労働が、３６協定の月の限度時間を超えています。"),

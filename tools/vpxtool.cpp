@@ -23,6 +23,7 @@
 #include "model/worktime.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
+#include "tools/lawcommands.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QByteArray>
@@ -56,6 +57,8 @@ const char* const kUsageText =
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
     "  backups BOOK                 (the kept generations of the book as JSON, newest first)\n"
     "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
+    "  hours BOOK FROM TO           (the hours as the law counts them, days YYYY-MM-DD, as JSON)\n"
+    "  day-flags BOOK YYYY-MM-DD [legal-holiday=yes|no|auto] [workday=yes|no|auto]\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
@@ -421,7 +424,8 @@ int RunTool(int argc, char** argv) {
         return kUsage;
     }
     // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
-    ui.writes = command != "dump" && command != "csv" && command != "sheet" && command != "summary";
+    ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
+                command != "summary" && command != "hours";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -486,6 +490,11 @@ int RunTool(int argc, char** argv) {
         return make(WriteSheet);
     } else if (command == "summary" && arity(2, 2)) {
         return make(PrintSummary);
+    } else if (command == "hours" && arity(2, 2)) {
+        return make(lawcommands::PrintHours);
+    } else if (command == "day-flags" && arity(1, 3)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = lawcommands::SetDayFlags(doc, rest);
     } else if (command == "dump" && arity(0, 0)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string out =

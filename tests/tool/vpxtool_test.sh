@@ -125,6 +125,31 @@ check "summary" '0 {"year":2026,"month":12,"scheduled":"8:00","breaks":["12:00-1
 run summary "$book" 2030 12;  check "summary unregistered" 1 "$rc"
 run summary "$book" 2026 0;   check "summary month" 2 "$rc"
 
+# Hours as the law counts them: a week of 8 hours and its Saturday, a shift from Saturday 20:00
+# into the Sunday 法定休日, then the same Sunday marked as no 法定休日 (振替).
+hb="$dir/hours.vpx"
+run new "$hb"; run add-year "$hb" 2026
+for d in 06 07 08 09 10 11; do run set-day "$hb" 2026-04-$d 出勤 09:00 18:00; done
+run set-day "$hb" 2026-04-18 休出 20:00 06:00
+hours() {  # the figures of one day: worked, overtimeWeekly, withinStatutory, legalHolidayWork, nightLegalHolidayWork
+    run hours "$hb" "$1" "$1"
+    printf '%s' "$out" | python3 -c 'import json,sys; j=json.load(sys.stdin); d=j["days"][0]
+print(sorted(j), d["worked"], d["overtimeWeekly"], d["withinStatutory"], d["legalHolidayWork"], d["nightLegalHolidayWork"], d["breakShort"], [f["rule"] for f in j["findings"]])'
+}
+check "hours after 40" "['agreement', 'days', 'findings', 'months'] 8:00 8:00 0:00 0:00 0:00 False []" "$(hours 2026-04-11)"
+check "hours into the 法定休日" "['agreement', 'days', 'findings', 'months'] 10:00 0:00 4:00 6:00 5:00 True ['break_34']" "$(hours 2026-04-18)"
+run day-flags "$hb" 2026-04-19 legal-holiday=no; check "day-flags" 0 "$rc"
+check "hours after 振替" "['agreement', 'days', 'findings', 'months'] 10:00 0:00 8:00 0:00 0:00 True ['break_34']" "$(hours 2026-04-18)"
+run day-flags "$hb" 2026-04-19 legal-holiday=auto; check "day-flags auto" 0 "$rc"
+run new "$dir/plain.vpx"; run add-year "$dir/plain.vpx" 2026
+for d in 06 07 08 09 10 11; do run set-day "$dir/plain.vpx" 2026-04-$d 出勤 09:00 18:00; done
+run set-day "$dir/plain.vpx" 2026-04-18 休出 20:00 06:00
+check "no marks, no extension" "$(cmp "$hb" "$dir/plain.vpx" && echo same)" "same"
+run day-flags "$hb" 2030-04-19 workday=yes;  check "day-flags unregistered" 1 "$rc"
+run day-flags "$hb" 2026-04-19 holiday=yes;  check "day-flags usage" 2 "$rc"
+run hours "$hb" 2026-04-30 2026-04-01;       check "hours backwards" 1 "$rc"
+run hours "$hb" 2026-02-30 2026-04-01;       check "hours no such date" 2 "$rc"
+
 run password "$book" "秘密"; check "password" 0 "$rc"
 run dump "$book";            check "dump without password" "1 パスワードが違います。" "$rc $err"
 out=$("$tool" --settings "$dir/vespin.ini" --password "秘密" dump "$book" 2>/dev/null); rc=$?
