@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/dayrecord.h"
+#include "model/labourlaw.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -181,10 +182,25 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
     // The fiscal year's months lie in order from April, so the year to date is one run of days.
     const int yearFirst = doc.MonthRange(fiscalYear, 4).first;
     const Rules& rules = doc.m_workRules;
+    // 所定外 is beyond the day's own 所定: none on a 所定休日 unless the settings give one, a
+    // leave day's share off, the day's marks first.
+    const labourlaw::Params params = labourlaw::ParamsOf(doc);
+    const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc.Extension());
     for (int k = yearFirst; k <= last; ++k) {
         const CDayRecord& day = *doc.m_aDays[k];
         DayFigures f;
         const DayState state = EvaluateDay(day, rules, doc.m_astrTimeFlags, f);
+        if (state == DayState::counted) {
+            labourlaw::DayInput in;
+            in.type = day.GetDayType();
+            in.category = day.GetCategory();
+            for (const bookext::DayMark& m : marks)
+                if (m.year == day.GetYear() && m.month == day.GetMonth() && m.day == day.GetDay()) {
+                    in.legalHoliday = m.legalHoliday;
+                    in.workday = m.workday;
+                }
+            f.overtime = std::max(0, f.worked - labourlaw::Scheduled(in, params));
+        }
         if (state == DayState::counted) {
             ++s.yearTotals.days;
             Add(s.yearTotals.sum, f);

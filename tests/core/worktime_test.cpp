@@ -137,14 +137,19 @@ TEST(WorkTime, MonthAndFiscalYearToDate) {
     ASSERT_TRUE(dec);
     EXPECT_EQ(dec->calendarYear, 2026);
     EXPECT_EQ(dec->monthTotals.days, 31);
+    // 4 Sundays and the 23rd red; 所定外 is all of a 所定休日's work (4 Saturdays, 5 red days).
     EXPECT_EQ(Hours(dec->monthTotals.sum),
-              (H{"286:45", "31:00", "255:45", "7:45", "0:00", "41:15"}));  // 4 Sundays, the 23rd
+              (H{"286:45", "31:00", "255:45", "79:45", "0:00", "41:15"}));
     EXPECT_EQ(dec->days.size(), 31u);
     EXPECT_EQ(dec->categoryDays[0], 31);
     EXPECT_TRUE(dec->incomplete.empty());
     EXPECT_EQ(dec->yearTotals.days, 32);
     EXPECT_EQ(Hours(dec->yearTotals.sum),
-              (H{"300:15", "32:00", "268:15", "12:15", "0:30", "41:15"}));
+              (H{"300:15", "32:00", "268:15", "84:15", "0:30", "41:15"}));
+    // Line 8 may give Saturdays and holidays a 所定 of their own.
+    f.doc.m_astrSettingLines[7] = ",,,,8:00,8:00";
+    f.doc.ReadWorkRules();
+    EXPECT_EQ(FormatHours(SummarizeMonth(f.doc, 2026, 12)->monthTotals.sum.overtime), "7:45");
 
     const std::optional<MonthSummary> nov = SummarizeMonth(f.doc, 2026, 11);
     ASSERT_TRUE(nov);

@@ -42,6 +42,9 @@ private slots:
 
     void figuresOfAFilledMonthAndTheOvertimeWarning() {
         DocFixture f;
+        // Saturdays and holidays with a 所定 of 8 hours, like the weekdays.
+        f.doc.m_astrSettingLines[7] = ",,,,8:00,8:00";
+        f.doc.ReadWorkRules();
         f.doc.AppendFiscalYear(2026);
         Fill(f.doc, 11, 2, 0, "09:00", "22:30");
         for (int day = 1; day <= 20; ++day) Fill(f.doc, 12, day, 0, "08:30", "19:45");

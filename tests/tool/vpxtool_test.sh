@@ -106,7 +106,8 @@ PY
 "$tool" --settings "$dir/law.ini" retype-year "$book" 2030 2> "$dir/err"
 check "retype-year unregistered" "1 この年度は、登録されていません。" "$? $(cat "$dir/err")"
 
-# Working time: December 2026 and the fiscal year to date, which holds Sunday May 3 worked.
+# Working time: December 2026 and the fiscal year to date, which holds Sunday May 3 worked
+# (all of a Sunday's work is beyond its 所定 of 0:00).
 run set-day "$book" 2026-12-01 出勤 08:45 18:00
 run set-day "$book" 2026-12-02 出勤 18:00 24:59
 run set-day "$book" 2026-12-04 出勤 09:00
@@ -114,14 +115,14 @@ run set-day "$book" 2026-12-06 休出 09:00 18:30
 run set-day "$book" 2026-12-07 欠勤
 run summary "$book" 2026 12
 check "summary" '0 {"year":2026,"month":12,"scheduled":"8:00","breaks":["12:00-13:00"],'\
-'"monthTotals":{"days":3,"span":"25:44","break":"2:00","worked":"23:44","overtime":"0:45","night":"2:59","holidayWork":"8:30"},'\
-'"yearTotals":{"days":4,"span":"34:59","break":"3:00","worked":"31:59","overtime":"1:00","night":"2:59","holidayWork":"16:45"},'\
+'"monthTotals":{"days":3,"span":"25:44","break":"2:00","worked":"23:44","overtime":"8:45","night":"2:59","holidayWork":"8:30"},'\
+'"yearTotals":{"days":4,"span":"34:59","break":"3:00","worked":"31:59","overtime":"17:00","night":"2:59","holidayWork":"16:45"},'\
 '"categories":[{"name":"出勤","days":3},{"name":"遅刻","days":0},{"name":"早退","days":0},{"name":"欠勤","days":1},'\
 '{"name":"半休","days":0},{"name":"休出","days":1},{"name":"有休","days":0},{"name":"振休","days":0},{"name":"特休","days":0},'\
 '{"name":"特欠","days":0}],"incomplete":["2026-12-04"],"days":['\
 '{"date":"2026-12-01","span":"9:15","break":"1:00","worked":"8:15","overtime":"0:15","night":"0:00","holidayWork":"0:00"},'\
 '{"date":"2026-12-02","span":"6:59","break":"0:00","worked":"6:59","overtime":"0:00","night":"2:59","holidayWork":"0:00"},'\
-'{"date":"2026-12-06","span":"9:30","break":"1:00","worked":"8:30","overtime":"0:30","night":"0:00","holidayWork":"8:30"}]}' "$rc $out"
+'{"date":"2026-12-06","span":"9:30","break":"1:00","worked":"8:30","overtime":"8:30","night":"0:00","holidayWork":"8:30"}]}' "$rc $out"
 run summary "$book" 2030 12;  check "summary unregistered" 1 "$rc"
 run summary "$book" 2026 0;   check "summary month" 2 "$rc"
 
