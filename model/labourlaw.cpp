@@ -209,6 +209,10 @@ void Window(const Params& p, int from, int to, int& lo, int& hi) {
 
 Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int to) {
     Result r;
+    // Only recorded days count: a range past the book's edges is the book's.
+    if (all.empty()) return r;
+    from = std::max(from, all.front().date);
+    to = std::min(to, all.back().date);
     if (from > to) return r;
     int lo, hi;
     Window(p, from, to, lo, hi);
@@ -347,6 +351,7 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
 
     // Wage months.
     auto fig = figures.begin();
+    auto rec = first;
     for (int ms = MonthStart(lo, week.wageMonthStart); ms <= hi; ms = NextMonth(ms)) {
         Period m;
         m.start = ms;
@@ -357,7 +362,9 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
             m.f.Add(fig->f);
             m.breakShortDays += fig->BreakShort();
         }
-        if (m.end < from || m.start > to) continue;
+        bool covered = false;
+        for (; rec != last && rec->date <= m.end; ++rec) covered = covered || rec->date >= ms;
+        if (!covered || m.end < from || m.start > to) continue;
         // 安衛法: hours beyond 40 a week over the month.
         const long long beyond = 7LL * m.f.worked - 40LL * 60 * (m.end - m.start + 1);
         if (beyond > 7LL * kAverage)
@@ -376,7 +383,7 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
     const auto& a = p.law.agreement;
     std::vector<AgreementMonth> months;
     fig = figures.begin();
-    auto rec = first;
+    rec = first;
     for (int ms = MonthStart(lo, a.startDay); ms <= hi; ms = NextMonth(ms)) {
         AgreementMonth m;
         m.start = ms;
@@ -402,11 +409,16 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
     }
     AgreementYear year;
     int yearOver45 = 0, yearRunning = 0;
-    bool yearReported = false;
+    bool yearReported = false, yearCovered = false;
+    const auto keepYear = [&] {
+        if (year.end != 0 && yearCovered && year.end >= from && year.start <= to)
+            r.years.push_back(year);
+    };
     for (const AgreementMonth& m : months) {
         const int ys = YearStart(m.start, a);
         if (ys != year.start || (year.end == 0)) {
-            if (year.end != 0 && year.end >= from && year.start <= to) r.years.push_back(year);
+            keepYear();
+            yearCovered = false;
             year = {ys, AddMonths(ys, 12) - 1, 0, 0, 0};
             yearOver45 = 0;
             yearRunning = 0;
@@ -417,7 +429,8 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
         year.holiday += m.holiday;
         if (h > kOver45) year.monthsOver45 = ++yearOver45;
         yearRunning += h;
-        if (m.end < from || m.start > to) continue;
+        yearCovered = yearCovered || m.covered;
+        if (!m.covered || m.end < from || m.start > to) continue;
         r.agreementMonths.push_back(m);
         auto add = [&](Rule rule, int value, int limit, int k = 0) {
             r.findings.push_back({rule, m.start, value, limit, k});
@@ -437,7 +450,7 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
             yearReported = true;
         }
     }
-    if (year.end != 0 && year.end >= from && year.start <= to) r.years.push_back(year);
+    keepYear();
     std::stable_sort(r.findings.begin(), r.findings.end(),
                      [](const Finding& x, const Finding& y) { return x.date < y.date; });
     return r;
