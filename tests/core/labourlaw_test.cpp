@@ -11,6 +11,7 @@ using bookext::Mark;
 
 namespace {
 
+constexpr int kDayMinutes = 24 * 60;
 int T(const char* hhmm) { return worktime::ParseStoredTime(hhmm); }
 int D(int m, int d, int y = 2026) { return DayNumber(y, m, d); }
 
@@ -263,4 +264,92 @@ TEST(LabourLaw, DesignationMarksLeaveAndWageMonths) {
     EXPECT_EQ(FormatDate(r.months[1].start), "2026-04-21");
     EXPECT_EQ(FormatDate(r.months[1].end), "2026-05-20");
     EXPECT_EQ(r.months[0].days, 6);
+}
+
+// The walk minute by minute, as the rules read, against the computation on a year of random
+// shifts: night shifts, Saturdays, Sundays, marks, a week from Monday and wage months from the
+// 21st.
+TEST(LabourLaw, AgreesWithAMinuteByMinuteWalk) {
+    Book b(D(4, 1), D(3, 31, 2027));
+    b.p.law.week.weekStart = 1;
+    b.p.law.week.wageMonthStart = 21;
+    b.p.rules.scheduled = 450;
+    b.p.rules.breaks = {{12 * 60, 13 * 60}, {26 * 60, 26 * 60 + 30}};
+    unsigned seed = 12345;
+    auto rnd = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<unsigned>(n));
+    };
+    for (DayInput& d : b.days) {
+        if (rnd(10) < 3) continue;
+        d.category = 0;
+        d.timed = true;
+        d.arrival = rnd(3) == 0 ? 18 * 60 + rnd(360) : 6 * 60 + rnd(240);
+        d.departure = (d.arrival + 4 * 60 + rnd(9 * 60)) % kDayMinutes;
+        if (rnd(20) == 0) d.legalHoliday = Mark::no;
+        if (rnd(25) == 0) d.legalHoliday = Mark::yes;
+        if (rnd(25) == 0) d.workday = Mark::yes;
+    }
+    const Result r = b.Run(b.days.front().date, b.days.back().date);
+
+    std::map<int, Figures> expected;
+    int weekKey = -1, counted = 0, monthKey = -1, monthOvertime = 0;
+    for (const DayInput& day : b.days) {
+        if (day.arrival < 0) continue;
+        const int wk = day.date - (Weekday(day.date) + 6) % 7;
+        if (wk != weekKey) weekKey = wk, counted = 0;
+        int y, m, dd;
+        CivilDate(day.date, y, m, dd);
+        const int mk = dd >= 21 ? y * 12 + m : y * 12 + m - 1;
+        if (mk != monthKey) monthKey = mk, monthOvertime = 0;
+        const int scheduled = Scheduled(day, b.p);
+        const int end = day.departure < day.arrival ? day.departure + kDayMinutes : day.departure;
+        Figures& f = expected[day.date];
+        int daily = 0;
+        for (int t = day.arrival; t < end; ++t) {
+            bool inBreak = false;
+            for (const auto& br : b.p.rules.breaks)
+                inBreak = inBreak || (t >= br.from && t < br.to);
+            if (inBreak) continue;
+            ++f.worked;
+            const int date = day.date + t / kDayMinutes, tod = t % kDayMinutes;
+            const DayInput& on = date <= b.days.back().date ? b.At(date) : day;
+            const bool night = tod < 300 || tod >= 1320;
+            const bool legal = on.legalHoliday == Mark::yes ||
+                               (on.legalHoliday == Mark::automatic && Weekday(date) == 0);
+            f.night += night;
+            if (legal) {
+                ++f.legalHolidayWork;
+                f.nightLegalHolidayWork += night;
+                continue;
+            }
+            f.otherHolidayWork += IsRestDay(on, b.p);
+            bool overtime = true;
+            if (daily >= 480)
+                ++f.overtimeDaily;
+            else if (counted >= 2400)
+                ++f.overtimeWeekly;
+            else {
+                overtime = false;
+                ++counted;
+                ++(daily < scheduled ? f.regular : f.withinStatutory);
+            }
+            ++daily;
+            if (overtime) {
+                f.over60 += monthOvertime >= 3600;
+                ++monthOvertime;
+                f.nightOvertime += night;
+            }
+        }
+    }
+    ASSERT_EQ(r.days.size(), expected.size());
+    for (const DayFigures& d : r.days) {
+        SCOPED_TRACE(FormatDate(d.date));
+        const Figures& e = expected[d.date];
+        EXPECT_EQ(V(d.f), (I{e.worked, e.withinStatutory, e.overtimeDaily, e.overtimeWeekly,
+                             e.legalHolidayWork, e.otherHolidayWork, e.night, e.nightOvertime,
+                             e.nightLegalHolidayWork, e.over60,
+                             std::max(0, e.worked - Scheduled(b.At(d.date), b.p))}));
+        EXPECT_EQ(d.f.regular, e.regular);
+    }
 }
