@@ -31,4 +31,19 @@ inline const std::string kMeaningRest = S("休日");
 // Keys of line 10 that belong to the paid-leave policy.
 inline const std::string kLeavePolicyKeys[3] = {S("初回"), S("以降"), S("順")};
 
+inline const std::string kShiftOverlaps = S("%1 の勤務が、翌日の出社時刻と重なっています。");
+
+// What each finding of the law's limits says.
+inline const std::string kFindingTexts[9] = {
+    S("時間外労働が、３６協定の月の限度時間を超えています。"),
+    S("時間外労働が、３６協定の年の限度時間を超えました。"),
+    S("時間外労働が月の限度時間を超えましたので、特別条項によります。"),
+    S("月４５時間を超える時間外労働が、特別条項の回数を超えています。"),
+    S("時間外労働と休日労働の合計が、特別条項の月の上限を超えています。"),
+    S("時間外労働と休日労働の合計が、月１００時間以上です。"),
+    S("時間外労働と休日労働の%1か月平均が、８０時間を超えています。"),
+    S("途中の休憩時間が、労働時間に対して足りません。"),
+    S("週４０時間を超える労働時間が、月８０時間を超えています。"),
+};
+
 }  // namespace texts

@@ -30,6 +30,7 @@
 #include "output/csvexport.h"
 #include "output/exportrules.h"
 #include "tools/leavecommands.h"
+#include "tools/lawcommands.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QByteArray>
@@ -70,6 +71,8 @@ const char* const kUsageText =
     "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
     "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
     "  ledger BOOK YYYY-MM-DD OUT.pdf   (the printed ledger of the grant year of the date)\n"
+    "  hours BOOK FROM TO           (the hours as the law counts them, days YYYY-MM-DD, as JSON)\n"
+    "  day-flags BOOK YYYY-MM-DD [legal-holiday=yes|no|auto] [workday=yes|no|auto]\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
@@ -518,7 +521,8 @@ int RunTool(int argc, char** argv) {
     }
     // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
     ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
-                command != "summary" && command != "leave" && command != "ledger";
+                command != "summary" && command != "leave" && command != "ledger" &&
+                command != "hours";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -595,6 +599,11 @@ int RunTool(int argc, char** argv) {
         code = command == "hired"      ? leavetool::SetHired(doc, rest)
                : command == "contract" ? leavetool::SetContract(doc, rest)
                                        : leavetool::SetLeaveUsed(doc, rest);
+    } else if (command == "hours" && arity(2, 2)) {
+        return make(lawcommands::PrintHours);
+    } else if (command == "day-flags" && arity(1, 3)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = lawcommands::SetDayFlags(doc, rest);
     } else if (command == "dump" && arity(0, 0)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string out =
