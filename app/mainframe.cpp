@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
+#include <utility>
 
 #include "app/backupcommand.h"
 #include "app/commandids.h"
@@ -233,16 +235,20 @@ void CMainFrame::CreateMenus() {
         menu->installEventFilter(this);
     }
 
+    // Every command runs guarded: a failure with no file-specific message of its own shows the
+    // framework's generic text and the program goes on.
+    const auto command = [this](int id, std::function<void()> handler) {
+        connect(Action(id), &QAction::triggered, this,
+                [this, handler = std::move(handler)] { RunCommand(handler, this); });
+    };
+
     // The framework's commands.
-    connect(Action(cmd::kFileNew), &QAction::triggered, &m_docManager, &CDocManager::OnFileNew);
-    connect(Action(cmd::kFileOpen), &QAction::triggered, &m_docManager, &CDocManager::OnFileOpen);
-    connect(Action(cmd::kFileSave), &QAction::triggered, &m_docManager, &CDocManager::OnFileSave);
-    connect(Action(cmd::kFileSaveAs), &QAction::triggered, &m_docManager,
-            &CDocManager::OnFileSaveAs);
-    connect(Action(cmd::kFileOpenBackup), &QAction::triggered, this,
-            [this] { OnOpenBackupCommand(m_doc, m_docManager, this); });
-    connect(Action(cmd::kFileMruFile1), &QAction::triggered, this,
-            [this] { m_docManager.OpenRecentFile(0); });
+    command(cmd::kFileNew, [this] { m_docManager.OnFileNew(); });
+    command(cmd::kFileOpen, [this] { m_docManager.OnFileOpen(); });
+    command(cmd::kFileSave, [this] { m_docManager.OnFileSave(); });
+    command(cmd::kFileSaveAs, [this] { m_docManager.OnFileSaveAs(); });
+    command(cmd::kFileOpenBackup, [this] { OnOpenBackupCommand(m_doc, m_docManager, this); });
+    command(cmd::kFileMruFile1, [this] { m_docManager.OpenRecentFile(0); });
     connect(Action(cmd::kAppExit), &QAction::triggered, this, &QWidget::close);
     connect(toolBar, &QAction::triggered, this, [this](bool on) { m_wndToolBar->setVisible(on); });
     connect(statusBarItem, &QAction::triggered, this,
@@ -251,22 +257,19 @@ void CMainFrame::CreateMenus() {
             &CMainFrame::UpdateRecentFileMenu);
 
     // The document's commands.
-    connect(Action(cmd::kYearAdd), &QAction::triggered, this, [this] { m_doc.OnYearAdd(); });
-    connect(Action(cmd::kYearDelete), &QAction::triggered, this, [this] { m_doc.OnYearDelete(); });
-    connect(Action(cmd::kYearRetype), &QAction::triggered, this, [this] { m_doc.OnYearRetype(); });
-    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this,
-            [this] { m_doc.OnEmployeeInfo(); });
-    connect(Action(cmd::kPasswordSet), &QAction::triggered, this,
-            [this] { m_doc.OnPasswordSet(); });
+    command(cmd::kYearAdd, [this] { m_doc.OnYearAdd(); });
+    command(cmd::kYearDelete, [this] { m_doc.OnYearDelete(); });
+    command(cmd::kYearRetype, [this] { m_doc.OnYearRetype(); });
+    command(cmd::kEmployeeInfo, [this] { m_doc.OnEmployeeInfo(); });
+    command(cmd::kPasswordSet, [this] { m_doc.OnPasswordSet(); });
 
     // Output commands.
-    connect(Action(cmd::kExportMonth), &QAction::triggered, this, &CMainFrame::OnExportMonth);
-    connect(Action(cmd::kFilePrint), &QAction::triggered, this, &CMainFrame::OnFilePrint);
-    connect(Action(cmd::kFilePrintPreview), &QAction::triggered, this,
-            &CMainFrame::OnFilePrintPreview);
-    connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
-    connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
-    connect(Action(cmd::kWorkSummary), &QAction::triggered, this, &CMainFrame::OnWorkSummary);
+    command(cmd::kExportMonth, [this] { OnExportMonth(); });
+    command(cmd::kFilePrint, [this] { OnFilePrint(); });
+    command(cmd::kFilePrintPreview, [this] { OnFilePrintPreview(); });
+    command(cmd::kFilePrintSetup, [this] { OnFilePrintSetup(); });
+    command(cmd::kCreateShortcut, [this] { OnCreateShortcut(); });
+    command(cmd::kWorkSummary, [this] { OnWorkSummary(); });
 
     UpdateRecentFileMenu();
 }

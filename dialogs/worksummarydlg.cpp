@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/commontexts.h"
@@ -145,12 +146,16 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             m_listIncomplete);
         item->setData(Qt::UserRole, k);
     }
+    // "None" is a remark, not a row to pick.
     if (summary.incomplete.empty())
-        new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete);
+        (new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete))
+            ->setFlags(Qt::NoItemFlags);
     const DialogUnits du(font());
-    m_listIncomplete->setFixedHeight(du.Size(0, 52).height());
+    // The list takes what the window gives: a few rows on a small screen, more when enlarged.
+    m_listIncomplete->setMinimumHeight(du.Size(0, 24).height());
+    m_listIncomplete->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     incompleteLayout->addWidget(m_listIncomplete);
-    layout->addWidget(incomplete);
+    layout->addWidget(incomplete, 1);
     connect(m_listIncomplete, &QListWidget::itemDoubleClicked, this,
             &CWorkSummaryDlg::OnIncompleteDoubleClicked);
 
@@ -165,7 +170,12 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     layout->addLayout(buttons);
     connect(m_btnOk, &QPushButton::clicked, this, &CWorkSummaryDlg::accept);
 
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // As tall as the list of days asks, but never beyond the screen: it can be resized.
+    QSize size = sizeHint().expandedTo(minimumSizeHint());
+    size.setHeight(std::max(minimumSizeHint().height(),
+                            std::min(size.height(), layout->minimumSize().height() +
+                                                        du.Size(0, 28).height())));
+    resize(size);
 }
 
 QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {

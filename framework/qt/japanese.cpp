@@ -9,31 +9,12 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <map>
-#include <utility>
+#include <iterator>
+
+// The translation file is built into the library; Q_INIT_RESOURCE stands outside any namespace.
+static void RegisterSupplementResource() { Q_INIT_RESOURCE(vespin_qt_ja); }
 
 namespace {
-
-// Texts of Qt's own dialogs that its Japanese catalogue leaves in English.
-class SupplementTranslator : public QTranslator {
-public:
-    using QTranslator::QTranslator;
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char*,
-                      int) const override {
-        static const std::map<std::pair<QByteArrayView, QByteArrayView>, const char16_t*> table = {
-            {{"QAbstractFileIconProvider", "Folder"}, u"フォルダ"},
-            {{"QAbstractFileIconProvider", "File Folder"}, u"フォルダ"},
-            {{"QAbstractFileIconProvider", "File"}, u"ファイル"},
-            {{"QAbstractFileIconProvider", "%1 File"}, u"%1 ファイル"},
-            {{"QAbstractFileIconProvider", "Drive"}, u"ドライブ"},
-            {{"QAbstractFileIconProvider", "Alias"}, u"エイリアス"},
-            {{"QAbstractFileIconProvider", "Shortcut"}, u"ショートカット"},
-        };
-        const auto it = table.find({QByteArrayView(context), QByteArrayView(sourceText)});
-        return it == table.end() ? QString() : QString::fromUtf16(it->second);
-    }
-};
 
 // The file dialog's columns as the Japanese locale writes them; Qt formats dates with the
 // system's locale, which is not Japanese under C.UTF-8.
@@ -41,14 +22,38 @@ class JapaneseFileColumns : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DisplayRole && index.column() == 3) {
-            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
-                return QLocale().toString(files->lastModified(mapToSource(index)),
-                                          QLocale::ShortFormat);
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role == Qt::DisplayRole && files) {
+            const QModelIndex source = mapToSource(index);
+            if (index.column() == 1 && !files->isDir(source)) return Size(files->size(source));
+            if (index.column() == 3)
+                return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
         }
         return QIdentityProxyModel::data(index, role);
     }
+
+private:
+    // Sizes too: Qt writes them with the system's locale ("11 bytes", "KiB").
+    static QString Size(qint64 bytes) {
+        if (bytes < 1024) return QStringLiteral("%1 バイト").arg(bytes);
+        static const char16_t* const units[] = {u"KB", u"MB", u"GB", u"TB"};
+        double value = static_cast<double>(bytes) / 1024;
+        size_t unit = 0;
+        for (; value >= 1024 && unit + 1 < std::size(units); ++unit) value /= 1024;
+        return QStringLiteral("%1 %2").arg(QLocale().toString(value, 'f', 1),
+                                           QString::fromUtf16(units[unit]));
+    }
 };
+
+// The program's own translation file: the texts of Qt's dialogs that its catalogue leaves in
+// English.
+QTranslator* LoadSupplement() {
+    RegisterSupplementResource();
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/i18n/vespin_qt_ja.qm"))) return translator;
+    delete translator;
+    return nullptr;
+}
 
 QTranslator* LoadQtCatalogue() {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -85,8 +90,8 @@ bool InstallJapaneseSupport() {
     QTranslator* catalogue = LoadQtCatalogue();
     if (catalogue) QCoreApplication::installTranslator(catalogue);
     static QTranslator* supplement = nullptr;
-    if (!supplement) supplement = new SupplementTranslator(QCoreApplication::instance());
-    QCoreApplication::installTranslator(supplement);
+    if (!supplement) supplement = LoadSupplement();
+    if (supplement) QCoreApplication::installTranslator(supplement);
     return catalogue != nullptr;
 }
 

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <new>
+#include <stdexcept>
 
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
@@ -34,6 +36,16 @@ private slots:
         QCOMPARE(title, QString("ヴェスピン"));
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(cancelText, QString("ｷｬﾝｾﾙ"));
+    }
+    void aFailedCommandShowsTheGenericTextAndReturns() {
+        MessageBoxRecorder rec;
+        int after = 0;
+        RunCommand([] { throw std::bad_alloc(); }, nullptr);
+        RunCommand([] { throw std::runtime_error("fault"); }, nullptr);
+        RunCommand([&] { ++after; }, nullptr);
+        QCOMPARE(rec.texts, QStringList(2, "ｺﾏﾝﾄﾞの実行に失敗しました。"));
+        QCOMPARE(rec.kinds, std::vector<MsgKind>(2, MsgKind::stop));
+        QCOMPARE(after, 1);
     }
     void shiftJisRoundTrip() {
         const QString s = "社員№ 勤務地１・ﾌｧｲﾙ";
