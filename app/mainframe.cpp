@@ -400,11 +400,11 @@ void CMainFrame::UpdateCommandUI() {
 
     bool readable = false;
     const int itemData = CurrentTreeData(readable);
-    // Unchanged while the current item cannot be read.
-    if (readable) Action(cmd::kYearDelete)->setEnabled(itemData >= CVespinDoc::kFirstYear);
+    // No current item (an empty book, the moment after New or Open): nothing to delete or
+    // export, from the first paint on.
+    Action(cmd::kYearDelete)->setEnabled(readable && itemData >= CVespinDoc::kFirstYear);
     Action(cmd::kYearRetype)->setEnabled(m_doc.FindYear(m_doc.m_nSelYear) >= 0);
-    if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
-        Action(cmd::kExportMonth)->setEnabled(*exportable);
+    Action(cmd::kExportMonth)->setEnabled(ExportCommandEnabled(m_doc).value_or(false));
 
     Action(cmd::kWorkSummary)->setEnabled(SelectedExportMonth(m_doc).has_value());
 

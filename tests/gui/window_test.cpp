@@ -16,6 +16,7 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 #include "framework/clock.h"
+#include "framework/qt/docmanager.h"
 #include "framework/qt/filedialog.h"
 #include "framework/qt/japanese.h"
 #include "gui/support/apptest.h"
@@ -109,6 +110,32 @@ private slots:
         QCOMPARE(QToolTip::text(), place);
         askTip(CVespinView::kColDay);
         QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    void commandStatesAreRightWithoutAMenuOpened() {
+        TempDir books;
+        WriteBook(books.file("b.vpx"), BookSpec{{2026}, {}, {}, {}});
+        AppFixture app;
+        QAction* remove = app.action(cmd::kYearDelete);
+        QAction* exportMonth = app.action(cmd::kExportMonth);
+        const auto states = [&] {
+            QCoreApplication::processEvents();
+            return QString("%1%2").arg(remove->isEnabled()).arg(exportMonth->isEnabled());
+        };
+        QCOMPARE(states(), QString("00"));  // the empty book at start-up
+        app.doc()->RegisterYear(2027);
+        app.tree()->setCurrentItem(FindTreeItem(app.tree(), "2027年度"));
+        QCOMPARE(states(), QString("10"));
+        app.tree()->setCurrentItem(MonthItem(app.tree(), 2027, 5));
+        QCOMPARE(states(), QString("11"));
+        app.doc()->OnYearDelete();
+        QCOMPARE(app.doc()->m_aYears.GetSize(), 0);
+        QCOMPARE(states(), QString("00"));
+        app.manager()->OpenDocumentFile(QString::fromStdString(books.file("b.vpx")));
+        app.tree()->setCurrentItem(MonthItem(app.tree(), 2026, 5));
+        QCOMPARE(states(), QString("11"));
+        app.manager()->OnFileNew();
+        QCOMPARE(states(), QString("00"));
     }
 
     void greyedMenuItemsShowTheirPrompt() {
