@@ -321,6 +321,8 @@ bool CMainFrame::CreateStatusBar() {
             m_wndStatusBar->addWidget(pane, 1);
         } else {
             pane->setAlignment(Qt::AlignCenter);
+            // The indicator panes are sunk into the bar; the style draws no frame of its own.
+            pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             m_wndStatusBar->addPermanentWidget(pane);
         }
     }

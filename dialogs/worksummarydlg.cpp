@@ -172,9 +172,9 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
 
     // As tall as the list of days asks, but never beyond the screen: it can be resized.
     QSize size = sizeHint().expandedTo(minimumSizeHint());
-    size.setHeight(std::max(minimumSizeHint().height(),
-                            std::min(size.height(), layout->minimumSize().height() +
-                                                        du.Size(0, 28).height())));
+    size.setHeight(std::max(
+        minimumSizeHint().height(),
+        std::min(size.height(), layout->minimumSize().height() + du.Size(0, 28).height())));
     resize(size);
 }
 

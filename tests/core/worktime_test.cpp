@@ -116,8 +116,8 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     CVespinDoc doc(&ui, dir.file("vespin"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],
-              "【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
-              "その項目はデフォルトの設定とします。\n　1 番目の項目：9:0\n　3 番目の項目：x");
+              "【 vespin.ini 】の７行目(所定労働時間と休憩)の次の項目は正しくありませんので、\n"
+              "デフォルトの設定とします。\n1番目の項目「9:0」\n3番目の項目「x」");
     EXPECT_EQ(doc.m_workRules.scheduled, 480);
 }
 

@@ -47,8 +47,9 @@ private slots:
         windows.emplace_back("shortcut", std::make_unique<CShortcutDlg>());
         windows.emplace_back("year", std::make_unique<CYearDlg>());
         windows.emplace_back("summary", std::make_unique<CWorkSummaryDlg>(f.doc, 2026, 12));
-        windows.emplace_back("backups", std::make_unique<CBackupDlg>(
-                                            std::vector<GenerationInfo>(30), QStringLiteral("b.vpx")));
+        windows.emplace_back(
+            "backups",
+            std::make_unique<CBackupDlg>(std::vector<GenerationInfo>(30), QStringLiteral("b.vpx")));
         windows.emplace_back("printSetup", std::make_unique<CPrintSetupDlg>(printer));
         windows.emplace_back("print", std::make_unique<QPrintDialog>(&printer));
         auto files = std::make_unique<QFileDialog>();
@@ -58,8 +59,10 @@ private slots:
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             const QSize size = w->size().expandedTo(w->minimumSizeHint());
-            QVERIFY2(size.width() <= kRoom.width() && size.height() <= kRoom.height(),
-                     qPrintable(QStringLiteral("%1: %2×%3").arg(name).arg(size.width()).arg(size.height())));
+            QVERIFY2(
+                size.width() <= kRoom.width() && size.height() <= kRoom.height(),
+                qPrintable(
+                    QStringLiteral("%1: %2×%3").arg(name).arg(size.width()).arg(size.height())));
             w->hide();
         }
         // 月の集計 grows with its list of days.
