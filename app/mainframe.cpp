@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -488,9 +489,16 @@ void CMainFrame::OnFilePrintSetup() { sheetprinting::FilePrintSetup(this); }
 void CMainFrame::OnCreateShortcut() {
     CShortcutDlg dlg(this);
     if (dlg.exec() != QDialog::Accepted) return;
-    // The desktop folder as the desktop itself sees it; one that does not exist is not made.
+    // The desktop folder as the desktop itself sees it, made when it does not exist yet (an
+    // account whose desktop has never run has none); when it cannot be made, the box says so.
     QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (!QFileInfo(desktop).isDir()) desktop.clear();
+    if (!desktop.isEmpty() && !QFileInfo(desktop).isDir() && !QDir().mkpath(desktop)) {
+        VespinMessageBox(ToQ(texts::kShortcutFailed) +
+                             QStringLiteral("\nデスクトップのフォルダ %1 を作成できませんでした。")
+                                 .arg(QDir::toNativeSeparators(desktop)),
+                         MsgKind::ok, this);
+        return;
+    }
     const std::optional<std::string> link =
         ShortcutFilePath(PathFromQ(desktop), sjis::ToUtf8(dlg.m_strName));
     const bool made =
