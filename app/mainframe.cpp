@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -75,7 +75,7 @@ QString Prompt(int id) {
             return QStringLiteral("既存のﾌｧｲﾙを開く\n開く");
         case cmd::kFileOpenBackup:
             return QStringLiteral(
-                "以前に保存した内容を選んで、無題のﾌｧｲﾙとして開く\nバックアップから開く");
+                "以前に保存した内容を選んで、無題のファイルとして開く\nバックアップから開く");
         case cmd::kFileSave:
             return QStringLiteral("作業中のﾌｧｲﾙを上書きして保存\n保存");
         case cmd::kFileSaveAs:

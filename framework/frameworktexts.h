@@ -61,6 +61,6 @@ inline const std::string kBookHardLinked =
 
 // A save that kept no backup generation.
 inline const std::string kBackupFailed =
-    S("ﾌｧｲﾙは保存しましたが、バックアップを作成できませんでした。\n%1");
+    S("ファイルは保存しましたが、バックアップを作成できませんでした。\n%1");
 
 }  // namespace texts

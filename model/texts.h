@@ -53,7 +53,7 @@ inline const std::string kPasswordPromptNew = S("パスワードを指定して�
 inline const std::string kPasswordPromptChange = S("変更したいパスワードを入力して下さい。");
 
 // Backup generations.
-inline const std::string kNoBackups = S("このﾌｧｲﾙのバックアップはありません。");
+inline const std::string kNoBackups = S("このファイルのバックアップはありません。");
 inline const std::string kBackupCaption = S("無題 (%1 %2 のバックアップ)");
 
 // Desktop shortcut.

@@ -244,9 +244,9 @@ private slots:
         WriteFile(PathFromQ(desktop()), "a file where the folder would be");
         WhenNameAsked(QStringLiteral("出勤簿"));
         Command(p, cmd::kCreateShortcut);
-        QCOMPARE(rec.texts.mid(2), (QStringList{Created("出勤簿"),
-                                                kFailed + "\nデスクトップのフォルダ " + desktop() +
-                                                    " を作成できませんでした。"}));
+        QCOMPARE(rec.texts.mid(2),
+                 (QStringList{Created("出勤簿"), kFailed + "\nデスクトップのフォルダ " + desktop() +
+                                                     " を作成できませんでした。"}));
         QFile::remove(desktop());
         QVERIFY(!QFileInfo::exists(PathToQ(m_home.file("escape.desktop"))));
         QVERIFY(!p.doc()->IsModified());
