@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/commontexts.h"
@@ -96,7 +95,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
         }
         ++r;
     }
-    layout->addWidget(times);
+    // The figures and the days per category side by side: the window stays low enough for a
+    // small screen at any scale.
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(times, 1);
+    layout->addLayout(figures);
 
     m_overtimeNote = new QLabel(QStringLiteral("所定外労働が月45時間を超えています。\n"
                                                "36協定の一般的な上限は、月45時間です。"),
@@ -123,10 +126,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
                                      .arg(summary.categoryDays[k]),
                                  categories);
         label->setObjectName(QStringLiteral("category%1").arg(k));
-        catGrid->addWidget(label, shown / 5, shown % 5);
+        catGrid->addWidget(label, shown / 2, shown % 2);
         ++shown;
     }
-    layout->addWidget(categories);
+    catGrid->setRowStretch(catGrid->rowCount(), 1);
+    figures->addWidget(categories);
 
     // Days left out of the figures.
     auto* incomplete = new QGroupBox(QStringLiteral("集計できない日 (ダブルクリックで入力)"), this);
@@ -152,7 +156,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             ->setFlags(Qt::NoItemFlags);
     const DialogUnits du(font());
     // The list takes what the window gives: a few rows on a small screen, more when enlarged.
-    m_listIncomplete->setMinimumHeight(du.Size(0, 24).height());
+    m_listIncomplete->setMinimumHeight(du.Size(0, 16).height());
     m_listIncomplete->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     incompleteLayout->addWidget(m_listIncomplete);
     layout->addWidget(incomplete, 1);
@@ -170,12 +174,8 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     layout->addLayout(buttons);
     connect(m_btnOk, &QPushButton::clicked, this, &CWorkSummaryDlg::accept);
 
-    // As tall as the list of days asks, but never beyond the screen: it can be resized.
-    QSize size = sizeHint().expandedTo(minimumSizeHint());
-    size.setHeight(std::max(
-        minimumSizeHint().height(),
-        std::min(size.height(), layout->minimumSize().height() + du.Size(0, 28).height())));
-    resize(size);
+    // A few rows of the list to start with; it can be resized for more.
+    resize(minimumSizeHint() + QSize(0, du.Size(0, 12).height()));
 }
 
 QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {

@@ -33,10 +33,7 @@ void CDocManager::InitialUpdateViews() {
 
 bool CDocManager::CreateNewDocument() {
     if (!m_doc.OnNewDocument()) return false;
-    m_strCopySource = copyOf;
-    // A copy is untitled before its views show it: the caption never names the generation's
-    // file, not even while today's entry is open.
-    if (!copyOf.isEmpty()) m_doc.SetPathName({});
+    m_strCopySource.clear();
     InitialUpdateViews();
     return true;
 }

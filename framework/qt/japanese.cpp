@@ -29,6 +29,9 @@ public:
         if (role == Qt::DisplayRole && files) {
             const QModelIndex source = mapToSource(index);
             if (index.column() == 1 && !files->isDir(source)) return Size(files->size(source));
+            // The type's name from the MIME database, with the framework's katakana.
+            if (index.column() == 2)
+                return HalfWidthKatakana(QIdentityProxyModel::data(index, role).toString());
             if (index.column() == 3)
                 return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
         }

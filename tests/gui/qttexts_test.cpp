@@ -20,15 +20,17 @@
 namespace {
 
 // The texts of the window and of every widget in it that hold an English word or full-width
-// katakana (the framework writes ﾌｧｲﾙ). Names of papers and files, units and "PDF" are left to
-// be what they are.
+// katakana (the framework writes ﾌｧｲﾙ).
 QStringList UnfitTexts(QWidget* window) {
     QStringList texts;
     const auto add = [&](const QString& text) {
         if (!text.isEmpty()) texts << text;
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window)) continue;
+        // Names of files, folders and the user are what they are.
+        if (!w->isVisibleTo(window) || w->objectName() == QStringLiteral("lookInCombo") ||
+            w->objectName() == QStringLiteral("sidebar"))
+            continue;
         if (auto* label = qobject_cast<QLabel*>(w)) add(label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w)) add(button->text());
         if (auto* box = qobject_cast<QGroupBox*>(w)) add(box->title());
@@ -40,19 +42,17 @@ QStringList UnfitTexts(QWidget* window) {
             QAbstractItemModel* model = view->model();
             for (int c = 0; model && c < model->columnCount(view->rootIndex()); ++c) {
                 add(model->headerData(c, Qt::Horizontal).toString());
-                for (int r = 0; r < model->rowCount(view->rootIndex()); ++r)
+                for (int r = 0; c > 0 && r < model->rowCount(view->rootIndex()); ++r)
                     add(model->index(r, c, view->rootIndex()).data().toString());
             }
         }
     }
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
-    static const QRegularExpression allowed(
-        QStringLiteral("^(PDF|KB|MB|GB|TB|pdf|vpx|txt|Letter|Legal|Executive|Tabloid|Ledger|"
-                       "Envelope|Comm|DL|JIS|Postcard|Extra|Plus|Transverse|Rotated|Super|Double|"
-                       "Japanese|Chou|Kaku|You|Prc|Folio|Quarto|Arch|Statement|Custom|"
-                       "Imperial|Royal|Demy|Crown|Elephant|Doppel|Hagaki|Oufuku|Kai|Juuro|"
-                       "Large|Small|ISO|ANSI|Govt|Chinese)$"));
-    static const QRegularExpression fullWidthKatakana(QStringLiteral("[\\x{30A1}-\\x{30FC}]"));
+    // Abbreviations, units and names a Japanese user reads as they are.
+    static const QRegularExpression allowed(QStringLiteral(
+        "^(PDF|pdf|vpx|KB|MB|GB|TB|mm|in|pt|pc|DD|CC|OK|ARCH|PRC|US|JIS|ISO|ANSI|DL)$"));
+    static const QRegularExpression fullWidthKatakana(
+        QStringLiteral("[\\x{30A1}-\\x{30FA}\\x{30FC}]"));
     QStringList english;
     for (const QString& text : texts) {
         if (text.contains(fullWidthKatakana)) english << text;

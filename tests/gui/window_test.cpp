@@ -127,13 +127,14 @@ private slots:
         app.tree()->setCurrentItem(FindTreeItem(app.tree(), "2027年度"));
         QCOMPARE(states(), QString("10"));
         app.tree()->setCurrentItem(MonthItem(app.tree(), 2027, 5));
-        QCOMPARE(states(), QString("11"));
+        QCOMPARE(states(), QString("01"));
+        app.tree()->setCurrentItem(FindTreeItem(app.tree(), "2027年度"));
         app.doc()->OnYearDelete();
         QCOMPARE(app.doc()->m_aYears.GetSize(), 0);
         QCOMPARE(states(), QString("00"));
         app.manager()->OpenDocumentFile(QString::fromStdString(books.file("b.vpx")));
         app.tree()->setCurrentItem(MonthItem(app.tree(), 2026, 5));
-        QCOMPARE(states(), QString("11"));
+        QCOMPARE(states(), QString("01"));
         app.manager()->OnFileNew();
         QCOMPARE(states(), QString("00"));
     }

@@ -23,7 +23,7 @@
 #include "output/qt/printsetupdlg.h"
 
 namespace {
-constexpr QSize kRoom(800, 500 - 60);
+constexpr QSize kRoom(800, 500 - 70);
 }
 
 class WindowSizeTest : public QObject {
