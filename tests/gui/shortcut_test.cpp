@@ -236,6 +236,7 @@ private slots:
 
         QCOMPARE(rec.texts, QStringList(2, kFailed));
         // No desktop folder yet: it is made; one that cannot be made is named.
+        p.manager()->OnFileNew();
         QDir(desktop()).removeRecursively();
         WhenNameAsked(QStringLiteral("出勤簿"));
         Command(p, cmd::kCreateShortcut);
