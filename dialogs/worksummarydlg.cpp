@@ -97,7 +97,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
         }
         ++r;
     }
-    layout->addWidget(times);
+    // The figures and the days per category side by side: the window stays low enough for a
+    // small screen at any scale.
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(times, 1);
+    layout->addLayout(figures);
 
     // The same days as the law counts them: 法定内 and 法定外 apart, the 法定休日 alone.
     auto* law = new QGroupBox(QStringLiteral("法定労働時間による集計 (この月)"), this);
@@ -177,10 +181,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
                                      .arg(summary.categoryDays[k]),
                                  categories);
         label->setObjectName(QStringLiteral("category%1").arg(k));
-        catGrid->addWidget(label, shown / 5, shown % 5);
+        catGrid->addWidget(label, shown / 2, shown % 2);
         ++shown;
     }
-    layout->addWidget(categories);
+    catGrid->setRowStretch(catGrid->rowCount(), 1);
+    figures->addWidget(categories);
 
     // Days left out of the figures.
     auto* incomplete = new QGroupBox(QStringLiteral("集計できない日 (ダブルクリックで入力)"), this);
@@ -200,12 +205,16 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             m_listIncomplete);
         item->setData(Qt::UserRole, k);
     }
+    // "None" is a remark, not a row to pick.
     if (summary.incomplete.empty())
-        new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete);
+        (new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete))
+            ->setFlags(Qt::NoItemFlags);
     const DialogUnits du(font());
-    m_listIncomplete->setFixedHeight(du.Size(0, 52).height());
+    // The list takes what the window gives: a few rows on a small screen, more when enlarged.
+    m_listIncomplete->setMinimumHeight(du.Size(0, 16).height());
+    m_listIncomplete->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     incompleteLayout->addWidget(m_listIncomplete);
-    layout->addWidget(incomplete);
+    layout->addWidget(incomplete, 1);
     connect(m_listIncomplete, &QListWidget::itemDoubleClicked, this,
             &CWorkSummaryDlg::OnIncompleteDoubleClicked);
 
@@ -220,7 +229,8 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     layout->addLayout(buttons);
     connect(m_btnOk, &QPushButton::clicked, this, &CWorkSummaryDlg::accept);
 
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A few rows of the list to start with; it can be resized for more.
+    resize(minimumSizeHint() + QSize(0, du.Size(0, 12).height()));
 }
 
 QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {

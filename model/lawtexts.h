@@ -8,16 +8,16 @@
 namespace texts {
 
 inline const std::string kLawWeekBad =
-    S("【 vespin.ini 】の８行目(労働時間)に正しくない項目がありますので、\n"
-      "その項目はデフォルトの設定とします。");
+    S("【 vespin.ini 】の８行目(労働時間)の次の項目は正しくありませんので、\n"
+      "デフォルトの設定とします。");
 inline const std::string kLawAgreementBad =
-    S("【 vespin.ini 】の９行目(３６協定)に正しくない項目がありますので、\n"
-      "その項目はデフォルトの設定とします。");
+    S("【 vespin.ini 】の９行目(３６協定)の次の項目は正しくありませんので、\n"
+      "デフォルトの設定とします。");
 inline const std::string kLawCategoriesBad =
-    S("【 vespin.ini 】の１０行目(出勤区分の意味)に正しくない項目がありますので、\n"
-      "その項目は使用しません。");
-inline const std::string kLawBadField = S("\n　%1 番目の項目：%2");
-inline const std::string kLawBadMore = S("\n　ほか %1 項目");
+    S("【 vespin.ini 】の１０行目(出勤区分の意味)の次の項目は正しくありませんので、\n"
+      "使用しません。");
+inline const std::string kLawBadField = S("\n%1番目の項目「%2」");
+inline const std::string kLawBadMore = S("\nほか %1 項目");
 
 // Line 8's words.
 inline const std::string kLawNone = S("なし");

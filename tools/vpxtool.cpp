@@ -268,9 +268,14 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
                         {"category", d->GetCategory()},
                         {"place", u(d->Place())},
                         {"dayType", d->GetDayType()}});
-        // Only under the law's rules, so that the dump under the fixed table stays as it was.
+        // Only under the law's rules, so that the dump under the fixed table stays as it was;
+        // and only for a day the book types as a holiday (a year typed by the fixed table keeps
+        // its weekdays until it is re-typed).
         if (doc.m_calendar.law)
-            days.back()["holiday"] = u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()));
+            days.back()["holiday"] =
+                d->GetDayType() == kHoliday
+                    ? u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()))
+                    : std::string();
     }
     return {{"password", u(doc.m_strPassword)},
             {"employeeNo", u(doc.m_strEmployeeNo)},

@@ -133,8 +133,8 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     CVespinDoc doc(&ui, dir.file("vespin"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],
-              "【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
-              "その項目はデフォルトの設定とします。\n　1 番目の項目：9:0\n　3 番目の項目：x");
+              "【 vespin.ini 】の７行目(所定労働時間と休憩)の次の項目は正しくありませんので、\n"
+              "デフォルトの設定とします。\n1番目の項目「9:0」\n3番目の項目「x」");
     EXPECT_EQ(doc.m_workRules.scheduled, 480);
 
     // Thousands of bad fields: ten named, the rest counted.
@@ -142,7 +142,7 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     for (int i = 0; i < 80000; ++i) many += ",x";
     const std::string text = U(BadRulesMessage(ParseRules(many).bad));
     EXPECT_LT(text.size(), 500u);
-    EXPECT_NE(text.find("\n　11 番目の項目：x\n　ほか 79990 項目"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n11番目の項目「x」\nほか 79990 項目"), std::string::npos) << text;
 }
 
 TEST(WorkTime, MonthAndFiscalYearToDate) {

@@ -93,6 +93,7 @@ fi
 # Re-typing a year by the law's calendar and a company holiday keeps every entry.
 { cat "$dir/vespin.ini"; printf '祝日法\r\n12/29\r\n' | iconv -f UTF-8 -t CP932; } > "$dir/law.ini"
 "$tool" --settings "$dir/vespin.ini" dump "$book" > "$dir/before.json"
+check "dump names only holidays by type" '1 ""' "$("$tool" --settings "$dir/law.ini" dump "$book" | python3 -c 'import json,sys; d=json.load(sys.stdin)["days"][132]; print(d["dayType"], json.dumps(d["holiday"]))')"
 "$tool" --settings "$dir/law.ini" retype-year "$book" 2026; check "retype-year" 0 "$?"
 "$tool" --settings "$dir/law.ini" dump "$book" > "$dir/after.json"
 check "retype-year types" "3 山の日 3 会社休日 1  0 []" "$(python3 - "$dir/before.json" "$dir/after.json" <<'PY'
