@@ -6,12 +6,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
+#include <QTimer>
 #include <QVariant>
 
 namespace {
 
 // A request must never hold up typing; the buses answer in well under this on a live desktop.
 constexpr int kReplyMs = 300;
+// Fcitx5's Qt support gives each window its own input context, made only after the window
+// first has the keyboard (0.14 s later, measured on a busy machine): a request made then reaches
+// the window before, so each request is made again, soon and once more later. A dialog's
+// closing request, made again, reaches the window the keyboard went back to.
+constexpr int kFcitx5AgainMs[] = {150, 500};
 
 // Only a bus that is already there: connecting to a missing session bus could make the bus
 // library start one.
@@ -34,7 +40,7 @@ bool HasOwner(const QDBusConnection& bus, const QString& name) {
 // Fcitx5: its controller acts on the input context that last had the focus, the field's. Asked
 // only when Fcitx5 runs, since a call to its name would start it (and it takes over from a
 // running IBus).
-bool SwitchFcitx5(bool open) {
+bool SwitchFcitx5(bool open, bool again) {
     if (!SessionBusExists()) return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString service = QStringLiteral("org.fcitx.Fcitx5");
@@ -43,6 +49,9 @@ bool SwitchFcitx5(bool open) {
         service, QStringLiteral("/controller"), QStringLiteral("org.fcitx.Fcitx.Controller1"),
         open ? QStringLiteral("Activate") : QStringLiteral("Deactivate"));
     bus.send(call);
+    if (again)
+        for (const int ms : kFcitx5AgainMs)
+            QTimer::singleShot(ms, [open] { SwitchFcitx5(open, false); });
     return true;
 }
 
@@ -74,7 +83,7 @@ bool SwitchIBus(bool open) {
 class DesktopInputMethodSwitch : public InputMethodSwitch {
 public:
     void SetOpen(bool open) override {
-        if (!SwitchFcitx5(open)) SwitchIBus(open);
+        if (!SwitchFcitx5(open, true)) SwitchIBus(open);
     }
 };
 
