@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <new>
+#include <set>
 #include <tuple>
 
 #include "framework/frameworktexts.h"
@@ -49,14 +50,14 @@ std::string Hex16(uint64_t v) {
     return buf;
 }
 
-// A folder only the user may enter; an existing one is narrowed to that.
+// A folder only the user may enter, when it is made here. One that exists is the user's
+// choice (a shared folder behind a link among them) and keeps its permissions.
 int MakePrivateFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0700) == 0) return 0;
     if (errno != EEXIST) return errno;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return errno;
     if (!S_ISDIR(st.st_mode)) return ENOTDIR;
-    if ((st.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) return errno;
     return 0;
 }
 
@@ -132,7 +133,8 @@ int WriteGeneration(const std::string& folder, const std::string& name, std::str
 bool Newer(const Generation& a, const Generation& b) {
     const auto key = [](const Generation& g) {
         const LocalTime& t = g.time;
-        return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second, g.modified);
+        return std::tuple(g.sequence, t.year, t.month, t.day, t.hour, t.minute, t.second,
+                          g.modified);
     };
     if (key(a) != key(b)) return key(a) > key(b);
     return a.path > b.path;
@@ -151,7 +153,7 @@ std::vector<Generation> ListFolder(const std::string& folder, bool tidy = false)
             if (::stat(path.c_str(), &st) == 0 && st.st_mtime < std::time(nullptr) - 86400)
                 ::unlink(path.c_str());
         }
-        if (!ParseFileName(e->d_name, g.time, g.hash)) continue;
+        if (!ParseFileName(e->d_name, g.time, g.hash, &g.sequence)) continue;
         g.path = folder + "/" + e->d_name;
         struct stat st {};
         if (::stat(g.path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
@@ -162,6 +164,29 @@ std::vector<Generation> ListFolder(const std::string& folder, bool tidy = false)
     ::closedir(dir);
     std::sort(out.begin(), out.end(), Newer);
     return out;
+}
+
+// The folder below root whose recorded path leads to the file st describes: the same book
+// reached by another path (a bind mount, a hard link). Empty when there is none.
+std::string FolderOfSameFile(const std::string& root, const struct stat& st) {
+    std::string found;
+    DIR* dir = ::opendir(root.c_str());
+    if (!dir) return found;
+    while (const dirent* e = ::readdir(dir)) {
+        if (e->d_name[0] == '.') continue;
+        const std::string folder = root + "/" + e->d_name;
+        std::string recorded = ReadSmall(folder + "/" + kSourceFile);
+        if (recorded.empty() || recorded.back() != '\n') continue;
+        recorded.pop_back();
+        struct stat there {};
+        if (::stat(recorded.c_str(), &there) == 0 && there.st_dev == st.st_dev &&
+            there.st_ino == st.st_ino) {
+            found = folder;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
 }
 
 KeepResult Failed(int err, const std::string& path) {
@@ -196,10 +221,13 @@ KeepResult KeepUnguarded(const BackupOptions& options, const std::string& book,
     }
     const uint64_t hash = Hash(old);
     const LocalTime now = clock_::Now();
-    const std::string name = FileName(now, hash);
+    std::vector<Generation> all = ListFolder(folder);
+    // Numbered after the newest: the clock may have gone back (another time zone, a clock set
+    // right), the order of the saves never does.
+    const uint64_t sequence = (all.empty() ? 0 : all.front().sequence) + 1;
+    const std::string name = FileName(now, hash, sequence);
     const std::string target = folder + "/" + name;
 
-    std::vector<Generation> all = ListFolder(folder);
     bool done = false;
     for (const Generation& g : all) {
         if (g.hash != hash || g.size != old.size() || ReadSmall(g.path) != old) continue;
@@ -219,7 +247,7 @@ KeepResult KeepUnguarded(const BackupOptions& options, const std::string& book,
     all = ListFolder(folder, true);
     const std::vector<bool> keep = Retained(all, now, options.generations, options.monthlyYears);
     for (size_t i = 0; i < all.size(); ++i)
-        if (!keep[i]) ::unlink(all[i].path.c_str());
+        if (!keep[i] && all[i].path != target) ::unlink(all[i].path.c_str());
     return result;
 }
 
@@ -297,6 +325,12 @@ std::string BookFolder(const std::string& root, const std::string& book, bool cr
         const std::string folder = n == 1 ? base : base + "-" + std::to_string(n);
         struct stat st {};
         if (::stat(folder.c_str(), &st) != 0) {
+            // The key is the path (a file's number changes with every save, a device's number
+            // may change at the next start); the file's identity only joins two paths of it.
+            struct stat bookStat {};
+            if (::stat(full.c_str(), &bookStat) == 0 && S_ISREG(bookStat.st_mode)) {
+                if (std::string same = FolderOfSameFile(root, bookStat); !same.empty()) return same;
+            }
             if (!create) return fail(ENOENT);
             if (const int err = MakePrivateFolder(folder)) return fail(err);
             std::string text = full + "\n";
@@ -329,28 +363,44 @@ std::vector<bool> Retained(const std::vector<Generation>& newestFirst, const Loc
                            int generations, int monthlyYears) {
     std::vector<bool> keep(newestFirst.size(), false);
     const int thisMonth = now.year * 12 + now.month - 1;
-    int lastMonth = INT_MIN;
+    std::set<int> seen;
     for (size_t i = 0; i < newestFirst.size(); ++i) {
         const LocalTime& t = newestFirst[i].time;
         const int month = t.year * 12 + t.month - 1;
-        // The first seen of a month is its newest.
-        const bool newestOfMonth = month != lastMonth;
-        lastMonth = month;
+        // The first seen of a month is its newest (a clock set back may interleave months).
+        const bool newestOfMonth = seen.insert(month).second;
         keep[i] = static_cast<int>(i) < generations ||
                   (newestOfMonth && thisMonth - month <= 12 * monthlyYears);
     }
     return keep;
 }
 
-std::string FileName(const LocalTime& t, uint64_t hash) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d_%02d-%02d-%02d_%016llx.vpx", t.year, t.month,
-                  t.day, t.hour, t.minute, t.second, static_cast<unsigned long long>(hash));
-    return buf;
+std::string FileName(const LocalTime& t, uint64_t hash, uint64_t sequence) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d_%02d-%02d-%02d_%016llx", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second, static_cast<unsigned long long>(hash));
+    std::string name = buf;
+    if (sequence != 0) name += "_" + std::to_string(sequence);
+    return name + ".vpx";
 }
 
-bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash) {
+bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash, uint64_t* sequence) {
     static constexpr std::string_view kForm = "dddd-dd-dd_dd-dd-dd_hhhhhhhhhhhhhhhh.vpx";
+    // "_<number>" before ".vpx": 1 to 18 digits, no leading zero.
+    uint64_t number = 0;
+    const size_t stem = kForm.size() - 4;
+    if (name.size() > kForm.size() && name[stem] == '_' && name.substr(name.size() - 4) == ".vpx") {
+        const std::string_view digits = name.substr(stem + 1, name.size() - 4 - stem - 1);
+        if (digits.empty() || digits.size() > 18 || digits[0] == '0') return false;
+        for (const char c : digits) {
+            if (c < '0' || c > '9') return false;
+            number = number * 10 + static_cast<uint64_t>(c - '0');
+        }
+        const std::string plain = std::string(name.substr(0, stem)) + ".vpx";
+        if (!ParseFileName(plain, t, hash)) return false;
+        if (sequence) *sequence = number;
+        return true;
+    }
     if (name.size() != kForm.size()) return false;
     uint64_t h = 0;
     for (size_t i = 0; i < kForm.size(); ++i) {
@@ -382,6 +432,7 @@ bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash) {
         return false;
     t = r;
     hash = h;
+    if (sequence) *sequence = 0;
     return true;
 }
 

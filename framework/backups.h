@@ -11,7 +11,8 @@
 
 // Earlier states of a book, kept in the user's data folder: before a save replaces a book, the
 // bytes it replaces become a generation. One folder per book, one file per generation named by
-// the local date and time and a hash of its content, readable by the user alone.
+// the local date and time, a hash of its content and its number in the order of the saves,
+// readable by the user alone.
 
 // What the user chose, handed in as plain values. Off unless the program turns it on, so that a
 // document saved by a test or a helper keeps nothing anywhere.
@@ -27,7 +28,9 @@ struct Generation {
     LocalTime time;
     uint64_t size = 0;
     uint64_t hash = 0;
-    int64_t modified = 0;  // ns; orders generations of the same second
+    int64_t modified = 0;   // ns; orders unnumbered generations of the same second
+    uint64_t sequence = 0;  // the order of the saves, which a clock set back cannot upset;
+                            // 0 for the unnumbered names of earlier versions (the oldest)
 };
 
 struct KeepResult {
@@ -52,8 +55,10 @@ BackupOptions ReadProfile();
 // A generation count as the user wrote it, made usable.
 int ClampGenerations(int n);
 
-// The book's folder below root: its file name and a hash of its full path. Empty when the
-// folder does not exist (create = false) or cannot be made.
+// The book's folder below root: its file name and a hash of its full path. A book reached by
+// another path (a bind mount, a hard link) than the one its folder records uses that folder
+// while the recorded path still leads to the same file. Empty when the folder does not exist
+// (create = false) or cannot be made.
 std::string BookFolder(const std::string& root, const std::string& book, bool create,
                        FileError* cause = nullptr);
 
@@ -62,16 +67,18 @@ std::string BookFolder(const std::string& root, const std::string& book, bool cr
 // generation moves to the current time instead). Never throws.
 KeepResult Keep(const BackupOptions& options, const std::string& book, std::string_view newBytes);
 
-// The generations of book, newest first.
+// The generations of book, newest first: by number, then (the unnumbered) by time.
 std::vector<Generation> List(const std::string& root, const std::string& book);
 
 // Which of the generations (newest first) retention keeps at the local time now.
 std::vector<bool> Retained(const std::vector<Generation>& newestFirst, const LocalTime& now,
                            int generations, int monthlyYears);
 
-// "YYYY-MM-DD_HH-MM-SS_<16 hex digits>.vpx", and back (false for any other name).
-std::string FileName(const LocalTime& t, uint64_t hash);
-bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash);
+// "YYYY-MM-DD_HH-MM-SS_<16 hex digits>_<number>.vpx" (without "_<number>" for 0, as earlier
+// versions named them), and back (false for any other name).
+std::string FileName(const LocalTime& t, uint64_t hash, uint64_t sequence = 0);
+bool ParseFileName(std::string_view name, LocalTime& t, uint64_t& hash,
+                   uint64_t* sequence = nullptr);
 
 uint64_t Hash(std::string_view bytes);
 

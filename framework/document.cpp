@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "framework/archive.h"
 #include "framework/fileerror.h"
@@ -82,9 +83,16 @@ bool CDocument::OnOpenDocument(const std::string& path) {
 
 bool CDocument::ConfirmOverwrite(const std::string& path) const {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return true;
     const UiText name = UiText::Path(path);
     const FileStamp& stamp = m_lock.Stamp();
+    if (::stat(path.c_str(), &st) != 0) {
+        // The book was renamed or deleted since: a new file under the name would be a second
+        // book drifting apart from the first.
+        const bool gone = errno == ENOENT && path == m_strPathName && stamp.valid;
+        return !gone || Message(UiText::Format(texts::kBookGoneFromDisk, name),
+                                MsgKind::yesNoCancel) == MsgAnswer::yes;
+    }
+    if (!S_ISREG(st.st_mode)) return true;
     if (path == m_strPathName && stamp.valid && FileStamp::Of(st) != stamp &&
         Message(UiText::Format(texts::kBookChangedOnDisk, name), MsgKind::yesNoCancel) !=
             MsgAnswer::yes)

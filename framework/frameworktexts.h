@@ -53,6 +53,13 @@ inline const std::string kBookInUseReadOnly =
       "変更を保存するときは、別の名前を付けて下さい。");
 inline const std::string kBookChangedOnDisk =
     S("%1 は、開いた後に他のプログラムによって変更されています。\n上書き保存しますか?");
+inline const std::string kBookExists =
+    S("%1 は既にあります。上書きしないため、新しい出勤簿は別の名前で作成して下さい。");
+inline const std::string kOutputIsBook =
+    S("%1 は出勤簿のため、出力で上書きできません。別のファイル名を指定して下さい。");
+inline const std::string kBookGoneFromDisk =
+    S("%1 は、開いた後に名前が変えられたか削除されています。\n"
+      "この名前で新しく保存しますか?");
 inline const std::string kBookHardLinked =
     S("%1 には別の名前 (ハードリンク) があります。\n"
       "保存すると、別の名前のファイルは以前の内容のままになります。保存しますか?");

@@ -1,11 +1,13 @@
 #include "framework/savefile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -71,19 +73,65 @@ std::string RandomSuffix() {
     return s;
 }
 
-// A new, unnamed file in dir: a crash before it is linked leaves nothing on disk. Where the
-// file system has no unnamed files, a short hidden name is used (tmpPath), so a book whose
-// name is as long as names may be still gets one.
+// Whether name is one a save gives its temporary for the instant before the rename (or gave
+// it, in earlier versions, for the whole backup step): ".vpx" and six or eight letters.
+bool IsTemporaryName(std::string_view name) {
+    if (name.substr(0, 4) != ".vpx" || (name.size() != 10 && name.size() != 12)) return false;
+    for (const char c : name.substr(4))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+// Removes the hidden temporaries a save into dir left when it died before its rename
+// (kill -9, a power cut): complete copies of a book, password included. A save holds its
+// temporary locked from creation to rename, so one nobody holds is stale; only the user's own
+// regular files are touched, never through a link.
+void RemoveStaleTemporaries(const std::string& dir) {
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    const int dfd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        if (!IsTemporaryName(e->d_name)) continue;
+        const int fd = ::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st {};
+        struct stat now {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(dfd, e->d_name, &now, AT_SYMLINK_NOFOLLOW) == 0 && now.st_dev == st.st_dev &&
+            now.st_ino == st.st_ino)
+            ::unlinkat(dfd, e->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(d);
+}
+
+// A new, unnamed file in dir, locked (see RemoveStaleTemporaries): a crash before it is
+// linked leaves nothing on disk. Where the file system has no unnamed files, a short hidden
+// name is used (tmpPath), so a book whose name is as long as names may be still gets one.
 int CreateTemporary(const std::string& dir, std::string& tmpPath) {
     tmpPath.clear();
     const int fd = ::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0) ::flock(fd, LOCK_EX | LOCK_NB);
     if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd;
-    std::string tmpl = dir + "/.vpxXXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int named = ::mkostemp(name.data(), O_CLOEXEC);
-    if (named >= 0) tmpPath = name.data();
-    return named;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string tmpl = dir + "/.vpxXXXXXX";
+        const int named = ::mkostemp(tmpl.data(), O_CLOEXEC);
+        if (named < 0) return named;
+        // Another save's clean-up may have taken the name for stale between its creation and
+        // the lock: then it is gone, and another is made.
+        struct stat mine {};
+        struct stat there {};
+        if (::flock(named, LOCK_EX | LOCK_NB) == 0 && ::fstat(named, &mine) == 0 &&
+            ::lstat(tmpl.c_str(), &there) == 0 && mine.st_ino == there.st_ino &&
+            mine.st_dev == there.st_dev) {
+            tmpPath = tmpl;
+            return named;
+        }
+        ::close(named);
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Gives the unnamed file fd a short hidden name in dir, for the rename that follows.
@@ -136,6 +184,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         }
     }
     const std::string dir = DirectoryOf(target);
+    RemoveStaleTemporaries(dir);
     std::string tmpPath;
     const int fd = CreateTemporary(dir, tmpPath);
     if (fd < 0) {
@@ -180,13 +229,13 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         done += static_cast<size_t>(n);
     }
     if (flushToDisk && ::fsync(fd) != 0) return fail(errno);
-    // The new file is locked before it takes the book's name, so no other writer slips in.
-    if (lock) ::flock(fd, LOCK_EX | LOCK_NB);
+    // Here the previous bytes are still at target, and the new ones complete in fd. The backup
+    // step comes first: the file gets a name only for the instant of the rename. (It has been
+    // locked since its creation, so no other writer slips in once it holds the book's name.)
+    if (beforeReplace) beforeReplace();
     if (tmpPath.empty()) {
         if (const int err = LinkTemporary(fd, dir, tmpPath)) return fail(err);
     }
-    // Here the previous bytes are still at target, and the new ones complete at tmpPath.
-    if (beforeReplace) beforeReplace();
     if (::rename(tmpPath.c_str(), target.c_str()) != 0) return fail(errno);
     tmpPath.clear();
     if (flushToDisk) {
@@ -201,6 +250,56 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         lock->Adopt(fd);
     else
         ::close(fd);
+    return result;
+}
+
+SaveResult SaveNewFile(const std::string& path, std::string_view bytes, bool& existed) {
+    SaveResult result;
+    struct stat st {};
+    existed = ::lstat(path.c_str(), &st) == 0;
+    if (path.empty() || path.back() == '/' || existed) {
+        result.cause = existed ? FileError::accessDenied : FileError::badPath;
+        return result;
+    }
+    const std::string dir = DirectoryOf(path);
+    std::string tmpPath;
+    const int fd = CreateTemporary(dir, tmpPath);
+    if (fd < 0) {
+        result.cause = errno == ENOENT ? FileError::badPath : FileErrorFromErrno(errno);
+        return result;
+    }
+    result.created = true;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    int err = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
+    for (size_t done = 0; err == 0 && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) err = n < 0 ? errno : ENOSPC;
+        if (n > 0) done += static_cast<size_t>(n);
+    }
+    if (err == 0 && ::fsync(fd) != 0) err = errno;
+    // A link never replaces: a file that took the name meanwhile stays as it is.
+    if (err == 0) {
+        const int linked = tmpPath.empty()
+                               ? ::linkat(AT_FDCWD, ("/proc/self/fd/" + std::to_string(fd)).c_str(),
+                                          AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW)
+                               : ::link(tmpPath.c_str(), path.c_str());
+        if (linked != 0) err = errno;
+    }
+    if (!tmpPath.empty()) ::unlink(tmpPath.c_str());
+    ::close(fd);
+    if (err == EEXIST) existed = true;
+    if (err != 0) {
+        result.cause = existed ? FileError::accessDenied : FileErrorFromErrno(err);
+        if (result.cause == FileError::none) result.cause = FileError::generic;
+        return result;
+    }
+    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
     return result;
 }
 

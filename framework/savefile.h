@@ -43,6 +43,11 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
                           bool executable = false, BookLock* lock = nullptr,
                           const BeforeReplace& beforeReplace = nullptr);
 
+// Writes a new file under a name that does not exist yet, complete or not at all. A name that
+// exists (a link included, even one that leads nowhere) is never replaced: existed is set and
+// nothing is written.
+SaveResult SaveNewFile(const std::string& path, std::string_view bytes, bool& existed);
+
 // Opens a regular file for reading without waiting (a FIFO never blocks the open); anything
 // else is refused as accessDenied.
 FileError OpenRegularFile(const std::string& path, int& fd, struct stat& st);

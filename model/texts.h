@@ -127,5 +127,6 @@ inline const std::string kWorkRulesBad =
     S("【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
       "その項目はデフォルトの設定とします。");
 inline const std::string kWorkRulesBadField = S("\n　%1 番目の項目：%2");
+inline const std::string kWorkRulesBadMore = S("\n　ほか %1 項目");
 
 }  // namespace texts

@@ -114,9 +114,15 @@ RulesReading ParseRules(const std::string& line) {
 }
 
 std::string BadRulesMessage(const std::vector<BadField>& bad) {
+    // At most ten named, the rest counted, as the sixth line's message does: a line of
+    // thousands of bad fields still gives a message that fits the screen.
+    constexpr size_t kNamed = 10;
     std::string text = texts::kWorkRulesBad;
-    for (const BadField& f : bad)
-        text += texts::Format2(texts::kWorkRulesBadField, std::to_string(f.field), f.text);
+    for (size_t i = 0; i < bad.size() && i < kNamed; ++i)
+        text +=
+            texts::Format2(texts::kWorkRulesBadField, std::to_string(bad[i].field), bad[i].text);
+    if (bad.size() > kNamed)
+        text += texts::Format1(texts::kWorkRulesBadMore, std::to_string(bad.size() - kNamed));
     return text;
 }
 
@@ -124,9 +130,12 @@ int ParseStoredTime(std::string_view t) {
     if (t.size() != 5 || t[2] != ':' || !Digit(t[0]) || !Digit(t[1]) || !Digit(t[3]) ||
         !Digit(t[4]))
         return -1;
+    // A time the entry would refuse (written by another program or by hand) cannot be read:
+    // of digits, the entry's check (CheckTime) takes hours up to 24 and minutes up to 59.
+    const int h = (t[0] - '0') * 10 + (t[1] - '0');
     const int m = (t[3] - '0') * 10 + (t[4] - '0');
-    if (m > 59) return -1;
-    return ((t[0] - '0') * 10 + (t[1] - '0')) * 60 + m;
+    if (h > 24 || m > 59) return -1;
+    return h * 60 + m;
 }
 
 std::string FormatHours(int minutes) {

@@ -1,4 +1,6 @@
 // vpxtool: the attendance book on the command line, with the same rules as the program.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,13 +12,17 @@
 #include <string>
 #include <vector>
 
+#include "framework/archive.h"
 #include "framework/backups.h"
+#include "framework/booklock.h"
 #include "framework/clock.h"
 #include "framework/fileerror.h"
+#include "framework/frameworktexts.h"
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "model/backuplist.h"
 #include "model/checks.h"
+#include "model/quietui.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
@@ -40,11 +46,12 @@ const char* const kUsageText =
     "               COMMAND BOOK [ARGS...]\n"
     "options:\n"
     "  --password-stdin   read the book's password from the first line of standard input\n"
-    "  --password-fd N    read it from the first line of file descriptor N\n"
+    "  --password-fd N    read it from the first line of file descriptor N (a line of at\n"
+    "                     most 4096 bytes)\n"
     "  --password P       the password itself (kept for old scripts: every user of the\n"
     "                     machine can read a command line; prefer the two above)\n"
     "commands:\n"
-    "  new BOOK\n"
+    "  new BOOK                     (a name that exists is refused, never replaced)\n"
     "  add-year BOOK FY\n"
     "  delete-year BOOK FY\n"
     "  employee BOOK NUMBER NAME\n"
@@ -129,6 +136,75 @@ int Save(CVespinDoc& doc, const std::string& path) {
     if (doc.LastBackup().outcome == KeepResult::failed)
         Print(stderr, BackupFailedText(doc.LastBackup()));
     return kDone;
+}
+
+// A new book under a name nothing holds yet. An existing file is never replaced: the program's
+// Save As asks first, a script cannot be asked.
+int CreateBook(CVespinDoc& doc, const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const bool busy = fd >= 0 && LockedByOther(fd);
+        if (fd >= 0) ::close(fd);
+        if (busy) {
+            Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(path)));
+            return kInUse;
+        }
+    }
+    std::string bytes;
+    CArchive ar(bytes);
+    doc.Serialize(ar);
+    bool existed = false;
+    const SaveResult r = SaveNewFile(path, bytes, existed);
+    if (existed) {
+        Print(stderr, UiText::Format(texts::kBookExists, UiText::Path(path)));
+        return kRefused;
+    }
+    if (!r) {
+        FileError cause = r.cause;
+        if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
+        Print(stderr, FileErrorText(cause, path));
+        return kFileError;
+    }
+    return kDone;
+}
+
+// Whether the file at path is a book (a protected one included).
+bool IsBook(const std::string& path) {
+    CQuietVespinUi quiet;
+    CVespinDoc doc(&quiet, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    doc.OnNewDocument();
+    return doc.OnOpenDocument(path);
+}
+
+// Whether out may take what a command made of book: never the book itself (by any of its
+// names), a book another program holds open, nor any other file that is a book.
+int CheckOutput(const std::string& book, const std::string& out) {
+    struct stat o {};
+    struct stat b {};
+    if (::stat(out.c_str(), &o) != 0 || !S_ISREG(o.st_mode)) return kDone;
+    const bool same = ::stat(book.c_str(), &b) == 0 && b.st_dev == o.st_dev && b.st_ino == o.st_ino;
+    const int fd = same ? -1 : ::open(out.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const bool busy = fd >= 0 && LockedByOther(fd);
+    if (fd >= 0) ::close(fd);
+    if (busy) {
+        Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(out)));
+        return kInUse;
+    }
+    if (same || IsBook(out)) {
+        Print(stderr, UiText::Format(texts::kOutputIsBook, UiText::Path(out)));
+        return kRefused;
+    }
+    return kDone;
+}
+
+// Whether standard output was sent into the book (">>" or "<>" leave its bytes in place, and
+// what is printed would be written into them).
+bool StdoutIsBook(const std::string& book) {
+    struct stat o {};
+    struct stat b {};
+    return ::fstat(STDOUT_FILENO, &o) == 0 && S_ISREG(o.st_mode) && ::stat(book.c_str(), &b) == 0 &&
+           b.st_dev == o.st_dev && b.st_ino == o.st_ino;
 }
 
 // The generations of a book (which need not exist any more), newest first.
@@ -365,7 +441,12 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
 
 }  // namespace
 
-// The first line read from fd, without its line end.
+// The longest password line read: far beyond any password typed, while an endless input
+// (/dev/zero) is refused at once rather than read into memory for ever.
+constexpr size_t kMaxPasswordLine = 4096;
+
+// The first line read from fd, without its line end; nothing when it cannot be read or is
+// longer than kMaxPasswordLine bytes.
 std::optional<std::string> ReadPasswordLine(int fd) {
     std::string line;
     char c = 0;
@@ -374,6 +455,7 @@ std::optional<std::string> ReadPasswordLine(int fd) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0 || c == '\n') break;
+        if (line.size() >= kMaxPasswordLine) return std::nullopt;
         line += c;
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -395,7 +477,10 @@ int RunTool(int argc, char** argv) {
                     (args[i] == "--password-fd" && i + 1 < args.size() &&
                      ParseInt(args[i + 1], fd) && fd >= 0))) {
             const std::optional<std::string> line = ReadPasswordLine(fd < 0 ? 0 : fd);
-            if (!line) return Fail("the password could not be read from " + args[i]);
+            if (!line)
+                return Fail("the password could not be read from " + args[i] +
+                            " (one line of at most " + std::to_string(kMaxPasswordLine) +
+                            " bytes)");
             if (!sjis::FirstUnstorable(*line)) ui.password = sjis::FromUtf8(*line);
             i += fd < 0 ? 1 : 2;
         } else if (args[i] == "--settings" && i + 1 < args.size()) {
@@ -415,6 +500,10 @@ int RunTool(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
     auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
 
+    if (StdoutIsBook(book)) {
+        Print(stderr, UiText::Format(texts::kOutputIsBook, UiText::Path(book)));
+        return kRefused;
+    }
     if (command == "backups") {
         if (arity(0, 0)) return ListBackups(book);
         std::fputs(kUsageText, stderr);
@@ -429,7 +518,7 @@ int RunTool(int argc, char** argv) {
 
     if (command == "new") {
         if (!arity(0, 0)) return kUsage;
-        return Save(doc, book);
+        return CreateBook(doc, book);
     }
     // The commands that read the book and make something of it; a usage error repeats the usage.
     auto make = [&](int (*maker)(const CVespinDoc&, const std::vector<std::string>&)) {
@@ -481,8 +570,10 @@ int RunTool(int argc, char** argv) {
         if (int rc = Open(doc, ui, book)) return rc;
         code = SetDay(doc, rest);
     } else if (command == "csv" && arity(3, 3)) {
+        if (int rc = CheckOutput(book, rest[2])) return rc;
         return make(WriteMonthCsv);
     } else if (command == "sheet" && arity(3, 3)) {
+        if (int rc = CheckOutput(book, rest[2])) return rc;
         return make(WriteSheet);
     } else if (command == "summary" && arity(2, 2)) {
         return make(PrintSummary);

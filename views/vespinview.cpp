@@ -207,7 +207,9 @@ void CVespinView::SelectToday() {
     setCurrentItem(item);
     item->setSelected(true);
     scrollToItem(item, QAbstractItemView::EnsureVisible);
-    m_nTodayDue = doc->m_nShownFirst + r;
+    // A book open for writing elsewhere is read-only here: today's entry belongs to the window
+    // that can save it, and this one says it is read-only instead.
+    if (!doc->IsInUseElsewhere()) m_nTodayDue = doc->m_nShownFirst + r;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -40,6 +40,20 @@ std::vector<BoxButton> ButtonsOf(MsgKind kind) {
     }
     return {ok};
 }
+// What a box shows of a text: a message built from a damaged file may hold thousands of lines
+// or one line without a break; the box must still fit the screen with its buttons on it.
+QString Fitted(QString text) {
+    constexpr int kMaxLines = 30, kMaxLineChars = 160;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(u'\n');
+    const bool cut = lines.size() > kMaxLines;
+    if (cut) lines.resize(kMaxLines);
+    for (QString& line : lines)
+        if (line.size() > kMaxLineChars) line = line.left(kMaxLineChars) + QChar(0x2026);
+    if (cut) lines.back() = QString(QChar(0x2026));
+    return lines.join(u'\n');
+}
+
 }  // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
@@ -54,9 +68,7 @@ MsgAnswer VespinMessageBox(const QString& text, MsgKind kind, QWidget* parent) {
     QMessageBox box(parent ? parent : QApplication::activeWindow());
     box.setWindowTitle(ToQ(texts::kAppTitle));
     // Some texts carry Windows line ends; a label shows a bare line break best.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    box.setText(shown);
+    box.setText(Fitted(text));
     box.setIcon(kind == MsgKind::stop ? QMessageBox::Critical : QMessageBox::Warning);
     std::vector<std::pair<QPushButton*, MsgAnswer>> answers;
     for (const BoxButton& b : ButtonsOf(kind))

@@ -1,11 +1,18 @@
 #include "framework/backups.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
 #include <map>
+#include <random>
 #include <set>
 
 #include "framework/archive.h"
@@ -187,9 +194,17 @@ TEST(Backups, NamesAndTheUsersChoices) {
     uint64_t hash = 0;
     ASSERT_TRUE(backups::ParseFileName(name, back, hash));
     EXPECT_EQ(backups::FileName(back, hash), name);
+    uint64_t sequence = 9;
+    ASSERT_TRUE(backups::ParseFileName(name, back, hash, &sequence));
+    EXPECT_EQ(sequence, 0u) << "unnumbered, as earlier versions named them";
+    EXPECT_EQ(backups::FileName(t, 1, 31), "2027-01-02_03-04-05_0000000000000001_31.vpx");
+    ASSERT_TRUE(backups::ParseFileName(backups::FileName(t, 1, 31), back, hash, &sequence));
+    EXPECT_EQ(sequence, 31u);
     for (const char* other :
          {"source.txt", ".keep-abcdef", "2027-13-02_03-04-05_fedcba9876543210.vpx",
-          "2027-01-02_03-04-05_FEDCBA9876543210.vpx"})
+          "2027-01-02_03-04-05_FEDCBA9876543210.vpx", "2027-01-02_03-04-05_fedcba9876543210_0.vpx",
+          "2027-01-02_03-04-05_fedcba9876543210_07.vpx",
+          "2027-01-02_03-04-05_fedcba9876543210_1x.vpx"})
         EXPECT_FALSE(backups::ParseFileName(other, back, hash)) << other;
 
     const BackupOptions defaults = backups::FromProfileText("[Recent%20File%20List]\nFile1=/a\n");
@@ -201,4 +216,116 @@ TEST(Backups, NamesAndTheUsersChoices) {
     EXPECT_EQ(set.generations, 5);
     EXPECT_EQ(backups::FromProfileText("[Backups]\nGenerations=lots\n").generations, 20);
     EXPECT_EQ(backups::FromProfileText("[Backups]\nGenerations=0\n").generations, 1);
+}
+
+TEST(Backups, TheClockGoingBackLosesNoGeneration) {
+    // 21 saves in Tokyo, then 3 in a script under TZ=UTC: nine hours earlier by the clock.
+    BackupFixture f;
+    f.doc.SetBackupOptions({true, 20, 5, f.root});
+    ASSERT_TRUE(f.doc.OnSaveDocument(f.book));
+    std::vector<std::string> states;
+    for (int i = 0; i < 24; ++i) {
+        clock_::SetFixed(i < 21 ? LocalTime{2026, 12, 8, 18, i, 0, 2}
+                                : LocalTime{2026, 12, 8, 9, i, 0, 2});
+        states.push_back(ReadFile(f.book));
+        f.doc.SetEmployee(S(std::to_string(i)), S("x"));
+        ASSERT_TRUE(f.doc.OnSaveDocument(f.book));
+        ASSERT_EQ(f.List().front().path, f.doc.LastBackup().path) << "the one just kept is newest";
+    }
+    const std::vector<Generation> gens = f.List();
+    ASSERT_EQ(gens.size(), 20u);
+    for (size_t k = 0; k < gens.size(); ++k)
+        EXPECT_EQ(ReadFile(gens[k].path), states[states.size() - 1 - k]) << k;
+    // Shown in the local time of each save, as before.
+    EXPECT_EQ(gens[0].time.hour, 9);
+    EXPECT_EQ(gens[3].time.hour, 18);
+
+    // Names of earlier versions stay readable and count as older than every numbered one.
+    const std::string folder = gens[0].path.substr(0, gens[0].path.rfind('/'));
+    const std::string old = folder + "/" + backups::FileName({2030, 1, 1, 0, 0, 0, 0}, 7);
+    WriteFile(old, "old");
+    EXPECT_EQ(f.List().back().path, old);
+    EXPECT_EQ(f.List().front().sequence, 24u);
+}
+
+TEST(Backups, AFolderBehindALinkKeepsItsPermissionsAndOneBookHasOneFolder) {
+    TempDir dir, shared;
+    ::chmod(shared.path().c_str(), 01777);
+    const std::string root = dir.file("backups");
+    ASSERT_EQ(::symlink(shared.path().c_str(), root.c_str()), 0);
+    WriteFile(dir.file("b.vpx"), "old");
+    ASSERT_EQ(backups::Keep({true, 20, 5, root}, dir.file("b.vpx"), "new").outcome,
+              KeepResult::kept);
+    EXPECT_EQ(Mode(shared.path()), 0777) << "never narrowed through the link";
+    struct stat st {};
+    ::stat(shared.path().c_str(), &st);
+    EXPECT_TRUE(st.st_mode & S_ISVTX);
+
+    // The same file by a second path (a hard link here, as a bind mount gives it): one folder.
+    WriteFile(dir.file("b.vpx"), "new");
+    ASSERT_EQ(::link(dir.file("b.vpx").c_str(), dir.file("same.vpx").c_str()), 0);
+    EXPECT_EQ(backups::BookFolder(root, dir.file("same.vpx"), false),
+              backups::BookFolder(root, dir.file("b.vpx"), false));
+    ASSERT_EQ(backups::Keep({true, 20, 5, root}, dir.file("same.vpx"), "newer").outcome,
+              KeepResult::kept);
+    EXPECT_EQ(backups::List(root, dir.file("b.vpx")).size(), 2u);
+    EXPECT_EQ(backups::List(root, dir.file("same.vpx")).size(), 2u);
+    // Another file under the name its folder records no longer joins it.
+    ::unlink(dir.file("same.vpx").c_str());
+    WriteFile(dir.file("same.vpx"), "other");
+    EXPECT_EQ(backups::List(root, dir.file("same.vpx")).size(), 0u);
+}
+
+// Saves of a large book with backups on, killed at random moments: nothing but the book is
+// ever left beside it once the next save has run, and the book always loads.
+TEST(Backups, KilledSavesLeaveNothingBesideTheBook) {
+    TempDir books, data;
+    FakeUi ui;
+    ui.answer = MsgAnswer::yes;  // the killed save changed the file behind this one's back
+    CVespinDoc doc(&ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    doc.OnNewDocument();
+    doc.SetBackupOptions({true, 20, 5, data.file("backups")});
+    for (int y = 2010; y < 2030; ++y) doc.RegisterYear(y);
+    for (int k = 0; k < doc.m_aDays.GetSize(); k += 2)
+        doc.StoreDayEntry(k, {0, "08:30", "17:45", S("本社・勤務地１")});
+    const std::string book = books.file("b.vpx");
+    ASSERT_TRUE(doc.OnSaveDocument(book));
+    const std::vector<std::string> onlyTheBook{"b.vpx"};
+    std::mt19937 rng(20);
+    int leftByKill = 0, leftAfterNextSave = 0;
+    // VESPIN_KILLS=1000 for a longer run.
+    const char* more = std::getenv("VESPIN_KILLS");
+    const int kills = more ? std::max(300, std::atoi(more)) : 300;
+    for (int i = 0; i < kills; ++i) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (int n = 0;; ++n) {
+                doc.SetEmployee(S(std::to_string(i * 100000 + n)), S("x"));
+                doc.OnSaveDocument(book);
+            }
+        }
+        ::usleep(1000 + rng() % 8000);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        if (books.entries() != onlyTheBook) ++leftByKill;
+        doc.SetEmployee(S("next"), S(std::to_string(i)));
+        ASSERT_TRUE(doc.OnSaveDocument(book)) << i;
+        if (books.entries() != onlyTheBook) ++leftAfterNextSave;
+    }
+    EXPECT_EQ(leftAfterNextSave, 0);
+    std::cout << kills << " kills, " << leftByKill << " left a file until the next save\n";
+    CVespinDoc back(&ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+    EXPECT_TRUE(back.OnOpenDocument(book));
+    EXPECT_EQ(backups::List(data.file("backups"), book).size(), 20u);
+
+    // What an earlier version left (unlocked) goes; a save in progress elsewhere (locked) stays.
+    WriteFile(books.file(".vpxAbCdEf12"), "stale");
+    WriteFile(books.file(".vpxXy34Zw"), "busy");
+    const int busy = ::open(books.file(".vpxXy34Zw").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    WriteFile(books.file(".vpxnote"), "not ours: another form of name");
+    doc.SetEmployee(S("last"), S("x"));
+    ASSERT_TRUE(doc.OnSaveDocument(book));
+    EXPECT_EQ(books.entries(), std::vector<std::string>({".vpxXy34Zw", ".vpxnote", "b.vpx"}));
+    ::close(busy);
 }

@@ -432,6 +432,23 @@ TEST_F(Document, SaveAsksBeforeOverwritingChangesOrSplittingLinks) {
     EXPECT_FALSE(doc.OnSaveDocument(path));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("ハードリンク"), std::string::npos);
+    ::unlink(f.dir.file("other.vpx").c_str());
+
+    // Renamed (or deleted) while open: a new file under the old name is asked for first.
+    ASSERT_EQ(::rename(path.c_str(), f.dir.file("renamed.vpx").c_str()), 0);
+    ui.messages.clear();
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{path + " は、開いた後に名前が変えられたか削除されて"
+                                              "います。\nこの名前で新しく保存しますか?"});
+    EXPECT_NE(::access(path.c_str(), F_OK), 0) << "not re-created";
+    ui.answer = MsgAnswer::yes;
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ReadFile(path), bytes);
+    // Save As to a new name asks nothing.
+    ui.messages.clear();
+    EXPECT_TRUE(doc.OnSaveDocument(f.dir.file("new.vpx")));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(Document, TheLockOfABookEndsWithItsProcess) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "model/checks.h"
 #include "testutil.h"
 
 using namespace worktime;
@@ -70,6 +73,16 @@ TEST(WorkTime, DaysThatAreNotCounted) {
     EXPECT_EQ(Eval({-1, "09:00", "18:00"}, f), DayState::incomplete);
     EXPECT_EQ(Eval({0, "9:00", "18:00"}, f), DayState::incomplete);
     EXPECT_EQ(Eval({0, "09:00", "18:60"}, f), DayState::incomplete);
+    // Times the entry refuses, written by another program or by hand, cannot be read.
+    for (const char* end : {"25:00", "99:59", "30:00"})
+        EXPECT_EQ(Eval({0, "00:00", end}, f), DayState::incomplete) << end;
+    // Every time of digits is read exactly when the entry takes it.
+    for (int h = 0; h < 100; ++h)
+        for (int m = 0; m < 100; ++m) {
+            char t[8];
+            std::snprintf(t, sizeof t, "%02d:%02d", h, m);
+            EXPECT_EQ(ParseStoredTime(t) >= 0, CheckTime(t) == TimeCheck::valid) << t;
+        }
 }
 
 TEST(WorkTime, RulesFromTheSettingsLine) {
@@ -119,6 +132,13 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
               "【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
               "その項目はデフォルトの設定とします。\n　1 番目の項目：9:0\n　3 番目の項目：x");
     EXPECT_EQ(doc.m_workRules.scheduled, 480);
+
+    // Thousands of bad fields: ten named, the rest counted.
+    std::string many = "8:00";
+    for (int i = 0; i < 80000; ++i) many += ",x";
+    const std::string text = U(BadRulesMessage(ParseRules(many).bad));
+    EXPECT_LT(text.size(), 500u);
+    EXPECT_NE(text.find("\n　11 番目の項目：x\n　ほか 79990 項目"), std::string::npos) << text;
 }
 
 TEST(WorkTime, MonthAndFiscalYearToDate) {

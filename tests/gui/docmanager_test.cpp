@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -251,6 +252,52 @@ private slots:
         QVERIFY(app.manager()->OpenDocumentFile(QString::fromStdString(path)));
         QVERIFY(!app.doc()->IsInUseElsewhere());
         QVERIFY(app.boxes.texts.isEmpty());
+    }
+
+    void aReadOnlyWindowSaysSoAndOffersNoEntry() {
+        TempDir books;
+        const std::string path = books.file("today.vpx");
+        WriteBook(path, BookSpec{{2026}, {}, {}, {}});  // holds today, 2027-02-15
+        // Another program holds the book open for writing.
+        QProcess holder;
+        holder.start("flock",
+                     {"-o", QString::fromStdString(path), "-c", "echo held; exec sleep 60"});
+        QVERIFY(holder.waitForReadyRead(10000));
+        {
+            AppFixture app({QString::fromStdString(path)});
+            QCOMPARE(app.entriesDismissed, 0);
+            QCOMPARE(app.boxes.texts.size(), 1);
+            QVERIFY(app.boxes.texts[0].contains("読み取り専用で開きます"));
+            QVERIFY(app.doc()->IsInUseElsewhere());
+        }
+        holder.kill();
+        holder.waitForFinished();
+        // Open for writing, the book offers today's entry as always.
+        AppFixture app({QString::fromStdString(path)});
+        QCOMPARE(app.entriesDismissed, 1);
+        QVERIFY(app.boxes.texts.isEmpty());
+    }
+
+    void aBookRenamedWhileOpenIsNotRecreatedUnasked() {
+        TempDir books;
+        const std::string path = books.file("b.vpx");
+        const std::string before = WriteBook(path, BookSpec{{2025}, {}, {}, {}});
+        AppFixture app({QString::fromStdString(path)});
+        QVERIFY(::rename(path.c_str(), books.file("renamed.vpx").c_str()) == 0);
+        app.doc()->RegisterYear(2027);
+        app.boxes.answers.push_back(MsgAnswer::cancel);
+        QVERIFY(!app.manager()->OnFileSave());
+        QCOMPARE(app.boxes.texts, QStringList(QString::fromStdString(path) +
+                                              " は、開いた後に名前が変えられたか削除されて"
+                                              "います。\nこの名前で新しく保存しますか?"));
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(path)));
+        QVERIFY(app.doc()->IsModified());
+        QCOMPARE(ReadFile(books.file("renamed.vpx")), before);
+        // Answered yes: a new book under the name, as asked.
+        app.boxes.answers.push_back(MsgAnswer::yes);
+        QVERIFY(app.manager()->OnFileSave());
+        QCOMPARE(ReadFile(path),
+                 WriteBook(books.file("x.vpx"), BookSpec{{2025, 2027}, {}, {}, {}}));
     }
 
     void fileDialogsSpeakTheProgramsWords() {

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "framework/qt/qtstrings.h"
@@ -34,6 +35,26 @@ private slots:
         QCOMPARE(title, QString("ヴェスピン"));
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(cancelText, QString("ｷｬﾝｾﾙ"));
+    }
+    void everyBoxFitsTheScreen() {
+        // Thousands of lines, and one line without a place to break it.
+        QString text = QString("x").repeated(100000);
+        for (int i = 0; i < 5000; ++i) text += QString("\n　%1 番目の項目：x").arg(i);
+        QSize size;
+        QRect screen;
+        bool okShown = false;
+        WhenModalShown([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            size = box->size();
+            screen = box->screen()->availableGeometry();
+            okShown = !box->buttons().isEmpty() && box->buttons()[0]->isVisible();
+            box->accept();
+        });
+        VespinMessageBox(text, MsgKind::ok);
+        QVERIFY2(size.width() <= screen.width() && size.height() <= screen.height(),
+                 qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
+        QVERIFY(okShown);
     }
     void shiftJisRoundTrip() {
         const QString s = "社員№ 勤務地１・ﾌｧｲﾙ";
