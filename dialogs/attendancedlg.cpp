@@ -63,7 +63,8 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_editArrival = AddEdit(du, QStringLiteral("arrivalEdit"), Entry::ascii, {109, 83, 40, 14});
     m_editDeparture =
         AddEdit(du, QStringLiteral("departureEdit"), Entry::ascii, {110, 109, 40, 14});
-    m_editLocations = AddEdit(du, QStringLiteral("locationsEdit"), Entry::text, {48, 147, 114, 14});
+    m_editLocations =
+        AddEdit(du, QStringLiteral("locationsEdit"), Entry::japanese, {48, 147, 114, 14});
 
     AddOkCancel(du, {54, 170}, {124, 170});
     m_btnClear = AddButton(du, QStringLiteral("現在のデータの初期化"),
