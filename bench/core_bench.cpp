@@ -8,6 +8,8 @@
 #include "framework/archive.h"
 #include "framework/savefile.h"
 #include "model/labourlaw.h"
+#include "model/civildate.h"
+#include "model/leavebook.h"
 #include "model/quietui.h"
 #include "model/texts.h"
 #include "model/worktime.h"
@@ -268,6 +270,26 @@ void BM_LawHoursMonth(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(labourlaw::Compute(doc, from, to));
 }
 BENCHMARK(BM_LawHoursMonth);
+// The paid-leave ledger of the whole book: hired on its first day, 有休 and 半休 among the
+// categories, grants every 4/1, as of its last day.
+void BM_LeaveLedger(benchmark::State& state) {
+    static CVespinDoc* doc = [] {
+        auto* d = new CVespinDoc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
+        FillLargestBook(*d);
+        d->m_astrSettingLines[9] = texts::S("有休=1,半休=0.5,特欠=除外,以降=4/1");
+        d->ReadWorkRules();
+        leave::Employment e;
+        e.hire = civil::Serial(CVespinDoc::kFirstYear, 4, 1);
+        leave::SetBookEmployment(*d, e);
+        return d;
+    }();
+    const int asOf = civil::Serial(CVespinDoc::kLastYear + 1, 3, 31);
+    for (auto _ : state) {
+        const leave::Ledger l = leave::BookLedger(*doc, asOf);
+        benchmark::DoNotOptimize(l.balance);
+    }
+}
+BENCHMARK(BM_LeaveLedger)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

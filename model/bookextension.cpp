@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "model/employment.h"
+
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
@@ -90,6 +92,7 @@ std::optional<Extension> Decode(std::string_view bytes) {
         if (n == 0 || n > payload.size() - pos || ext.Find(tag)) return std::nullopt;
         std::string section(payload.substr(pos, n));
         if (tag == kDayMarksTag && !DecodeDayMarks(section)) return std::nullopt;
+        if (tag == kEmploymentTag && !leave::DecodeEmployment(section)) return std::nullopt;
         ext.Set(tag, std::move(section));
         pos += n;
     }

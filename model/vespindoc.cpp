@@ -9,6 +9,7 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
+#include "model/leavepolicy.h"
 #include "model/settingsplaces.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
@@ -114,6 +115,8 @@ void CVespinDoc::ReadWorkRules() {
     m_lawSettings = lawsettings::ReadSettings(m_astrSettingLines[7], m_astrSettingLines[8],
                                               m_astrSettingLines[9], m_astrCategories, messages);
     for (const std::string& m : messages) Message(m);
+    if (const auto policy = leave::ParsePolicy(m_astrSettingLines[9]); !policy.bad.empty())
+        Message(leave::BadPolicyMessage(policy.bad));
 }
 
 CVespinDoc::~CVespinDoc() = default;

@@ -24,6 +24,7 @@
 #include "output/csvexport.h"
 #include "output/exportrules.h"
 #include "tools/lawcommands.h"
+#include "tools/leavecommands.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QByteArray>
@@ -59,6 +60,11 @@ const char* const kUsageText =
     "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
     "  hours BOOK FROM TO           (the hours as the law counts them, days YYYY-MM-DD, as JSON)\n"
     "  day-flags BOOK YYYY-MM-DD [legal-holiday=yes|no|auto] [workday=yes|no|auto]\n"
+    "  hired BOOK YYYY-MM-DD        (the date of hire)\n"
+    "  contract BOOK FROM DAYS HOURS   (the contract from FROM: DAYS a week, or yN days a\n"
+    "                               year; HOURS a week such as 40 or 29.5)\n"
+    "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
+    "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
     "included), 4 the book is open for writing in another window or program\n";
 
@@ -425,7 +431,7 @@ int RunTool(int argc, char** argv) {
     }
     // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
     ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
-                command != "summary" && command != "hours";
+                command != "summary" && command != "hours" && command != "leave";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -495,6 +501,14 @@ int RunTool(int argc, char** argv) {
     } else if (command == "day-flags" && arity(1, 3)) {
         if (int rc = Open(doc, ui, book)) return rc;
         code = lawcommands::SetDayFlags(doc, rest);
+    } else if (command == "leave" && arity(0, 1)) {
+        return make(leavetool::PrintLeave);
+    } else if ((command == "hired" && arity(1, 1)) || (command == "contract" && arity(3, 3)) ||
+               (command == "leave-used" && arity(2, 2))) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = command == "hired"      ? leavetool::SetHired(doc, rest)
+               : command == "contract" ? leavetool::SetContract(doc, rest)
+                                       : leavetool::SetLeaveUsed(doc, rest);
     } else if (command == "dump" && arity(0, 0)) {
         if (int rc = Open(doc, ui, book)) return rc;
         const std::string out =

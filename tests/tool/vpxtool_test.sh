@@ -225,5 +225,32 @@ check "wrong password from a descriptor" "1 パスワードが違います。" "
 run employee "$many" 1 "🍣"; check "employee emoji" "1 U+1F363 は、ファイルに保存できない文字です。別の文字を入力して下さい。" "$rc $err"
 run --password "🔑🔑" dump "$many"; check "unstorable password opens nothing" "1 パスワードが違います。" "$rc $err"
 
+# Paid leave: the employee's details kept in the book, the ledger from the days and line 10.
+leaveini="$dir/leave.ini"
+{ cat "$dir/vespin.ini"; printf '\r\n\r\n\r\n\r\n\r\n有休=1,半休=0.5,順=古い順\r\n' | iconv -f UTF-8 -t CP932; } > "$leaveini"
+lrun() { out=$("$tool" --settings "$leaveini" "$@" 2>"$dir/err"); rc=$?; err=$(cat "$dir/err"); }
+lbook="$dir/leave.vpx"
+lrun new "$lbook"; lrun add-year "$lbook" 2025
+lrun leave "$lbook" 2026-03-31;          check "leave without hire" "1 入社日が設定されていません。" "$rc $err"
+lrun hired "$lbook" 2024-02-30;          check "hired date" "1 入社日が正しくありません。" "$rc $err"
+lrun hired "$lbook" 2024-04-01;          check "hired" 0 "$rc"
+lrun contract "$lbook" 2024-04-01 8 24;  check "contract days" "1 週所定労働日数は 1 から 7 まで、年間所定労働日数は 1 から 366 までとして下さい。" "$rc $err"
+lrun contract "$lbook" 2024-04-01 3 2.125; check "contract hours" 1 "$rc"
+lrun contract "$lbook" 2024-03-01 3 24;  check "contract before hire" "1 契約の開始日は、入社日以降として下さい。" "$rc $err"
+lrun contract "$lbook" 2024-04-01 3 24;  check "contract part time" 0 "$rc"
+lrun contract "$lbook" 2025-10-01 5 40;  check "contract full time" 0 "$rc"
+lrun leave-used "$lbook" 2024-10-01 2.3; check "leave-used steps" "1 使用済みの日数は、0 から 20 までを 0.5 日単位で入力して下さい。" "$rc $err"
+lrun leave-used "$lbook" 2024-10-01 2;   check "leave-used" 0 "$rc"
+lrun set-day "$lbook" 2025-06-02 有休; lrun set-day "$lbook" 2025-06-03 半休 09:00 13:00
+lrun set-day "$lbook" 2025-11-04 有休
+lrun leave "$lbook" 2026-03-31
+check "leave" '0 {"grants":[{"date":"2024-10-01","days":5,"expires":"2026-09-30","eligible":true,"rate":null,"usedDays":4.5,"expiredDays":0,"leftDays":0.5},'\
+'{"date":"2025-10-01","days":11,"expires":"2027-09-30","eligible":true,"rate":null,"usedDays":0,"expiredDays":0,"leftDays":11}],'\
+'"takes":[{"date":"2025-06-02","category":"有休","days":1,"from":[{"grant":"2024-10-01","days":1}]},'\
+'{"date":"2025-06-03","category":"半休","days":0.5,"from":[{"grant":"2024-10-01","days":0.5}]},'\
+'{"date":"2025-11-04","category":"有休","days":1,"from":[{"grant":"2024-10-01","days":1}]}],"expiries":[],"balance":{"days":11.5},'\
+'"obligations":[{"baseDate":"2025-10-01","deadline":"2026-09-30","required":5,"taken":1,"status":"pending"}],"problems":[]}' "$rc $out"
+lrun leave "$lbook" 2026-3-31;           check "leave date" 2 "$rc"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

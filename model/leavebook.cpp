@@ -1,0 +1,88 @@
+#include "model/leavebook.h"
+
+#include <algorithm>
+
+#include "model/civildate.h"
+#include "model/vespindoc.h"
+
+namespace leave {
+
+std::vector<Day> BookDays(const CVespinDoc& doc) {
+    const lawsettings::CategoryMeanings& meanings = doc.LawSettings().categories;
+    std::vector<Day> days;
+    days.reserve(static_cast<size_t>(doc.m_aDays.GetSize()));
+    bool sorted = true;
+    for (const auto& rec : doc.m_aDays) {
+        Day d;
+        d.date = civil::Serial(rec->GetYear(), rec->GetMonth(), rec->GetDay());
+        d.workday = rec->GetDayType() == kWeekday;
+        const int c = rec->GetCategory();
+        if (c >= 0 && c < 10 && !doc.m_astrCategories[static_cast<size_t>(c)].empty()) {
+            const size_t slot = static_cast<size_t>(c);
+            d.category = doc.m_astrCategories[slot];
+            const lawsettings::CategoryMeaning& m = meanings[slot];
+            switch (m.meaning) {
+                case lawsettings::Meaning::unnamed:
+                    d.attendance =
+                        doc.m_astrTimeFlags[slot] == "1" ? Attendance::worked : Attendance::absent;
+                    break;
+                case lawsettings::Meaning::leave:
+                    d.attendance = Attendance::deemed;
+                    d.leaveHalfDays = std::min(2, m.leaveHundredths / 50);
+                    break;
+                case lawsettings::Meaning::worked:
+                    d.attendance = Attendance::worked;
+                    break;
+                case lawsettings::Meaning::deemed:
+                    d.attendance = Attendance::deemed;
+                    break;
+                case lawsettings::Meaning::absent:
+                    d.attendance = Attendance::absent;
+                    break;
+                case lawsettings::Meaning::excluded:
+                    d.attendance = Attendance::excluded;
+                    break;
+                case lawsettings::Meaning::rest:
+                    d.attendance = Attendance::rest;
+                    break;
+            }
+        }
+        if (!days.empty() && days.back().date >= d.date) sorted = false;
+        days.push_back(std::move(d));
+    }
+    // Fiscal years are kept in the order they were registered.
+    if (!sorted)
+        std::stable_sort(days.begin(), days.end(),
+                         [](const Day& a, const Day& b) { return a.date < b.date; });
+    // The marks are few and in date order: one merge walk.
+    auto day = days.begin();
+    for (const bookext::DayMark& m : bookext::DayMarks(doc.Extension())) {
+        if (m.workday == bookext::Mark::automatic) continue;
+        const int date = civil::Serial(m.year, m.month, m.day);
+        day =
+            std::lower_bound(day, days.end(), date, [](const Day& d, int s) { return d.date < s; });
+        if (day != days.end() && day->date == date) day->workday = m.workday == bookext::Mark::yes;
+    }
+    return days;
+}
+
+Employment BookEmployment(const CVespinDoc& doc) {
+    const std::string* bytes = doc.Extension().Find(bookext::kEmploymentTag);
+    if (!bytes) return {};
+    return DecodeEmployment(*bytes).value_or(Employment{});
+}
+
+void SetBookEmployment(CVespinDoc& doc, const Employment& employment) {
+    bookext::Extension ext = doc.Extension();
+    ext.Set(bookext::kEmploymentTag,
+            employment.Empty() ? std::string() : EncodeEmployment(employment));
+    doc.SetExtension(std::move(ext));
+}
+
+Policy BookPolicy(const CVespinDoc& doc) { return ParsePolicy(doc.m_astrSettingLines[9]).policy; }
+
+Ledger BookLedger(const CVespinDoc& doc, int asOf) {
+    return ComputeLedger(BookEmployment(doc), BookPolicy(doc), BookDays(doc), asOf);
+}
+
+}  // namespace leave
