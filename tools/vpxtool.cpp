@@ -25,6 +25,7 @@
 #include "output/exportrules.h"
 #include "tools/lawcommands.h"
 #include "tools/leavecommands.h"
+#include "tools/reportcommand.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QByteArray>
@@ -65,8 +66,11 @@ const char* const kUsageText =
     "                               year; HOURS a week such as 40 or 29.5)\n"
     "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
     "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
+    "  report --month YYYY-MM [--json] BOOK_OR_FOLDER...   (one wage month of every book,\n"
+    "                               folders read for *.vpx, as CSV in Shift-JIS or JSON)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
-    "included), 4 the book is open for writing in another window or program\n";
+    "included), 4 the book is open for writing in another window or program, 5 report: some\n"
+    "books could not be read\n";
 
 void Print(std::FILE* f, const UiText& text) {
     std::fwrite(text.Utf8().data(), 1, text.Utf8().size(), f);
@@ -312,7 +316,7 @@ int HelpOrVersion(const std::vector<std::string>& args) {
         "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
         "  --help, --version\n"
         "exit codes: 0 done, 1 input refused, 2 usage, 3 file error,\n"
-        "            4 the book is open for writing elsewhere\n",
+        "            4 the book is open for writing elsewhere, 5 some books not read (report)\n",
         stdout);
     return kDone;
 }
@@ -424,6 +428,12 @@ int RunTool(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
     auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
 
+    if (command == "report") {
+        const int rc = reportcommand::Run({args.begin() + static_cast<long>(i) + 1, args.end()},
+                                          ui.password, settings);
+        if (rc == kUsage) std::fputs(kUsageText, stderr);
+        return rc;
+    }
     if (command == "backups") {
         if (arity(0, 0)) return ListBackups(book);
         std::fputs(kUsageText, stderr);
