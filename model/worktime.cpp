@@ -186,6 +186,7 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
     // leave day's share off, the day's marks first.
     const labourlaw::Params params = labourlaw::ParamsOf(doc);
     const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc.Extension());
+    auto mark = marks.begin();
     for (int k = yearFirst; k <= last; ++k) {
         const CDayRecord& day = *doc.m_aDays[k];
         DayFigures f;
@@ -194,11 +195,14 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
             labourlaw::DayInput in;
             in.type = day.GetDayType();
             in.category = day.GetCategory();
-            for (const bookext::DayMark& m : marks)
-                if (m.year == day.GetYear() && m.month == day.GetMonth() && m.day == day.GetDay()) {
-                    in.legalHoliday = m.legalHoliday;
-                    in.workday = m.workday;
-                }
+            // Days and marks are both in date order.
+            const auto key = [](int y, int m, int d) { return (y * 16 + m) * 32 + d; };
+            const int today = key(day.GetYear(), day.GetMonth(), day.GetDay());
+            while (mark != marks.end() && key(mark->year, mark->month, mark->day) < today) ++mark;
+            if (mark != marks.end() && key(mark->year, mark->month, mark->day) == today) {
+                in.legalHoliday = mark->legalHoliday;
+                in.workday = mark->workday;
+            }
             f.overtime = std::max(0, f.worked - labourlaw::Scheduled(in, params));
         }
         if (state == DayState::counted) {

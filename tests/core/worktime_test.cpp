@@ -146,6 +146,11 @@ TEST(WorkTime, MonthAndFiscalYearToDate) {
     EXPECT_EQ(dec->yearTotals.days, 32);
     EXPECT_EQ(Hours(dec->yearTotals.sum),
               (H{"300:15", "32:00", "268:15", "84:15", "0:30", "41:15"}));
+    // A Saturday marked as a 所定労働日 has the weekday's 所定.
+    bookext::Extension ext;
+    bookext::SetDayMark(ext, {2026, 12, 5, bookext::Mark::automatic, bookext::Mark::yes});
+    f.doc.SetExtension(ext);
+    EXPECT_EQ(FormatHours(SummarizeMonth(f.doc, 2026, 12)->monthTotals.sum.overtime), "71:45");
     // Line 8 may give Saturdays and holidays a 所定 of their own.
     f.doc.m_astrSettingLines[7] = ",,,,8:00,8:00";
     f.doc.ReadWorkRules();
