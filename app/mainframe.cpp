@@ -23,6 +23,7 @@
 
 #include "app/backupcommand.h"
 #include "app/commandids.h"
+#include "app/folderreportcommand.h"
 #include "app/toolbarimages.h"
 #include "dialogs/shortcutdlg.h"
 #include "dialogs/worksummarydlg.h"
@@ -62,6 +63,8 @@ QString Prompt(int id) {
             return QStringLiteral("社員情報登録\n社員情報登録");
         case cmd::kWorkSummary:
             return QStringLiteral("選択した月の勤務時間を集計\n月の集計");
+        case cmd::kFolderReport:
+            return QStringLiteral("フォルダの出勤簿をまとめて集計\nフォルダの集計");
         case cmd::kPasswordSet:
             return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
         case cmd::kCreateShortcut:
@@ -219,6 +222,7 @@ void CMainFrame::CreateMenus() {
     process->addSeparator();
     AddCommand(process, cmd::kExportMonth, QStringLiteral("本部提出用のデータ作成(&D)..."));
     AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
+    AddCommand(process, cmd::kFolderReport, QStringLiteral("フォルダの集計(&F)..."));
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
 
@@ -267,6 +271,8 @@ void CMainFrame::CreateMenus() {
     connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
     connect(Action(cmd::kWorkSummary), &QAction::triggered, this, &CMainFrame::OnWorkSummary);
+    connect(Action(cmd::kFolderReport), &QAction::triggered, this,
+            [this] { OnFolderReportCommand(m_doc, m_docManager, this); });
 
     UpdateRecentFileMenu();
 }
