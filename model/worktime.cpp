@@ -11,8 +11,9 @@
 namespace worktime {
 namespace {
 
-// Night work: 22:00 to 5:00 of the next morning, and the small hours of the day itself.
-constexpr Period kNight[] = {{0, 5 * 60}, {22 * 60, 29 * 60}};
+// Night work: 22:00 to 5:00 of the next morning, the small hours of the day itself, and the
+// next night of a shift that began after midnight.
+constexpr Period kNight[] = {{0, 5 * 60}, {22 * 60, 29 * 60}, {46 * 60, 53 * 60}};
 constexpr int kLatestSettingHour = 29;
 
 int Overlap(int a1, int b1, int a2, int b2) {
@@ -152,8 +153,11 @@ DayState EvaluateDay(const CDayRecord& day, const Rules& rules,
     if (!needsTimes) return anyTime ? DayState::incomplete : DayState::none;
 
     const int a = ParseStoredTime(day.Start());
-    const int d = ParseStoredTime(day.End());
-    if (a < 0 || d < 0 || d < a) return DayState::incomplete;
+    int d = ParseStoredTime(day.End());
+    if (a < 0 || d < 0) return DayState::incomplete;
+    // A departure before the arrival is the next morning: 22:00 to 07:00 is nine hours.
+    if (d < a) d += 24 * 60;
+    if (d < a) return DayState::incomplete;
 
     out = {};
     out.span = d - a;

@@ -53,6 +53,9 @@ TEST(WorkTime, CountedDaysUnderTheDefaultRules) {
     // A Sunday or holiday worked (休出).
     EXPECT_EQ(Counted({5, "09:00", "18:30", kHoliday}),
               (H{"9:30", "1:00", "8:30", "0:30", "0:00", "8:30"}));
+    // A night shift: the departure is the next morning.
+    EXPECT_EQ(Counted({0, "22:00", "07:00"}), (H{"9:00", "0:00", "9:00", "1:00", "7:00", "0:00"}));
+    EXPECT_EQ(Counted({0, "24:50", "24:40"}), (H{"23:50", "0:00", "23:50", "15:50", "6:50", "0:00"}));
     // Arrival equal to departure counts as a day of nothing.
     EXPECT_EQ(Counted({0, "09:00", "09:00"}), (H{"0:00", "0:00", "0:00", "0:00", "0:00", "0:00"}));
 }
@@ -63,7 +66,8 @@ TEST(WorkTime, DaysThatAreNotCounted) {
     EXPECT_EQ(Eval({-1, "", ""}, f), DayState::none);
     EXPECT_EQ(Eval({0, "09:00", ""}, f), DayState::incomplete);
     EXPECT_EQ(Eval({0, "", "18:00"}, f), DayState::incomplete);
-    EXPECT_EQ(Eval({0, "18:00", "09:00"}, f), DayState::incomplete);
+    // A departure before the arrival is the next morning, unless the arrival is after 24:00.
+    EXPECT_EQ(Eval({0, "24:30", "00:10"}, f), DayState::incomplete);
     // Marked as worked without times, times under a category without them, unreadable times.
     EXPECT_EQ(Eval({0, "", ""}, f), DayState::incomplete);
     EXPECT_EQ(Eval({3, "09:00", "18:00"}, f), DayState::incomplete);
