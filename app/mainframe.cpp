@@ -25,6 +25,8 @@
 #include "app/commandids.h"
 #include "app/folderreportcommand.h"
 #include "app/toolbarimages.h"
+#include "dialogs/employmentdlg.h"
+#include "dialogs/leaveledgerdlg.h"
 #include "dialogs/shortcutdlg.h"
 #include "dialogs/worksummarydlg.h"
 #include "framework/clock.h"
@@ -34,6 +36,9 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/qt/recentfilelist.h"
 #include "framework/sjis.h"
+#include "model/civildate.h"
+#include "model/leavebook.h"
+#include "model/leavetexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
@@ -63,6 +68,10 @@ QString Prompt(int id) {
             return QStringLiteral("社員情報登録\n社員情報登録");
         case cmd::kWorkSummary:
             return QStringLiteral("選択した月の勤務時間を集計\n月の集計");
+        case cmd::kLeaveLedger:
+            return QStringLiteral("有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿");
+        case cmd::kEmploymentInfo:
+            return QStringLiteral("入社日・契約・以前の有給休暇の使用日数の設定\n雇用情報の設定");
         case cmd::kFolderReport:
             return QStringLiteral("フォルダの出勤簿をまとめて集計\nフォルダの集計");
         case cmd::kPasswordSet:
@@ -222,6 +231,8 @@ void CMainFrame::CreateMenus() {
     process->addSeparator();
     AddCommand(process, cmd::kExportMonth, QStringLiteral("本部提出用のデータ作成(&D)..."));
     AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
+    AddCommand(process, cmd::kLeaveLedger, QStringLiteral("有給休暇管理簿(&L)..."));
+    AddCommand(process, cmd::kEmploymentInfo, QStringLiteral("雇用情報の設定(&H)..."));
     AddCommand(process, cmd::kFolderReport, QStringLiteral("フォルダの集計(&F)..."));
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
@@ -271,6 +282,8 @@ void CMainFrame::CreateMenus() {
     connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
     connect(Action(cmd::kWorkSummary), &QAction::triggered, this, &CMainFrame::OnWorkSummary);
+    connect(Action(cmd::kLeaveLedger), &QAction::triggered, this, &CMainFrame::OnLeaveLedger);
+    connect(Action(cmd::kEmploymentInfo), &QAction::triggered, this, &CMainFrame::OnEmploymentInfo);
     connect(Action(cmd::kFolderReport), &QAction::triggered, this,
             [this] { OnFolderReportCommand(m_doc, m_docManager, this); });
 
@@ -502,6 +515,24 @@ void CMainFrame::OnCreateShortcut() {
             MsgKind::ok, this);
     else
         VespinMessageBox(texts::kShortcutFailed, MsgKind::ok, this);
+}
+
+void CMainFrame::OnLeaveLedger() {
+    if (!leave::BookEmployment(m_doc).hire) {
+        VespinMessageBox(texts::kHireDateMissing, MsgKind::ok, this);
+        return;
+    }
+    const LocalTime now = clock_::Now();
+    CLeaveLedgerDlg dlg(m_doc, civil::Serial(now.year, now.month, now.day), this);
+    dlg.exec();
+}
+
+void CMainFrame::OnEmploymentInfo() {
+    const leave::Employment before = leave::BookEmployment(m_doc);
+    CEmploymentDlg dlg(before, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    if (leave::EncodeEmployment(dlg.m_employment) != leave::EncodeEmployment(before))
+        leave::SetBookEmployment(m_doc, dlg.m_employment);
 }
 
 void CMainFrame::OnWorkSummary() {

@@ -65,6 +65,10 @@ public slots:
     // 月の集計: the working time of the selected month; an incomplete day chosen there opens
     // its entry.
     void OnWorkSummary();
+    // 有給休暇管理簿 as of today.
+    void OnLeaveLedger();
+    // 雇用情報の設定: the hire date, contracts and earlier use of paid leave, kept in the book.
+    void OnEmploymentInfo();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

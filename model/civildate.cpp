@@ -62,4 +62,31 @@ std::optional<int> ParseIso(std::string_view t) {
     return Serial(v[0], v[1], v[2]);
 }
 
+std::optional<int> ParseTyped(std::string_view t) {
+    int v[3] = {0, 0, 0};
+    size_t k = 0, digits = 0;
+    const size_t limits[3] = {4, 2, 2};
+    const char sep = t.find('/') != std::string_view::npos ? '/' : '-';
+    for (char c : t) {
+        if (c == sep && digits > 0 && k < 2) {
+            ++k;
+            digits = 0;
+        } else if (c >= '0' && c <= '9' && digits < limits[k]) {
+            v[k] = v[k] * 10 + (c - '0');
+            ++digits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (k != 2 || digits == 0 || v[0] < 1900 || v[0] > 2199 || !IsValid(v[0], v[1], v[2]))
+        return std::nullopt;
+    return Serial(v[0], v[1], v[2]);
+}
+
+std::string Slashed(int serial) {
+    std::string s = Iso(serial);
+    s[4] = s[7] = '/';
+    return s;
+}
+
 }  // namespace civil

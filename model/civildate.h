@@ -27,5 +27,9 @@ int AfterMonths(int serial, int n);
 std::string Iso(int serial);
 // YYYY-MM-DD, a real date of the years 1900-2199; nothing otherwise.
 std::optional<int> ParseIso(std::string_view text);
+// As a user types it: YYYY/M/D or YYYY-M-D (leading zeros optional), years 1900-2199.
+std::optional<int> ParseTyped(std::string_view text);
+// YYYY/MM/DD, as the windows show a date.
+std::string Slashed(int serial);
 
 }  // namespace civil

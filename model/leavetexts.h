@@ -37,6 +37,7 @@ inline const std::string kLeaveUsedDateWrong = S("付与日が正しくありま
 inline const std::string kLeaveUsedBeforeHire = S("付与日は、入社日より後として下さい。");
 inline const std::string kLeaveUsedDaysWrong =
     S("使用済みの日数は、0 から 20 までを 0.5 日単位で入力して下さい。");
+inline const std::string kLedgerNoGrant = S("この日までに、有給休暇は付与されていません。");
 inline const std::string kEmploymentTooMany = S("これ以上登録できません。");
 
 }  // namespace texts

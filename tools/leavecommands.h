@@ -15,6 +15,8 @@ int SetHired(CVespinDoc& doc, const std::vector<std::string>& args);
 int SetContract(CVespinDoc& doc, const std::vector<std::string>& args);
 // leave-used BOOK GRANT_DATE DAYS
 int SetLeaveUsed(CVespinDoc& doc, const std::vector<std::string>& args);
+// ledger BOOK YYYY-MM-DD OUT.pdf: the printed ledger of the grant year containing the date.
+int WriteLedger(const CVespinDoc& doc, const std::vector<std::string>& args);
 // leave BOOK [YYYY-MM-DD]: the ledger as JSON on stdout.
 int PrintLeave(const CVespinDoc& doc, const std::vector<std::string>& args);
 

@@ -66,6 +66,7 @@ const char* const kUsageText =
     "                               year; HOURS a week such as 40 or 29.5)\n"
     "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
     "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
+    "  ledger BOOK YYYY-MM-DD OUT.pdf   (the printed ledger of the grant year of the date)\n"
     "  report --month YYYY-MM [--json] BOOK_OR_FOLDER...   (one wage month of every book,\n"
     "                               folders read for *.vpx, as CSV in Shift-JIS or JSON)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
@@ -441,7 +442,8 @@ int RunTool(int argc, char** argv) {
     }
     // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
     ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
-                command != "summary" && command != "hours" && command != "leave";
+                command != "summary" && command != "hours" && command != "leave" &&
+                command != "ledger";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -513,6 +515,8 @@ int RunTool(int argc, char** argv) {
         code = lawcommands::SetDayFlags(doc, rest);
     } else if (command == "leave" && arity(0, 1)) {
         return make(leavetool::PrintLeave);
+    } else if (command == "ledger" && arity(2, 2)) {
+        return make(leavetool::WriteLedger);
     } else if ((command == "hired" && arity(1, 1)) || (command == "contract" && arity(3, 3)) ||
                (command == "leave-used" && arity(2, 2))) {
         if (int rc = Open(doc, ui, book)) return rc;

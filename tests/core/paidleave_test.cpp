@@ -69,6 +69,10 @@ TEST(LeaveDates, MonthsCountTheFirstDayAndEndOnTheMonthsLastDay) {
     EXPECT_EQ(civil::Iso(civil::AfterMonths(D("2026-03-31"), -1)), "2026-03-01");
     EXPECT_FALSE(civil::ParseIso("2025-02-29"));
     EXPECT_FALSE(civil::ParseIso("2025-2-01"));
+    EXPECT_EQ(civil::ParseTyped("2025/4/1"), civil::ParseIso("2025-04-01"));
+    EXPECT_EQ(civil::ParseTyped("2025-04-01"), civil::ParseIso("2025-04-01"));
+    for (const char* bad : {"2025/4", "2025/4/31", "2025/4-1", "25/4/1", "2025//1", "2025/4/1/"})
+        EXPECT_FALSE(civil::ParseTyped(bad)) << bad;
 }
 
 TEST(LeavePolicy, ReadsItsOwnFieldsAndLeavesTheOthers) {

@@ -251,6 +251,16 @@ check "leave" '0 {"grants":[{"date":"2024-10-01","days":5,"expires":"2026-09-30"
 '{"date":"2025-11-04","category":"有休","days":1,"from":[{"grant":"2024-10-01","days":1}]}],"expiries":[],"balance":{"days":11.5},'\
 '"obligations":[{"baseDate":"2025-10-01","deadline":"2026-09-30","required":5,"taken":1,"status":"pending"}],"problems":[]}' "$rc $out"
 lrun leave "$lbook" 2026-3-31;           check "leave date" 2 "$rc"
+if [ "${VPXTOOL_SHEET:-1}" = 0 ]; then
+lrun ledger "$lbook" 2025-11-01 "$dir/ledger.pdf"; check "ledger without Qt" 1 "$rc"
+else
+lrun ledger "$lbook" 2024-09-30 "$dir/ledger.pdf"; check "ledger before a grant" "1 この日までに、有給休暇は付与されていません。" "$rc $err"
+lrun ledger "$lbook" 2025-11-01 "$dir/ledger.pdf"; check "ledger" "0 %PDF-" "$rc $(head -c 5 "$dir/ledger.pdf")"
+if command -v pdftotext > /dev/null; then
+    check "ledger texts" "基準日：2025年10月1日|2025年11月4日(火)|取得1日/5日" \
+        "$(pdftotext "$dir/ledger.pdf" - | tr -d ' ' | grep -oE '基準日：2025年10月1日|2025年[0-9]+月[0-9]+日\([月火水木金]\)|取得[0-9.]+日/5日' | paste -sd '|')"
+fi
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,164 @@
+#include "dialogs/leaveledgerdlg.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/dialogunits.h"
+#include "framework/qt/commontexts.h"
+#include "framework/qt/qtstrings.h"
+#include "model/civildate.h"
+#include "model/leavebook.h"
+#include "model/vespindoc.h"
+
+namespace {
+
+QString Date(int day) {
+    const civil::Ymd d = civil::FromSerial(day);
+    return QStringLiteral("%1/%2/%3")
+        .arg(d.y)
+        .arg(d.m, 2, 10, QLatin1Char('0'))
+        .arg(d.d, 2, 10, QLatin1Char('0'));
+}
+
+QString Days(int halfDays) {
+    return halfDays % 2 ? QStringLiteral("%1.5").arg(halfDays / 2) : QString::number(halfDays / 2);
+}
+
+QString Status(leave::Status s) {
+    switch (s) {
+        case leave::Status::met:
+            return QStringLiteral("取得済み");
+        case leave::Status::pending:
+            return QStringLiteral("期限前");
+        case leave::Status::unmet:
+            return QStringLiteral("未達成");
+    }
+    return {};
+}
+
+// A read-only table with the given column titles, sized to about `rows` rows.
+QTableWidget* Table(const QStringList& titles, int rows, QWidget* parent) {
+    auto* t = new QTableWidget(0, static_cast<int>(titles.size()), parent);
+    t->setHorizontalHeaderLabels(titles);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() +
+                      rows * t->verticalHeader()->defaultSectionSize() + 2 * t->frameWidth());
+    return t;
+}
+
+void AddRow(QTableWidget* t, const QStringList& cells, bool alert = false) {
+    const int r = t->rowCount();
+    t->insertRow(r);
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        // Figures to the right; dates and texts to the left.
+        bool figure = false;
+        cells[c].toDouble(&figure);
+        if (figure || cells[c].endsWith(QLatin1Char('%')))
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (alert) item->setForeground(QColor(0xc0, 0, 0));
+        t->setItem(r, c, item);
+    }
+}
+
+QGroupBox* Box(const QString& title, QWidget* content, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(content);
+    return box;
+}
+
+}  // namespace
+
+CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* parent)
+    : CVespinDialog(parent) {
+    setObjectName(QStringLiteral("leaveLedgerDlg"));
+    setWindowTitle(QStringLiteral("有給休暇管理簿"));
+    setFont(DialogFont(11));
+    const leave::Employment employment = leave::BookEmployment(doc);
+    const leave::Ledger l = leave::BookLedger(doc, asOf);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* title =
+        new QLabel(QStringLiteral("社員№：%1　　氏名：%2　　入社日：%3")
+                       .arg(ToQ(doc.m_strEmployeeNo), ToQ(doc.m_strEmployeeName),
+                            employment.hire ? Date(*employment.hire) : QStringLiteral("未設定")),
+                   this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    layout->addWidget(title);
+    m_balance =
+        new QLabel(QStringLiteral("%1 現在の残日数：%2日").arg(Date(asOf), Days(l.balance)), this);
+    m_balance->setObjectName(QStringLiteral("balance"));
+    layout->addWidget(m_balance);
+
+    m_grants = Table({QStringLiteral("基準日"), QStringLiteral("付与日数"),
+                      QStringLiteral("出勤率"), QStringLiteral("使用"), QStringLiteral("失効"),
+                      QStringLiteral("残"), QStringLiteral("使用期限")},
+                     4, this);
+    for (const leave::Grant& g : l.grants) {
+        const QString rate = g.workdays == 0
+                                 ? QStringLiteral("－")
+                                 : QStringLiteral("%1%").arg(100L * g.attended / g.workdays);
+        AddRow(m_grants,
+               {Date(g.date), g.eligible ? Days(g.halfDays) : QStringLiteral("0 (8割未満)"), rate,
+                Days(g.used), Days(g.expired), Days(g.left), Date(g.expires)});
+    }
+    m_grants->scrollToBottom();
+    layout->addWidget(Box(QStringLiteral("付与"), m_grants, this));
+
+    m_takes = Table({QStringLiteral("取得日"), QStringLiteral("出勤区分"), QStringLiteral("日数"),
+                     QStringLiteral("付与日 (日数)")},
+                    8, this);
+    for (const leave::Take& t : l.takes) {
+        QStringList from;
+        for (const leave::Portion& p : t.from)
+            from << QStringLiteral("%1 (%2日)").arg(Date(p.grant), Days(p.halfDays));
+        AddRow(m_takes,
+               {Date(t.date), ToQ(t.category), Days(t.halfDays),
+                from.isEmpty() ? QStringLiteral("残日数なし") : from.join(QStringLiteral("、"))},
+               from.isEmpty());
+    }
+    m_takes->scrollToBottom();
+    layout->addWidget(Box(QStringLiteral("取得した日 (時季)"), m_takes, this));
+
+    m_obligations = Table({QStringLiteral("基準日"), QStringLiteral("期限"),
+                           QStringLiteral("取得日数"), QStringLiteral("状況")},
+                          3, this);
+    for (const leave::Obligation& o : l.obligations)
+        AddRow(m_obligations,
+               {Date(o.baseDate), Date(o.deadline),
+                QStringLiteral("%1 / %2日").arg(Days(o.taken), Days(o.required)), Status(o.status)},
+               o.status == leave::Status::unmet);
+    m_obligations->scrollToBottom();
+    layout->addWidget(Box(QStringLiteral("年5日の取得義務"), m_obligations, this));
+
+    m_problems = Table({QStringLiteral("日付"), QStringLiteral("内容")}, 2, this);
+    for (const leave::Problem& p : l.problems)
+        AddRow(m_problems, {Date(p.date), ToQ(p.text)}, true);
+    if (l.problems.empty()) AddRow(m_problems, {QString(), QStringLiteral("ありません")});
+    layout->addWidget(Box(QStringLiteral("問題"), m_problems, this));
+
+    // One button: Enter and Esc both close the window.
+    const DialogUnits du(font());
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    m_btnOk = new QPushButton(commontexts::Ok(), this);
+    m_btnOk->setObjectName(QStringLiteral("okButton"));
+    m_btnOk->setDefault(true);
+    m_btnOk->setFixedSize(du.Size(50, 14));
+    buttons->addWidget(m_btnOk);
+    layout->addLayout(buttons);
+    connect(m_btnOk, &QPushButton::clicked, this, &CLeaveLedgerDlg::accept);
+    resize(du.Size(330, 0).width(), sizeHint().height());
+}
