@@ -26,6 +26,7 @@
 
 #include "app/backupcommand.h"
 #include "app/commandids.h"
+#include "app/folderreportcommand.h"
 #include "app/toolbarimages.h"
 #include "dialogs/employmentdlg.h"
 #include "dialogs/leaveledgerdlg.h"
@@ -74,6 +75,8 @@ QString Prompt(int id) {
             return QStringLiteral("有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿");
         case cmd::kEmploymentInfo:
             return QStringLiteral("入社日・契約・以前の有給休暇の使用日数の設定\n雇用情報の設定");
+        case cmd::kFolderReport:
+            return QStringLiteral("フォルダの出勤簿をまとめて集計\nフォルダの集計");
         case cmd::kPasswordSet:
             return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
         case cmd::kCreateShortcut:
@@ -233,6 +236,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
     AddCommand(process, cmd::kLeaveLedger, QStringLiteral("有給休暇管理簿(&L)..."));
     AddCommand(process, cmd::kEmploymentInfo, QStringLiteral("雇用情報の設定(&H)..."));
+    AddCommand(process, cmd::kFolderReport, QStringLiteral("フォルダの集計(&F)..."));
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
 
@@ -284,6 +288,7 @@ void CMainFrame::CreateMenus() {
     command(cmd::kWorkSummary, [this] { OnWorkSummary(); });
     command(cmd::kLeaveLedger, [this] { OnLeaveLedger(); });
     command(cmd::kEmploymentInfo, [this] { OnEmploymentInfo(); });
+    command(cmd::kFolderReport, [this] { OnFolderReportCommand(m_doc, m_docManager, this); });
 
     UpdateRecentFileMenu();
 }
