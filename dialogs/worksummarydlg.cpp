@@ -49,11 +49,15 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    layout->addWidget(title);
+    // The heading and the day's rules on one line: the window stays low on a small screen.
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(title);
+    heading->addStretch(1);
+    layout->addLayout(heading);
     QStringList breaks;
     for (const worktime::Period& p : rules.breaks)
         breaks << QString::fromStdString(worktime::FormatPeriod(p));
-    layout->addWidget(new QLabel(
+    heading->addWidget(new QLabel(
         QStringLiteral("所定労働時間 %1　　休憩 %2")
             .arg(Hours(rules.scheduled),
                  breaks.isEmpty() ? QStringLiteral("なし") : breaks.join(QStringLiteral("、"))),
@@ -106,7 +110,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     // The same days as the law counts them: 法定内 and 法定外 apart, the 法定休日 alone.
     auto* law = new QGroupBox(QStringLiteral("法定労働時間による集計 (この月)"), this);
     auto* lawGrid = new QGridLayout(law);
-    lawGrid->setHorizontalSpacing(24);
+    lawGrid->setHorizontalSpacing(12);
     labourlaw::Figures lawMonth;
     int breakShort = 0;
     if (summary.calendarYear != 0) {
@@ -150,7 +154,8 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     if (breakShort > 0) shortDays->setStyleSheet(QStringLiteral("color: #c00000;"));
     m_figures[QStringLiteral("breakShort0")] = shortDays;
     lawGrid->addWidget(shortDays, breakRow, 1);
-    layout->addWidget(law);
+    lawGrid->setRowStretch(lawGrid->rowCount(), 1);
+    figures->addWidget(law);
 
     // The 36協定's monthly limit is on 法定時間外, not on 所定外.
     const int limit = doc.LawSettings().agreement.monthLimit;
@@ -211,7 +216,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             ->setFlags(Qt::NoItemFlags);
     const DialogUnits du(font());
     // The list takes what the window gives: a few rows on a small screen, more when enlarged.
-    m_listIncomplete->setMinimumHeight(du.Size(0, 16).height());
+    m_listIncomplete->setMinimumHeight(du.Size(0, 6).height());
     m_listIncomplete->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     incompleteLayout->addWidget(m_listIncomplete);
     layout->addWidget(incomplete, 1);
