@@ -15,6 +15,7 @@ constexpr int kYearRetype = 32812;
 constexpr int kWorkSummary = 32813;     // 月の集計
 constexpr int kLeaveLedger = 32830;     // 有給休暇管理簿
 constexpr int kEmploymentInfo = 32831;  // 雇用情報の設定
+constexpr int kFolderReport = 32840;    // フォルダの集計
 
 constexpr int kFileNew = 57600;
 constexpr int kFileOpen = 57601;

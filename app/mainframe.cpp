@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -20,10 +21,13 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
+#include <utility>
 
 #include "app/backupcommand.h"
 #include "app/commandids.h"
 #include "app/exportcommand.h"
+#include "app/folderreportcommand.h"
 #include "app/toolbarimages.h"
 #include "dialogs/employmentdlg.h"
 #include "dialogs/leaveledgerdlg.h"
@@ -71,6 +75,8 @@ QString Prompt(int id) {
             return QStringLiteral("有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿");
         case cmd::kEmploymentInfo:
             return QStringLiteral("入社日・契約・以前の有給休暇の使用日数の設定\n雇用情報の設定");
+        case cmd::kFolderReport:
+            return QStringLiteral("フォルダの出勤簿をまとめて集計\nフォルダの集計");
         case cmd::kPasswordSet:
             return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
         case cmd::kCreateShortcut:
@@ -81,7 +87,7 @@ QString Prompt(int id) {
             return QStringLiteral("既存のﾌｧｲﾙを開く\n開く");
         case cmd::kFileOpenBackup:
             return QStringLiteral(
-                "以前に保存した内容を選んで、無題のﾌｧｲﾙとして開く\nバックアップから開く");
+                "以前に保存した内容を選んで、無題のファイルとして開く\nバックアップから開く");
         case cmd::kFileSave:
             return QStringLiteral("作業中のﾌｧｲﾙを上書きして保存\n保存");
         case cmd::kFileSaveAs:
@@ -230,6 +236,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
     AddCommand(process, cmd::kLeaveLedger, QStringLiteral("有給休暇管理簿(&L)..."));
     AddCommand(process, cmd::kEmploymentInfo, QStringLiteral("雇用情報の設定(&H)..."));
+    AddCommand(process, cmd::kFolderReport, QStringLiteral("フォルダの集計(&F)..."));
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
 
@@ -244,16 +251,20 @@ void CMainFrame::CreateMenus() {
         menu->installEventFilter(this);
     }
 
+    // Every command runs guarded: a failure with no file-specific message of its own shows the
+    // framework's generic text and the program goes on.
+    const auto command = [this](int id, std::function<void()> handler) {
+        connect(Action(id), &QAction::triggered, this,
+                [this, handler = std::move(handler)] { RunCommand(handler, this); });
+    };
+
     // The framework's commands.
-    connect(Action(cmd::kFileNew), &QAction::triggered, &m_docManager, &CDocManager::OnFileNew);
-    connect(Action(cmd::kFileOpen), &QAction::triggered, &m_docManager, &CDocManager::OnFileOpen);
-    connect(Action(cmd::kFileSave), &QAction::triggered, &m_docManager, &CDocManager::OnFileSave);
-    connect(Action(cmd::kFileSaveAs), &QAction::triggered, &m_docManager,
-            &CDocManager::OnFileSaveAs);
-    connect(Action(cmd::kFileOpenBackup), &QAction::triggered, this,
-            [this] { OnOpenBackupCommand(m_doc, m_docManager, this); });
-    connect(Action(cmd::kFileMruFile1), &QAction::triggered, this,
-            [this] { m_docManager.OpenRecentFile(0); });
+    command(cmd::kFileNew, [this] { m_docManager.OnFileNew(); });
+    command(cmd::kFileOpen, [this] { m_docManager.OnFileOpen(); });
+    command(cmd::kFileSave, [this] { m_docManager.OnFileSave(); });
+    command(cmd::kFileSaveAs, [this] { m_docManager.OnFileSaveAs(); });
+    command(cmd::kFileOpenBackup, [this] { OnOpenBackupCommand(m_doc, m_docManager, this); });
+    command(cmd::kFileMruFile1, [this] { m_docManager.OpenRecentFile(0); });
     connect(Action(cmd::kAppExit), &QAction::triggered, this, &QWidget::close);
     connect(toolBar, &QAction::triggered, this, [this](bool on) { m_wndToolBar->setVisible(on); });
     connect(statusBarItem, &QAction::triggered, this,
@@ -262,24 +273,22 @@ void CMainFrame::CreateMenus() {
             &CMainFrame::UpdateRecentFileMenu);
 
     // The document's commands.
-    connect(Action(cmd::kYearAdd), &QAction::triggered, this, [this] { m_doc.OnYearAdd(); });
-    connect(Action(cmd::kYearDelete), &QAction::triggered, this, [this] { m_doc.OnYearDelete(); });
-    connect(Action(cmd::kYearRetype), &QAction::triggered, this, [this] { m_doc.OnYearRetype(); });
-    connect(Action(cmd::kEmployeeInfo), &QAction::triggered, this,
-            [this] { m_doc.OnEmployeeInfo(); });
-    connect(Action(cmd::kPasswordSet), &QAction::triggered, this,
-            [this] { m_doc.OnPasswordSet(); });
+    command(cmd::kYearAdd, [this] { m_doc.OnYearAdd(); });
+    command(cmd::kYearDelete, [this] { m_doc.OnYearDelete(); });
+    command(cmd::kYearRetype, [this] { m_doc.OnYearRetype(); });
+    command(cmd::kEmployeeInfo, [this] { m_doc.OnEmployeeInfo(); });
+    command(cmd::kPasswordSet, [this] { m_doc.OnPasswordSet(); });
 
     // Output commands.
-    connect(Action(cmd::kExportMonth), &QAction::triggered, this, &CMainFrame::OnExportMonth);
-    connect(Action(cmd::kFilePrint), &QAction::triggered, this, &CMainFrame::OnFilePrint);
-    connect(Action(cmd::kFilePrintPreview), &QAction::triggered, this,
-            &CMainFrame::OnFilePrintPreview);
-    connect(Action(cmd::kFilePrintSetup), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
-    connect(Action(cmd::kCreateShortcut), &QAction::triggered, this, &CMainFrame::OnCreateShortcut);
-    connect(Action(cmd::kWorkSummary), &QAction::triggered, this, &CMainFrame::OnWorkSummary);
-    connect(Action(cmd::kLeaveLedger), &QAction::triggered, this, &CMainFrame::OnLeaveLedger);
-    connect(Action(cmd::kEmploymentInfo), &QAction::triggered, this, &CMainFrame::OnEmploymentInfo);
+    command(cmd::kExportMonth, [this] { OnExportMonth(); });
+    command(cmd::kFilePrint, [this] { OnFilePrint(); });
+    command(cmd::kFilePrintPreview, [this] { OnFilePrintPreview(); });
+    command(cmd::kFilePrintSetup, [this] { OnFilePrintSetup(); });
+    command(cmd::kCreateShortcut, [this] { OnCreateShortcut(); });
+    command(cmd::kWorkSummary, [this] { OnWorkSummary(); });
+    command(cmd::kLeaveLedger, [this] { OnLeaveLedger(); });
+    command(cmd::kEmploymentInfo, [this] { OnEmploymentInfo(); });
+    command(cmd::kFolderReport, [this] { OnFolderReportCommand(m_doc, m_docManager, this); });
 
     UpdateRecentFileMenu();
 }
@@ -331,6 +340,8 @@ bool CMainFrame::CreateStatusBar() {
             m_wndStatusBar->addWidget(pane, 1);
         } else {
             pane->setAlignment(Qt::AlignCenter);
+            // The indicator panes are sunk into the bar; the style draws no frame of its own.
+            pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             m_wndStatusBar->addPermanentWidget(pane);
         }
     }
@@ -410,11 +421,11 @@ void CMainFrame::UpdateCommandUI() {
 
     bool readable = false;
     const int itemData = CurrentTreeData(readable);
-    // Unchanged while the current item cannot be read.
-    if (readable) Action(cmd::kYearDelete)->setEnabled(itemData >= CVespinDoc::kFirstYear);
+    // No current item (an empty book, the moment after New or Open): nothing to delete or
+    // export, from the first paint on.
+    Action(cmd::kYearDelete)->setEnabled(readable && itemData >= CVespinDoc::kFirstYear);
     Action(cmd::kYearRetype)->setEnabled(m_doc.FindYear(m_doc.SelYear()) >= 0);
-    if (const std::optional<bool> exportable = ExportCommandEnabled(m_doc))
-        Action(cmd::kExportMonth)->setEnabled(*exportable);
+    Action(cmd::kExportMonth)->setEnabled(ExportCommandEnabled(m_doc).value_or(false));
 
     Action(cmd::kWorkSummary)->setEnabled(SelectedExportMonth(m_doc).has_value());
 
@@ -496,9 +507,16 @@ void CMainFrame::OnFilePrintSetup() { sheetprinting::FilePrintSetup(this); }
 void CMainFrame::OnCreateShortcut() {
     CShortcutDlg dlg(this);
     if (dlg.exec() != QDialog::Accepted) return;
-    // The desktop folder as the desktop itself sees it; one that does not exist is not made.
+    // The desktop folder as the desktop itself sees it, made when it does not exist yet (an
+    // account whose desktop has never run has none); when it cannot be made, the box says so.
     QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (!QFileInfo(desktop).isDir()) desktop.clear();
+    if (!desktop.isEmpty() && !QFileInfo(desktop).isDir() && !QDir().mkpath(desktop)) {
+        VespinMessageBox(ToQ(texts::kShortcutFailed) +
+                             QStringLiteral("\nデスクトップのフォルダ %1 を作成できませんでした。")
+                                 .arg(QDir::toNativeSeparators(desktop)),
+                         MsgKind::ok, this);
+        return;
+    }
     const std::optional<std::string> link =
         ShortcutFilePath(PathFromQ(desktop), sjis::ToUtf8(dlg.m_strName));
     const bool made =

@@ -8,6 +8,7 @@
 #include "framework/archive.h"
 #include "framework/savefile.h"
 #include "model/civildate.h"
+#include "model/labourlaw.h"
 #include "model/leavebook.h"
 #include "model/quietui.h"
 #include "model/texts.h"
@@ -255,6 +256,21 @@ void BM_WorkSummaryFiscalYear(benchmark::State& state) {
 }
 BENCHMARK(BM_WorkSummaryFiscalYear);
 
+// Hours as the law counts them: a whole agreement year, and one month (each with the weeks,
+// wage months and earlier agreement months around it that its figures need).
+void BM_LawHoursAgreementYear(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    const int from = labourlaw::DayNumber(2026, 4, 1), to = labourlaw::DayNumber(2027, 3, 31);
+    for (auto _ : state) benchmark::DoNotOptimize(labourlaw::Compute(doc, from, to));
+}
+BENCHMARK(BM_LawHoursAgreementYear);
+
+void BM_LawHoursMonth(benchmark::State& state) {
+    CVespinDoc& doc = LargestBook();
+    const int from = labourlaw::DayNumber(2026, 10, 1), to = labourlaw::DayNumber(2026, 10, 31);
+    for (auto _ : state) benchmark::DoNotOptimize(labourlaw::Compute(doc, from, to));
+}
+BENCHMARK(BM_LawHoursMonth);
 // The paid-leave ledger of the whole book: hired on its first day, 有休 and 半休 among the
 // categories, grants every 4/1, as of its last day.
 void BM_LeaveLedger(benchmark::State& state) {

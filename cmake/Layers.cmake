@@ -6,8 +6,7 @@
 #
 #   framework ← model ← output                         the core, plain C++
 #   framework ← framework/qt ← output/qt (the sheet)   Qt Gui: what vpxtool paints with
-#   framework/qt, output ← dialogs ← views ← app       Qt Widgets: the program's windows
-#   output/qt (printing) ← views
+#   output/qt (printing) ← dialogs ← views ← app       Qt Widgets: the program's windows
 
 # Gives target the include root that holds folder's headers (folder relative to the project).
 function(vespin_layer_headers target folder)

@@ -9,6 +9,11 @@ set(VESPIN_GEN ${PROJECT_BINARY_DIR}/desktop)
 # finds it with or without the MIME package's hint.
 set(VESPIN_BOOK_ICON application-x-vespin-document)
 
+# Where users find the program and its screenshots, for the software centre.
+set(VESPIN_HOMEPAGE "https://vespin.example.org/" CACHE STRING "The program's home page")
+set(VESPIN_MAINTAINER "Vespin developers <vespin@example.org>" CACHE STRING
+    "Maintainer of the Debian package")
+string(REGEX REPLACE ".*<(.*)>.*" "\\1" VESPIN_CONTACT "${VESPIN_MAINTAINER}")
 # The desktop files carry the application id in their names and contents.
 configure_file(res/vespin.desktop.in ${VESPIN_GEN}/${VESPIN_APP_ID}.desktop @ONLY)
 configure_file(res/vespin-mime.xml.in ${VESPIN_GEN}/${VESPIN_APP_ID}.xml @ONLY)
@@ -29,7 +34,9 @@ foreach(icon IN ITEMS "vespin;apps;${VESPIN_APP_ID}" "vespin-book;mimetypes;${VE
   install(FILES res/${source}.svg DESTINATION ${hicolor}/scalable/${context} RENAME ${name}.svg)
   foreach(size IN ITEMS 16 24 32 48 64 128 256)
     set(png ${VESPIN_GEN}/icons/${size}/${name}.png)
+    # Ninja makes an output's folder itself, Make does not.
     add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${VESPIN_GEN}/icons/${size}
       COMMAND ${VESPIN_RSVG_CONVERT} -w ${size} -h ${size} -o ${png}
               ${PROJECT_SOURCE_DIR}/res/${source}.svg
       DEPENDS res/${source}.svg VERBATIM)
@@ -83,8 +90,6 @@ install(CODE [[
 ]])
 
 # The Debian package.
-set(VESPIN_MAINTAINER "Vespin developers <vespin@example.org>" CACHE STRING
-    "Maintainer of the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vespin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -102,8 +107,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # the window system's platform plugin, the SVG plugins that draw the program's images, the
 # Japanese texts of Qt's dialogs, the sheet's font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+# Without a Japanese font every text is boxes, without Qt's catalogue its dialogs are English:
+# both are needed, not merely recommended.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libqt6svg6, fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 # Staged with DESTDIR under the package's own prefix, so that the settings land in /etc.
 set(CPACK_SET_DESTDIR ON)

@@ -63,7 +63,8 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_editArrival = AddEdit(du, QStringLiteral("arrivalEdit"), Entry::ascii, {109, 83, 40, 14});
     m_editDeparture =
         AddEdit(du, QStringLiteral("departureEdit"), Entry::ascii, {110, 109, 40, 14});
-    m_editLocations = AddEdit(du, QStringLiteral("locationsEdit"), Entry::text, {48, 147, 114, 14});
+    m_editLocations =
+        AddEdit(du, QStringLiteral("locationsEdit"), Entry::japanese, {48, 147, 114, 14});
 
     AddOkCancel(du, {54, 170}, {124, 170});
     m_btnClear = AddButton(du, QStringLiteral("現在のデータの初期化"),
@@ -78,7 +79,13 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
     m_wndHeading = FramedLabel(this);
     m_wndHeading->setObjectName(QStringLiteral("headingLabel"));
     m_wndHeading->setText(QStringLiteral("今日の勤怠"));
+    m_wndHeading->setFrameStyle(QFrame::NoFrame);
     du.Place(m_wndHeading, 7, 13, 63, 15);
+    // Its frame stays black on the coloured heading of a Saturday or holiday (a label draws
+    // its frame in its text colour, white there): a frame of its own, laid over it.
+    auto* headingFrame = FramedLabel(this);
+    headingFrame->setObjectName(QStringLiteral("headingFrame"));
+    du.Place(headingFrame, 7, 13, 63, 15);
 
     // The date's frame stays black while its text takes the day's colour: the frame is a
     // widget of its own under a frameless label.

@@ -15,7 +15,7 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
     AddLabel(du, QStringLiteral("社員№"), {13, 33, 30, 8});
     AddLabel(du, QStringLiteral("氏名"), {13, 64, 30, 8});
     m_editNo = AddEdit(du, QStringLiteral("numberEdit"), Entry::ascii, {45, 31, 70, 14});
-    m_editName = AddEdit(du, QStringLiteral("nameEdit"), Entry::text, {45, 62, 100, 14});
+    m_editName = AddEdit(du, QStringLiteral("nameEdit"), Entry::japanese, {45, 62, 100, 14});
 
     // Enter moves on like Tab everywhere but on the two buttons.
     MoveOnWithEnter({m_editNo, m_editName});

@@ -29,13 +29,15 @@ bool CFolderChooser::Browse() {
         NextAnswer().reset();
         chosen = *answer;
     } else {
-        QFileDialog dlg(m_hWndOwner, ToQ(texts::kFolderChooserCaption), QStringLiteral("/"));
+        // A dialog of the framework: its katakana half-width, as Qt's texts in it are.
+        QFileDialog dlg(m_hWndOwner, HalfWidthKatakana(ToQ(texts::kFolderChooserCaption)),
+                        QStringLiteral("/"));
         dlg.setObjectName(QStringLiteral("CFolderChooser"));
         dlg.setFileMode(QFileDialog::Directory);
         dlg.setOption(QFileDialog::ShowDirsOnly, true);
         // Qt's own dialog, so that the prompt can stand where the platform's would.
         UseJapaneseFileDialog(dlg);
-        dlg.setLabelText(QFileDialog::LookIn, ToQ(m_strPrompt));
+        dlg.setLabelText(QFileDialog::LookIn, HalfWidthKatakana(ToQ(m_strPrompt)));
         if (!m_strInitial.empty()) dlg.selectFile(PathToQ(m_strInitial));
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
         chosen = dlg.selectedFiles().constFirst();

@@ -13,7 +13,7 @@ CShortcutDlg::CShortcutDlg(QWidget* parent) : CVespinDialog(parent) {
     // Template order: OK, Cancel, label, name.
     AddOkCancel(du, {153, 7}, {153, 24});
     AddLabel(du, QStringLiteral("ショートカットの名前"), {14, 42, 120, 8});
-    m_edit = AddEdit(du, QStringLiteral("nameEdit"), Entry::text, {14, 54, 130, 14});
+    m_edit = AddEdit(du, QStringLiteral("nameEdit"), Entry::japanese, {14, 54, 130, 14});
 }
 
 void CShortcutDlg::OnInitDialog() {

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/inputedit.h"
 #include "framework/qt/commontexts.h"
+#include "framework/qt/inputmethodswitch.h"
 
 DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
                                          int width, int height) {
@@ -49,12 +51,15 @@ QLabel* CVespinDialog::AddLabel(const DialogUnits& du, const QString& text, cons
 
 QLineEdit* CVespinDialog::AddEdit(const DialogUnits& du, const QString& objectName, Entry entry,
                                   const QRect& at) {
-    auto* edit = new QLineEdit(this);
+    CInputEdit::Kind kind = CInputEdit::Kind::text;
+    if (entry == Entry::japanese)
+        kind = CInputEdit::Kind::japanese;
+    else if (entry == Entry::ascii)
+        kind = CInputEdit::Kind::ascii;
+    auto* edit = new CInputEdit(kind, this);
     edit->setObjectName(objectName);
-    if (entry == Entry::password)
-        edit->setEchoMode(QLineEdit::Password);
-    else
-        edit->setAttribute(Qt::WA_InputMethodEnabled, entry == Entry::text);
+    if (entry == Entry::password) edit->setEchoMode(QLineEdit::Password);
+    m_bJapaneseEntry = m_bJapaneseEntry || entry == Entry::japanese;
     du.Place(edit, at);
     return edit;
 }
@@ -72,6 +77,11 @@ void CVespinDialog::showEvent(QShowEvent* e) {
         setAttribute(Qt::WA_KeyboardFocusChange);
     }
     QDialog::showEvent(e);
+}
+
+void CVespinDialog::done(int result) {
+    if (m_bJapaneseEntry) TheInputMethodSwitch().SetOpen(false);
+    QDialog::done(result);
 }
 
 bool CVespinDialog::eventFilter(QObject* watched, QEvent* event) {

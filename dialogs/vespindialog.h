@@ -27,9 +27,10 @@ public:
     QPushButton* m_btnCancel = nullptr;
 
 protected:
-    // What a field takes: free text (Japanese through the input method), ASCII only (no input
-    // method), or a password, masked.
-    enum class Entry { text, ascii, password };
+    // What a field takes: Japanese text (the input method turned on with the focus), free text
+    // (the input method as the user has it), numbers and times (no input method, turned off with
+    // the focus), or a password, masked.
+    enum class Entry { japanese, text, ascii, password };
 
     virtual void OnInitDialog() {}
     // Names the dialog, gives it its caption and the dialogs' font and makes it width x height
@@ -52,8 +53,11 @@ protected:
     void MoveOnWithEnter(std::initializer_list<QWidget*> fields);
 
     void showEvent(QShowEvent* e) override;
+    // Closing a dialog with a Japanese field turns the input method off again.
+    void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool m_bInitialized = false;
+    bool m_bJapaneseEntry = false;
 };

@@ -7,10 +7,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
+#include "model/labourlaw.h"
 #include "model/vespindoc.h"
 #include "model/worktime.h"
 
@@ -47,11 +49,15 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    layout->addWidget(title);
+    // The heading and the day's rules on one line: the window stays low on a small screen.
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(title);
+    heading->addStretch(1);
+    layout->addLayout(heading);
     QStringList breaks;
     for (const worktime::Period& p : rules.breaks)
         breaks << QString::fromStdString(worktime::FormatPeriod(p));
-    layout->addWidget(new QLabel(
+    heading->addWidget(new QLabel(
         QStringLiteral("所定労働時間 %1　　休憩 %2")
             .arg(Hours(rules.scheduled),
                  breaks.isEmpty() ? QStringLiteral("なし") : breaks.join(QStringLiteral("、"))),
@@ -95,15 +101,73 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
         }
         ++r;
     }
-    layout->addWidget(times);
+    // The figures and the days per category side by side: the window stays low enough for a
+    // small screen at any scale.
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(times, 1);
+    layout->addLayout(figures);
 
-    m_overtimeNote = new QLabel(QStringLiteral("所定外労働が月45時間を超えています。\n"
-                                               "36協定の一般的な上限は、月45時間です。"),
-                                this);
+    // The same days as the law counts them: 法定内 and 法定外 apart, the 法定休日 alone.
+    auto* law = new QGroupBox(QStringLiteral("法定労働時間による集計 (この月)"), this);
+    auto* lawGrid = new QGridLayout(law);
+    lawGrid->setHorizontalSpacing(12);
+    labourlaw::Figures lawMonth;
+    int breakShort = 0;
+    if (summary.calendarYear != 0) {
+        const int first = labourlaw::DayNumber(summary.calendarYear, month, 1);
+        const int last =
+            labourlaw::DayNumber(month == 12 ? summary.calendarYear + 1 : summary.calendarYear,
+                                 month == 12 ? 1 : month + 1, 1) -
+            1;
+        for (const labourlaw::DayFigures& d : labourlaw::Compute(doc, first, last).days) {
+            lawMonth.Add(d.f);
+            breakShort += d.BreakShort();
+        }
+    }
+    const std::pair<const char*, QString> lawRows[] = {
+        {"withinStatutory", QStringLiteral("法定内残業")},
+        {"overtimeLaw", QStringLiteral("法定時間外労働")},
+        {"overtimeDaily", QStringLiteral("　うち 1日8時間超")},
+        {"overtimeWeekly", QStringLiteral("　うち 週40時間超")},
+        {"legalHolidayWork", QStringLiteral("法定休日労働")},
+        {"otherHolidayWork", QStringLiteral("所定休日労働")},
+        {"lawNight", QStringLiteral("深夜労働")},
+        {"over60", QStringLiteral("月60時間超")},
+    };
+    const int lawValues[] = {lawMonth.withinStatutory,
+                             lawMonth.Overtime(),
+                             lawMonth.overtimeDaily,
+                             lawMonth.overtimeWeekly,
+                             lawMonth.legalHolidayWork,
+                             lawMonth.otherHolidayWork,
+                             lawMonth.night,
+                             lawMonth.over60};
+    for (size_t k = 0; k < std::size(lawRows); ++k) {
+        lawGrid->addWidget(new QLabel(lawRows[k].second, law), static_cast<int>(k), 0);
+        QLabel* figure = RightAligned(Hours(lawValues[k]), law);
+        m_figures[QLatin1String(lawRows[k].first) + QString::number(0)] = figure;
+        lawGrid->addWidget(figure, static_cast<int>(k), 1);
+    }
+    const int breakRow = static_cast<int>(std::size(lawRows));
+    lawGrid->addWidget(new QLabel(QStringLiteral("休憩が足りない日 (34条)"), law), breakRow, 0);
+    QLabel* shortDays = RightAligned(QStringLiteral("%1日").arg(breakShort), law);
+    if (breakShort > 0) shortDays->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_figures[QStringLiteral("breakShort0")] = shortDays;
+    lawGrid->addWidget(shortDays, breakRow, 1);
+    lawGrid->setRowStretch(lawGrid->rowCount(), 1);
+    figures->addWidget(law);
+
+    // The 36協定's monthly limit is on 法定時間外, not on 所定外.
+    const int limit = doc.LawSettings().agreement.monthLimit;
+    m_overtimeNote =
+        new QLabel(QStringLiteral("法定時間外労働が月%1時間を超えています。\n"
+                                  "36協定の限度時間は、月%1時間です。")
+                       .arg(limit % 60 == 0 ? QString::number(limit / 60) : Hours(limit)),
+                   this);
     m_overtimeNote->setObjectName(QStringLiteral("overtimeNote"));
-    if (summary.monthTotals.sum.overtime > worktime::kOvertimeLimit) {
+    if (lawMonth.Overtime() > limit) {
         const QString red = QStringLiteral("color: #c00000;");
-        Figure(QStringLiteral("overtime"), 0)->setStyleSheet(red);
+        Figure(QStringLiteral("overtimeLaw"), 0)->setStyleSheet(red);
         m_overtimeNote->setStyleSheet(red);
     } else {
         m_overtimeNote->hide();
@@ -122,10 +186,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
                                      .arg(summary.categoryDays[k]),
                                  categories);
         label->setObjectName(QStringLiteral("category%1").arg(k));
-        catGrid->addWidget(label, shown / 5, shown % 5);
+        catGrid->addWidget(label, shown / 2, shown % 2);
         ++shown;
     }
-    layout->addWidget(categories);
+    catGrid->setRowStretch(catGrid->rowCount(), 1);
+    figures->addWidget(categories);
 
     // Days left out of the figures.
     auto* incomplete = new QGroupBox(QStringLiteral("集計できない日 (ダブルクリックで入力)"), this);
@@ -146,12 +211,16 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             m_listIncomplete);
         item->setData(Qt::UserRole, k);
     }
+    // "None" is a remark, not a row to pick.
     if (summary.incomplete.empty())
-        new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete);
+        (new QListWidgetItem(QStringLiteral("ありません"), m_listIncomplete))
+            ->setFlags(Qt::NoItemFlags);
     const DialogUnits du(font());
-    m_listIncomplete->setFixedHeight(du.Size(0, 52).height());
+    // The list takes what the window gives: a few rows on a small screen, more when enlarged.
+    m_listIncomplete->setMinimumHeight(du.Size(0, 6).height());
+    m_listIncomplete->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     incompleteLayout->addWidget(m_listIncomplete);
-    layout->addWidget(incomplete);
+    layout->addWidget(incomplete, 1);
     connect(m_listIncomplete, &QListWidget::itemDoubleClicked, this,
             &CWorkSummaryDlg::OnIncompleteDoubleClicked);
 
@@ -166,7 +235,8 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     layout->addLayout(buttons);
     connect(m_btnOk, &QPushButton::clicked, this, &CWorkSummaryDlg::accept);
 
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A few rows of the list to start with; it can be resized for more.
+    resize(minimumSizeHint() + QSize(0, du.Size(0, 12).height()));
 }
 
 QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {

@@ -18,7 +18,9 @@ public:
     CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int month, QWidget* parent = nullptr);
 
     // The figure in row `name` ("days", "span", "break", "worked", "overtime", "night",
-    // "holidayWork") of the month (column 0) or the year to date (column 1).
+    // "holidayWork") of the month (column 0) or the year to date (column 1); the law's figures
+    // of the month ("withinStatutory", "overtimeLaw", "overtimeDaily", "overtimeWeekly",
+    // "legalHolidayWork", "otherHolidayWork", "lawNight", "over60", "breakShort") in column 0.
     QLabel* Figure(const QString& name, int column) const;
 
     QLabel* m_overtimeNote = nullptr;

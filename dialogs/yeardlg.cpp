@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "dialogs/inputedit.h"
 #include "framework/clock.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
@@ -13,6 +14,9 @@
 // CYearSpin
 
 CYearSpin::CYearSpin(QWidget* parent) : QAbstractSpinBox(parent) {
+    // A number field: no input method.
+    setLineEdit(new CInputEdit(CInputEdit::Kind::ascii, this));
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     setAccelerated(false);  // holding an arrow steps by one, never faster
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
@@ -57,9 +61,6 @@ CYearDlg::CYearDlg(QWidget* parent) : CVespinDialog(parent) {
     m_spin->setObjectName(QStringLiteral("yearSpin"));
     m_edit = m_spin->Edit();
     m_edit->setObjectName(QStringLiteral("yearEdit"));
-    // A number field: no input method.
-    m_spin->setAttribute(Qt::WA_InputMethodEnabled, false);
-    m_edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     du.Place(m_spin, 48, 27, 56, 14);
 
     AddLabel(du, QStringLiteral("年度"), {24, 30, 22, 10});

@@ -45,6 +45,8 @@ inline const std::string kFailedToOpen = S("ﾄﾞｷｭﾒﾝﾄを開くこと
 inline const std::string kInvalidFileName = S("無効なﾌｧｲﾙ名です。");
 inline const std::string kFailedToSave = S("ﾄﾞｷｭﾒﾝﾄの保存に失敗しました。");
 inline const std::string kSavePrompt = S("%1 への変更を保存しますか?");
+// A menu command that failed where no file-specific text applies.
+inline const std::string kCommandFailed = S("ｺﾏﾝﾄﾞの実行に失敗しました。");
 
 // Keeping a book safe: one writer at a time, and nothing overwritten unasked.
 inline const std::string kBookInUse = S("%1 は他のウィンドウまたはプログラムで編集中です。");
@@ -66,6 +68,6 @@ inline const std::string kBookHardLinked =
 
 // A save that kept no backup generation.
 inline const std::string kBackupFailed =
-    S("ﾌｧｲﾙは保存しましたが、バックアップを作成できませんでした。\n%1");
+    S("ファイルは保存しましたが、バックアップを作成できませんでした。\n%1");
 
 }  // namespace texts

@@ -19,7 +19,8 @@ size_t Utf8Length(char lead) {
     return 1;
 }
 
-// One converter per direction for the whole run; iconv descriptors are costly to open.
+// One converter per direction and thread (a descriptor keeps state while it converts);
+// iconv descriptors are costly to open.
 class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
@@ -89,18 +90,18 @@ bool IsAscii(std::string_view s) {
 
 std::string FromUtf8(std::string_view utf8) {
     if (IsAscii(utf8)) return std::string(utf8);
-    static Converter conv("CP932", "UTF-8");
+    thread_local Converter conv("CP932", "UTF-8");
     return conv.Convert(utf8, 0);
 }
 
 std::string ToUtf8(std::string_view s) {
     if (IsAscii(s)) return std::string(s);
-    static Converter conv("UTF-8", "CP932");
+    thread_local Converter conv("UTF-8", "CP932");
     return conv.Convert(s, 1);
 }
 
 std::string FromUtf16Le(std::string_view bytes) {
-    static Converter conv("CP932", "UTF-16LE");
+    thread_local Converter conv("CP932", "UTF-16LE");
     return conv.Convert(bytes, 2);
 }
 

@@ -14,9 +14,9 @@ inline const std::string kLeaveHireDate = S("入社日");
 inline const std::string kLeaveOldestFirst = S("古い順");
 inline const std::string kLeaveNewestFirst = S("新しい順");
 inline const std::string kLeavePolicyBad =
-    S("【 vespin.ini 】の10行目(有給休暇の付与)に正しくない項目がありますので、\n"
-      "その項目はデフォルトの設定とします。");
-inline const std::string kLeavePolicyMore = S("\n　ほか %1 項目");
+    S("【 vespin.ini 】の１０行目(有給休暇の付与)の次の項目は正しくありませんので、\n"
+      "デフォルトの設定とします。");
+inline const std::string kLeavePolicyMore = S("\nほか %1 項目");
 
 // The ledger's problems.
 inline const std::string kLeaveBeforeGrant = S("%1 の有給休暇は、付与される前の日付です。");

@@ -35,7 +35,8 @@ inline const std::string kTreeRoot = S("勤怠管理");
 inline const std::string kHolidayLawKeyword = S("祝日法");
 inline const std::string kCompanyHoliday = S("会社休日");
 inline const std::string kCompanyHolidayBad =
-    S("【 vespin.ini 】6行目の次の項目は日付ではありませんので、\n会社休日としません。");
+    S("【 vespin.ini 】の６行目(会社休日)の次の項目は日付ではありませんので、\n"
+      "会社休日としません。");
 inline const std::string kCompanyHolidayBadField = S("%1番目の項目「%2」");
 inline const std::string kCompanyHolidayMore = S("ほか %1 項目");
 inline const std::string kConfirmYearRetype =
@@ -52,7 +53,7 @@ inline const std::string kPasswordPromptNew = S("パスワードを指定して�
 inline const std::string kPasswordPromptChange = S("変更したいパスワードを入力して下さい。");
 
 // Backup generations.
-inline const std::string kNoBackups = S("このﾌｧｲﾙのバックアップはありません。");
+inline const std::string kNoBackups = S("このファイルのバックアップはありません。");
 inline const std::string kBackupCaption = S("無題 (%1 %2 のバックアップ)");
 
 // Desktop shortcut.
@@ -124,9 +125,10 @@ inline const std::string kNoPrinterSettings =
 
 // Working time.
 inline const std::string kWorkRulesBad =
-    S("【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
-      "その項目はデフォルトの設定とします。");
-inline const std::string kWorkRulesBadField = S("\n　%1 番目の項目：%2");
-inline const std::string kWorkRulesBadMore = S("\n　ほか %1 項目");
+    S("【 vespin.ini 】の７行目(所定労働時間と休憩)の次の項目は正しくありませんので、\n"
+      "デフォルトの設定とします。");
+// Both lines name their fields the same way.
+inline const std::string kWorkRulesBadField = S("\n%1番目の項目「%2」");
+inline const std::string kWorkRulesBadMore = S("\nほか %1 項目");
 
 }  // namespace texts

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/dayrecord.h"
+#include "model/labourlaw.h"
 #include "model/settingsline.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -11,8 +12,9 @@
 namespace worktime {
 namespace {
 
-// Night work: 22:00 to 5:00 of the next morning, and the small hours of the day itself.
-constexpr Period kNight[] = {{0, 5 * 60}, {22 * 60, 29 * 60}};
+// Night work: 22:00 to 5:00 of the next morning, the small hours of the day itself, and the
+// next night of a shift that began after midnight.
+constexpr Period kNight[] = {{0, 5 * 60}, {22 * 60, 29 * 60}, {46 * 60, 53 * 60}};
 constexpr int kLatestSettingHour = 29;
 
 int Overlap(int a1, int b1, int a2, int b2) {
@@ -155,8 +157,11 @@ DayState EvaluateDay(const CDayRecord& day, const Rules& rules,
     if (!needsTimes) return anyTime ? DayState::incomplete : DayState::none;
 
     const int a = ParseStoredTime(day.Start());
-    const int d = ParseStoredTime(day.End());
-    if (a < 0 || d < 0 || d < a) return DayState::incomplete;
+    int d = ParseStoredTime(day.End());
+    if (a < 0 || d < 0) return DayState::incomplete;
+    // A departure before the arrival is the next morning: 22:00 to 07:00 is nine hours.
+    if (d < a) d += 24 * 60;
+    if (d < a) return DayState::incomplete;
 
     out = {};
     out.span = d - a;
@@ -185,10 +190,29 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
     // The fiscal year's months lie in order from April, so the year to date is one run of days.
     const int yearFirst = doc.MonthRange(fiscalYear, 4).first;
     const Rules& rules = doc.Settings().m_workRules;
+    // 所定外 is beyond the day's own 所定: none on a 所定休日 unless the settings give one, a
+    // leave day's share off, the day's marks first.
+    const labourlaw::Params params = labourlaw::ParamsOf(doc);
+    const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc.Extension());
+    auto mark = marks.begin();
     for (int k = yearFirst; k <= last; ++k) {
         const CDayRecord& day = *doc.Days()[k];
         DayFigures f;
         const DayState state = EvaluateDay(day, rules, doc.Settings().m_astrTimeFlags, f);
+        if (state == DayState::counted) {
+            labourlaw::DayInput in;
+            in.type = day.GetDayType();
+            in.category = day.GetCategory();
+            // Days and marks are both in date order.
+            const auto key = [](int y, int m, int d) { return (y * 16 + m) * 32 + d; };
+            const int today = key(day.GetYear(), day.GetMonth(), day.GetDay());
+            while (mark != marks.end() && key(mark->year, mark->month, mark->day) < today) ++mark;
+            if (mark != marks.end() && key(mark->year, mark->month, mark->day) == today) {
+                in.legalHoliday = mark->legalHoliday;
+                in.workday = mark->workday;
+            }
+            f.overtime = std::max(0, f.worked - labourlaw::Scheduled(in, params));
+        }
         if (state == DayState::counted) {
             ++s.yearTotals.days;
             Add(s.yearTotals.sum, f);

@@ -13,9 +13,6 @@ class CVespinDoc;
 // fiscal year to date. Every figure is in minutes; 24:30 is 1470.
 namespace worktime {
 
-// The general monthly limit of overtime under a 36 agreement.
-inline constexpr int kOvertimeLimit = 45 * 60;
-
 struct Period {
     int from = 0;
     int to = 0;  // from < to

@@ -3,7 +3,8 @@
 #   scripts/package.sh           prints the package's path
 #   scripts/package.sh --check   then checks it without installing it: the desktop entry and the
 #                                metainfo validate, lintian finds no error, the package holds
-#                                what the desktop needs, and the vpxtool inside it runs
+#                                what the desktop needs, depends on a Japanese font and Qt's
+#                                catalogue, its binaries are hardened, and the vpxtool inside it runs
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 cd "$here/.."
@@ -33,6 +34,11 @@ for f in usr/bin/vespin usr/bin/vpxtool etc/vespin/vespin.ini \
 done
 [ "$(dpkg-deb -f "$deb" Depends | grep -c libqt6widgets6)" = 1 ] || { echo "no Qt in Depends" >&2; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6svg6 || { echo "no SVG plugins in Depends" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q fonts-ipafont-gothic || { echo "no Japanese font in Depends" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n || { echo "no Qt catalogue in Depends" >&2; exit 1; }
+# Built as Debian hardens its packages: lintian names any binary without it.
+hardening=$(lintian --display-info --tags hardening-no-relro,hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-pie "$deb" || true)
+[ -z "$hardening" ] || { echo "$hardening" >&2; exit 1; }
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/vespin/vespin.ini
 # The tool as packaged: a book made, a year registered, a month's CSV from the shipped settings.
 tool="$root/usr/bin/vpxtool"

@@ -29,7 +29,9 @@
 #include "model/worktime.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
+#include "tools/lawcommands.h"
 #include "tools/leavecommands.h"
+#include "tools/reportcommand.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QByteArray>
@@ -64,14 +66,19 @@ const char* const kUsageText =
     "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
     "  backups BOOK                 (the kept generations of the book as JSON, newest first)\n"
     "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
+    "  hours BOOK FROM TO           (the hours as the law counts them, days YYYY-MM-DD, as JSON)\n"
+    "  day-flags BOOK YYYY-MM-DD [legal-holiday=yes|no|auto] [workday=yes|no|auto]\n"
     "  hired BOOK YYYY-MM-DD        (the date of hire)\n"
     "  contract BOOK FROM DAYS HOURS   (the contract from FROM: DAYS a week, or yN days a\n"
     "                               year; HOURS a week such as 40 or 29.5)\n"
     "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
     "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
     "  ledger BOOK YYYY-MM-DD OUT.pdf   (the printed ledger of the grant year of the date)\n"
+    "  report --month YYYY-MM [--json] BOOK_OR_FOLDER...   (one wage month of every book,\n"
+    "                               folders read for *.vpx, as CSV in Shift-JIS or JSON)\n"
     "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
-    "included), 4 the book is open for writing in another window or program\n";
+    "included), 4 the book is open for writing in another window or program, 5 report: some\n"
+    "books could not be read\n";
 
 void Print(std::FILE* f, const UiText& text) {
     std::fwrite(text.Utf8().data(), 1, text.Utf8().size(), f);
@@ -265,9 +272,14 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
                         {"category", d->GetCategory()},
                         {"place", u(d->Place())},
                         {"dayType", d->GetDayType()}});
-        // Only under the law's rules, so that the dump under the fixed table stays as it was.
+        // Only under the law's rules, so that the dump under the fixed table stays as it was;
+        // and only for a day the book types as a holiday (a year typed by the fixed table keeps
+        // its weekdays until it is re-typed).
         if (doc.Settings().m_calendar.law)
-            days.back()["holiday"] = u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()));
+            days.back()["holiday"] =
+                d->GetDayType() == kHoliday
+                    ? u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()))
+                    : std::string();
     }
     return {{"password", u(doc.Password())},
             {"employeeNo", u(doc.EmployeeNo())},
@@ -386,7 +398,7 @@ int HelpOrVersion(const std::vector<std::string>& args) {
         "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
         "  --help, --version\n"
         "exit codes: 0 done, 1 input refused, 2 usage, 3 file error,\n"
-        "            4 the book is open for writing elsewhere\n",
+        "            4 the book is open for writing elsewhere, 5 some books not read (report)\n",
         stdout);
     return kDone;
 }
@@ -507,6 +519,12 @@ int RunTool(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
     auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
 
+    if (command == "report") {
+        const int rc = reportcommand::Run({args.begin() + static_cast<long>(i) + 1, args.end()},
+                                          ui.password, settings);
+        if (rc == kUsage) std::fputs(kUsageText, stderr);
+        return rc;
+    }
     if (StdoutIsBook(book)) {
         Print(stderr, UiText::Format(texts::kOutputIsBook, UiText::Path(book)));
         return kRefused;
@@ -518,7 +536,8 @@ int RunTool(int argc, char** argv) {
     }
     // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
     ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
-                command != "summary" && command != "leave" && command != "ledger";
+                command != "summary" && command != "hours" && command != "leave" &&
+                command != "ledger";
 
     CVespinDoc doc(&ui, {}, settings);
     doc.SetBackupOptions(backups::ReadProfile());
@@ -583,6 +602,11 @@ int RunTool(int argc, char** argv) {
         return make(WriteSheet);
     } else if (command == "summary" && arity(2, 2)) {
         return make(PrintSummary);
+    } else if (command == "hours" && arity(2, 2)) {
+        return make(lawcommands::PrintHours);
+    } else if (command == "day-flags" && arity(1, 3)) {
+        if (int rc = Open(doc, ui, book)) return rc;
+        code = lawcommands::SetDayFlags(doc, rest);
     } else if (command == "leave" && arity(0, 1)) {
         return make(leavetool::PrintLeave);
     } else if (command == "ledger" && arity(2, 2)) {

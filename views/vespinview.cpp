@@ -313,9 +313,12 @@ void CVespinView::resizeEvent(QResizeEvent* event) {
 
 bool CVespinView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        // A cell whose text is cut off shows it whole as its tool tip.
+        // A cell with a tip of its own (the holiday's name on the date) shows that; any other
+        // cell whose text is cut off shows it whole.
         auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = indexAt(help->pos());
+        if (!index.data(Qt::ToolTipRole).toString().isEmpty())
+            return QTreeWidget::viewportEvent(event);
         const QString text = index.data(Qt::DisplayRole).toString();
         QStyleOptionViewItem option;
         initViewItemOption(&option);

@@ -55,13 +55,10 @@ bool CDocManager::OnFileOpen() {
 bool CDocManager::OpenDocumentFile(const QString& requested) { return Open(requested, true); }
 
 bool CDocManager::OpenDocumentCopy(const QString& path, const QString& source) {
-    if (!Open(path, false)) return false;
-    m_doc.SetPathName({});
-    m_strCopySource = source;
-    return true;
+    return Open(path, false, source);
 }
 
-bool CDocManager::Open(const QString& requested, bool remember) {
+bool CDocManager::Open(const QString& requested, bool remember, const QString& copyOf) {
     if (!SaveModified()) return false;
     const QString path = FullPath(requested);
 
@@ -80,7 +77,10 @@ bool CDocManager::Open(const QString& requested, bool remember) {
         }
         return false;
     }
-    m_strCopySource.clear();
+    m_strCopySource = copyOf;
+    // A copy is untitled before its views show it: the caption never names the generation's
+    // file, not even while today's entry is open.
+    if (!copyOf.isEmpty()) m_doc.SetPathName({});
     InitialUpdateViews();
     if (remember) AddToRecentFileList(path);
     if (m_doc.IsInUseElsewhere())

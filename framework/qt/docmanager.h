@@ -52,7 +52,8 @@ signals:
     void recentFileListChanged();
 
 private:
-    bool Open(const QString& requested, bool remember);
+    // copyOf: the book a backup generation at requested is opened as an untitled copy of.
+    bool Open(const QString& requested, bool remember, const QString& copyOf = {});
     bool DoSave(const QString& path);
     void AddToRecentFileList(const QString& path);
 

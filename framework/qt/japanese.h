@@ -10,6 +10,9 @@ class QFileDialog;
 // ProgramFont.
 bool InstallJapaneseSupport();
 
+// The text with its katakana half-width (ファイル → ﾌｧｲﾙ), as the framework writes them.
+QString HalfWidthKatakana(const QString& text);
+
 // The proportional Japanese family the windows use; empty when none is installed.
 QString JapaneseUiFamily();
 

@@ -82,3 +82,16 @@ MsgAnswer VespinMessageBox(const QString& text, MsgKind kind, QWidget* parent) {
         if (button == clicked) return answer;
     return answers.back().second;
 }
+
+void RunCommand(const std::function<void()>& handler, QWidget* parent) {
+    try {
+        handler();
+    } catch (...) {
+        // Nothing is allocated on the way to the box but the box itself; when even that fails
+        // the command still ends here.
+        try {
+            VespinMessageBox(ToQ(texts::kCommandFailed), MsgKind::stop, parent);
+        } catch (...) {
+        }
+    }
+}

@@ -18,3 +18,8 @@ MsgAnswer VespinMessageBox(const QString& text, MsgKind kind = MsgKind::ok,
 using MessageBoxHook = std::function<MsgAnswer(const QString& text, MsgKind kind)>;
 // Replaces the real box while set; pass nullptr to restore it.
 void SetMessageBoxHook(MessageBoxHook hook);
+
+// Runs a menu command's handler. An exception escaping it (memory exhausted while building a
+// report, a fault of the program) ends the command, not the program: "ｺﾏﾝﾄﾞの実行に失敗しました。"
+// is shown and the program goes on with the book.
+void RunCommand(const std::function<void()>& handler, QWidget* parent);

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
@@ -48,7 +49,11 @@ CPrintSetupDlg::CPrintSetupDlg(QPrinter& printer, QWidget* parent)
     m_btnBrowse = new QPushButton(QStringLiteral("参照(&B)..."), printerBox);
     fileRow->addWidget(m_editFile, 1);
     fileRow->addWidget(m_btnBrowse);
-    printerForm->addRow(QStringLiteral("ﾌｧｲﾙ名(&F):"), fileRow);
+    // A row of several controls gets its label made here: only a label with a buddy takes
+    // "&F" as its access key rather than showing it.
+    auto* fileLabel = new QLabel(QStringLiteral("ﾌｧｲﾙ名(&F):"), printerBox);
+    fileLabel->setBuddy(m_editFile);
+    printerForm->addRow(fileLabel, fileRow);
 
     auto* paperBox = new QGroupBox(QStringLiteral("用紙"), this);
     auto* paperForm = new QFormLayout(paperBox);

@@ -188,7 +188,8 @@ TEST(Holidays, CompanyHolidaysAndTheirMessage) {
     Book b(kFourLines + "祝日法\r\n12/29, 12/30,,2026/8/14,13/1,2/30,2027/2/29,１/２,2026/8\r\n");
     ASSERT_EQ(b.ui.messages.size(), 1u);
     EXPECT_EQ(b.ui.messages[0],
-              "【 vespin.ini 】6行目の次の項目は日付ではありませんので、\n会社休日としません。\n"
+              "【 vespin.ini 】の６行目(会社休日)の次の項目は日付ではありませんので、\n"
+              "会社休日としません。\n"
               "5番目の項目「13/1」\n6番目の項目「2/30」\n7番目の項目「2027/2/29」\n"
               "8番目の項目「１/２」\n9番目の項目「2026/8」");
     b.doc->RegisterYear(2026);

@@ -122,8 +122,8 @@ TEST(LawSettings, MessagesAreBounded) {
     std::vector<worktime::BadField> bad;
     for (int i = 1; i <= 12; ++i) bad.push_back({i, "x"});
     const std::string m = BadFieldsMessage(10, bad);
-    EXPECT_NE(m.find(S("10 番目の項目：x")), std::string::npos);
-    EXPECT_EQ(m.find(S("11 番目")), std::string::npos);
+    EXPECT_NE(m.find(S("10番目の項目「x」")), std::string::npos);
+    EXPECT_EQ(m.find(S("11番目")), std::string::npos);
     EXPECT_NE(m.find(S("ほか 2 項目")), std::string::npos);
     std::vector<std::string> messages;
     const Settings s = ReadSettings(S("月"), S("x"), "", {}, messages);

@@ -95,8 +95,8 @@ TEST(LeavePolicy, ReadsItsOwnFieldsAndLeavesTheOthers) {
     ASSERT_EQ(bad.bad.size(), 4u);
     EXPECT_EQ(bad.bad[2].field, 3);
     const std::string msg = U(BadPolicyMessage(bad.bad));
-    EXPECT_NE(msg.find("10行目"), std::string::npos);
-    EXPECT_NE(msg.find("3 番目の項目：順=早い順"), std::string::npos);
+    EXPECT_NE(msg.find("１０行目"), std::string::npos);
+    EXPECT_NE(msg.find("3番目の項目「順=早い順」"), std::string::npos);
 
     std::string many;
     for (int i = 0; i < 12; ++i) many += "順=x,";

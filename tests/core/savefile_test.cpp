@@ -113,8 +113,8 @@ TEST(SaveFile, WritesThroughLinksAndOnlyIntoRegularFiles) {
     EXPECT_EQ(ReadFile(real), "new");
 
     // A link to nowhere, or to itself, is a bad path: nothing is created.
-    ::symlink("gone/none.vpx", dir.file("dangling").c_str());
-    ::symlink("loop", dir.file("loop").c_str());
+    ASSERT_EQ(::symlink("gone/none.vpx", dir.file("dangling").c_str()), 0);
+    ASSERT_EQ(::symlink("loop", dir.file("loop").c_str()), 0);
     EXPECT_EQ(SaveFileAtomic(dir.file("dangling"), "x").cause, FileError::badPath);
     EXPECT_EQ(SaveFileAtomic(dir.file("loop"), "x").cause, FileError::badPath);
 

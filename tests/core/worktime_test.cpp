@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/checks.h"
+#include "model/vespindocaccess.h"
 #include "testutil.h"
 
 using namespace worktime;
@@ -56,6 +57,10 @@ TEST(WorkTime, CountedDaysUnderTheDefaultRules) {
     // A Sunday or holiday worked (休出).
     EXPECT_EQ(Counted({5, "09:00", "18:30", kHoliday}),
               (H{"9:30", "1:00", "8:30", "0:30", "0:00", "8:30"}));
+    // A night shift: the departure is the next morning.
+    EXPECT_EQ(Counted({0, "22:00", "07:00"}), (H{"9:00", "0:00", "9:00", "1:00", "7:00", "0:00"}));
+    EXPECT_EQ(Counted({0, "24:50", "24:40"}),
+              (H{"23:50", "0:00", "23:50", "15:50", "6:50", "0:00"}));
     // Arrival equal to departure counts as a day of nothing.
     EXPECT_EQ(Counted({0, "09:00", "09:00"}), (H{"0:00", "0:00", "0:00", "0:00", "0:00", "0:00"}));
 }
@@ -66,7 +71,8 @@ TEST(WorkTime, DaysThatAreNotCounted) {
     EXPECT_EQ(Eval({-1, "", ""}, f), DayState::none);
     EXPECT_EQ(Eval({0, "09:00", ""}, f), DayState::incomplete);
     EXPECT_EQ(Eval({0, "", "18:00"}, f), DayState::incomplete);
-    EXPECT_EQ(Eval({0, "18:00", "09:00"}, f), DayState::incomplete);
+    // A departure before the arrival is the next morning, unless the arrival is after 24:00.
+    EXPECT_EQ(Eval({0, "24:30", "00:10"}, f), DayState::incomplete);
     // Marked as worked without times, times under a category without them, unreadable times.
     EXPECT_EQ(Eval({0, "", ""}, f), DayState::incomplete);
     EXPECT_EQ(Eval({3, "09:00", "18:00"}, f), DayState::incomplete);
@@ -129,8 +135,8 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     CVespinDoc doc(&ui, dir.file("vespin"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],
-              "【 vespin.ini 】の７行目(所定労働時間と休憩)に正しくない項目がありますので、\n"
-              "その項目はデフォルトの設定とします。\n　1 番目の項目：9:0\n　3 番目の項目：x");
+              "【 vespin.ini 】の７行目(所定労働時間と休憩)の次の項目は正しくありませんので、\n"
+              "デフォルトの設定とします。\n1番目の項目「9:0」\n3番目の項目「x」");
     EXPECT_EQ(doc.Settings().m_workRules.scheduled, 480);
 
     // Thousands of bad fields: ten named, the rest counted.
@@ -138,7 +144,7 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     for (int i = 0; i < 80000; ++i) many += ",x";
     const std::string text = U(BadRulesMessage(ParseRules(many).bad));
     EXPECT_LT(text.size(), 500u);
-    EXPECT_NE(text.find("\n　11 番目の項目：x\n　ほか 79990 項目"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n11番目の項目「x」\nほか 79990 項目"), std::string::npos) << text;
 }
 
 TEST(WorkTime, MonthAndFiscalYearToDate) {
@@ -157,14 +163,23 @@ TEST(WorkTime, MonthAndFiscalYearToDate) {
     ASSERT_TRUE(dec);
     EXPECT_EQ(dec->calendarYear, 2026);
     EXPECT_EQ(dec->monthTotals.days, 31);
+    // 4 Sundays and the 23rd red; 所定外 is all of a 所定休日's work (4 Saturdays, 5 red days).
     EXPECT_EQ(Hours(dec->monthTotals.sum),
-              (H{"286:45", "31:00", "255:45", "7:45", "0:00", "41:15"}));  // 4 Sundays, the 23rd
+              (H{"286:45", "31:00", "255:45", "79:45", "0:00", "41:15"}));
     EXPECT_EQ(dec->days.size(), 31u);
     EXPECT_EQ(dec->categoryDays[0], 31);
     EXPECT_TRUE(dec->incomplete.empty());
     EXPECT_EQ(dec->yearTotals.days, 32);
     EXPECT_EQ(Hours(dec->yearTotals.sum),
-              (H{"300:15", "32:00", "268:15", "12:15", "0:30", "41:15"}));
+              (H{"300:15", "32:00", "268:15", "84:15", "0:30", "41:15"}));
+    // A Saturday marked as a 所定労働日 has the weekday's 所定.
+    bookext::Extension ext;
+    bookext::SetDayMark(ext, {2026, 12, 5, bookext::Mark::automatic, bookext::Mark::yes});
+    f.doc.SetExtension(ext);
+    EXPECT_EQ(FormatHours(SummarizeMonth(f.doc, 2026, 12)->monthTotals.sum.overtime), "71:45");
+    // Line 8 may give Saturdays and holidays a 所定 of their own.
+    VespinDocAccess::SetSettingLine(f.doc, 7, ",,,,8:00,8:00");
+    EXPECT_EQ(FormatHours(SummarizeMonth(f.doc, 2026, 12)->monthTotals.sum.overtime), "7:45");
 
     const std::optional<MonthSummary> nov = SummarizeMonth(f.doc, 2026, 11);
     ASSERT_TRUE(nov);

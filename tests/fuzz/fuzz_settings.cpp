@@ -22,5 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& line : doc.Settings().m_astrSettingLines)
         if (line.find('\n') != std::string::npos) std::abort();
     if (doc.Settings().CategoryListEntries().size() > 10) std::abort();
+    // Lines 8-10 always come out as values the computation can take.
+    const lawsettings::Settings& law = doc.LawSettings();
+    if (law.week.wageMonthStart < 1 || law.week.wageMonthStart > 28 || law.week.weekStart < 0 ||
+        law.week.weekStart > 6 || (law.week.weeklyLimit != 2400 && law.week.weeklyLimit != 2640) ||
+        law.agreement.startDay < 1 || law.agreement.startDay > 28)
+        std::abort();
+    for (const lawsettings::CategoryMeaning& m : law.categories)
+        if (m.leaveHundredths < 0 || m.leaveHundredths > 100) std::abort();
     return 0;
 }

@@ -77,13 +77,14 @@ private slots:
         }
         QCOMPARE(app.boxes.texts.size(), 1);
         QVERIFY(app.boxes.texts[0].startsWith(
-            "ﾌｧｲﾙは保存しましたが、バックアップを作成できませんでした。\n" + app.qfile("data")));
+            "ファイルは保存しましたが、バックアップを作成できませんでした。\n" +
+            app.qfile("data")));
 
         // No generations at all: the command says so.
         app.boxes.clear();
         app.frame()->UpdateCommandUI();
         app.action(cmd::kFileOpenBackup)->trigger();
-        QCOMPARE(app.boxes.texts, QStringList({"このﾌｧｲﾙのバックアップはありません。"}));
+        QCOMPARE(app.boxes.texts, QStringList({"このファイルのバックアップはありません。"}));
     }
 
     void theChoicesLiveInTheProfileOfTheRecentFileList() {

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -221,6 +222,12 @@ private slots:
         QVERIFY(p.selectMonth(2026, 9));
         QVERIFY(p.selectMonth(2026, 8));
         QCOMPARE(p.list().topLevelItem(10)->toolTip(0), QString("山の日"));
+        // Shown as the date's tool tip, not taken for the tip of a cut-off text.
+        p.app->MainFrame()->show();
+        const QPoint at = p.list().visualRect(p.list().model()->index(10, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, p.list().viewport()->mapToGlobal(at));
+        QApplication::sendEvent(p.list().viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), QString("山の日"));
         QCOMPARE(p.list().topLevelItem(10)->icon(0).cacheKey(), book);
         p.app->MainFrame()->UpdateCommandUI();
         QAction* retype = p.app->MainFrame()->Action(cmd::kYearRetype);

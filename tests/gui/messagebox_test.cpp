@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
+#include <new>
+#include <stdexcept>
 
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
@@ -39,7 +41,7 @@ private slots:
     void everyBoxFitsTheScreen() {
         // Thousands of lines, and one line without a place to break it.
         QString text = QString("x").repeated(100000);
-        for (int i = 0; i < 5000; ++i) text += QString("\n　%1 番目の項目：x").arg(i);
+        for (int i = 0; i < 5000; ++i) text += QString("\n%1番目の項目「x」").arg(i);
         QSize size;
         QRect screen;
         bool okShown = false;
@@ -55,6 +57,16 @@ private slots:
         QVERIFY2(size.width() <= screen.width() && size.height() <= screen.height(),
                  qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
         QVERIFY(okShown);
+    }
+    void aFailedCommandShowsTheGenericTextAndReturns() {
+        MessageBoxRecorder rec;
+        int after = 0;
+        RunCommand([] { throw std::bad_alloc(); }, nullptr);
+        RunCommand([] { throw std::runtime_error("fault"); }, nullptr);
+        RunCommand([&] { ++after; }, nullptr);
+        QCOMPARE(rec.texts, QStringList(2, "ｺﾏﾝﾄﾞの実行に失敗しました。"));
+        QCOMPARE(rec.kinds, std::vector<MsgKind>(2, MsgKind::stop));
+        QCOMPARE(after, 1);
     }
     void shiftJisRoundTrip() {
         const QString s = "社員№ 勤務地１・ﾌｧｲﾙ";

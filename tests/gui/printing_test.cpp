@@ -135,6 +135,18 @@ private slots:
         QCOMPARE(preview.Preview()->orientation(), QPageLayout::Landscape);
     }
 
+    void printerSetUpLabelsTakeTheirAccessKeys() {
+        QPrinter printer;
+        CPrintSetupDlg dlg(printer);
+        QStringList shown;
+        for (QLabel* label : dlg.findChildren<QLabel*>())
+            if (label->text().contains(u'&')) {
+                QVERIFY2(label->buddy(), qPrintable(label->text()));
+                shown << label->text();
+            }
+        QVERIFY(shown.contains("ﾌｧｲﾙ名(&F):"));
+    }
+
     void printingBoxCanCancelTheJob() {
         Sheet s;
         MessageBoxRecorder boxes;

@@ -179,8 +179,8 @@ private slots:
         QCOMPARE(MenuItems(menus[2]->menu()),
                  QStringList({"社員情報登録(&S)...", "ショートカットの作成(&C)", "-",
                               "本部提出用のデータ作成(&D)...", "月の集計(&T)...",
-                              "有給休暇管理簿(&L)...", "雇用情報の設定(&H)...", "-",
-                              "パスワードの設定・変更(&P)"}));
+                              "有給休暇管理簿(&L)...", "雇用情報の設定(&H)...",
+                              "フォルダの集計(&F)...", "-", "パスワードの設定・変更(&P)"}));
         QCOMPARE(MenuItems(menus[3]->menu()), QStringList({"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
 
         // Each item carries its command id, prompt and tool tip.

@@ -16,6 +16,7 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 #include "framework/clock.h"
+#include "framework/qt/docmanager.h"
 #include "framework/qt/filedialog.h"
 #include "framework/qt/japanese.h"
 #include "gui/support/apptest.h"
@@ -111,6 +112,33 @@ private slots:
         QTRY_VERIFY(!QToolTip::isVisible());
     }
 
+    void commandStatesAreRightWithoutAMenuOpened() {
+        TempDir books;
+        WriteBook(books.file("b.vpx"), BookSpec{{2026}, {}, {}, {}});
+        AppFixture app;
+        QAction* remove = app.action(cmd::kYearDelete);
+        QAction* exportMonth = app.action(cmd::kExportMonth);
+        const auto states = [&] {
+            QCoreApplication::processEvents();
+            return QString("%1%2").arg(remove->isEnabled()).arg(exportMonth->isEnabled());
+        };
+        QCOMPARE(states(), QString("00"));  // the empty book at start-up
+        app.doc()->RegisterYear(2027);
+        app.tree()->setCurrentItem(FindTreeItem(app.tree(), "2027年度"));
+        QCOMPARE(states(), QString("10"));
+        app.tree()->setCurrentItem(MonthItem(app.tree(), 2027, 5));
+        QCOMPARE(states(), QString("01"));
+        app.tree()->setCurrentItem(FindTreeItem(app.tree(), "2027年度"));
+        app.doc()->OnYearDelete();
+        QCOMPARE(app.doc()->Years().GetSize(), 0);
+        QCOMPARE(states(), QString("00"));
+        app.manager()->OpenDocumentFile(QString::fromStdString(books.file("b.vpx")));
+        app.tree()->setCurrentItem(MonthItem(app.tree(), 2026, 5));
+        QCOMPARE(states(), QString("01"));
+        app.manager()->OnFileNew();
+        QCOMPARE(states(), QString("00"));
+    }
+
     void greyedMenuItemsShowTheirPrompt() {
         OpenBook book;
         CMainFrame* frame = book.app->frame();
@@ -151,11 +179,12 @@ private slots:
         });
         CFileDialog::GetOpenFileName(app.frame(), QString::fromStdString(folder.file("")));
         texts.removeAll(QString());
-        QVERIFY(texts.contains("ファイル名(&N):"));
-        QVERIFY(texts.contains("キャンセル"));
+        // The framework's katakana half-width, as in the program's own dialogs.
+        QVERIFY(texts.contains("ﾌｧｲﾙ名(&N):"));
+        QVERIFY(texts.contains("ｷｬﾝｾﾙ"));
         const QRegularExpression english(QStringLiteral("[A-Za-z]{2,}"));
         for (const QString& text : texts) QVERIFY2(!text.contains(english), qPrintable(text));
-        QCOMPARE(type, QString("フォルダ"));
+        QCOMPARE(type, QString("ﾌｫﾙﾀﾞ"));
         QVERIFY2(
             QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")).match(date).hasMatch(),
             qPrintable(date));

@@ -44,9 +44,11 @@ private slots:
         DocFixture f;
         f.doc.AppendFiscalYear(2026);
         Fill(f.doc, 11, 2, 0, "09:00", "22:30");
-        for (int day = 1; day <= 20; ++day) Fill(f.doc, 12, day, 0, "08:30", "19:45");
-        Fill(f.doc, 12, 21, 3, "", "");
-        Fill(f.doc, 12, 22, 0, "", "18:00");
+        // 20 weekdays of 10:15 worked (the 23rd is a holiday): 2:15 a day beyond 8 hours.
+        for (int day : {1, 2, 3, 4, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 21, 22, 24, 25, 28, 29})
+            Fill(f.doc, 12, day, 0, "08:30", "19:45");
+        Fill(f.doc, 12, 26, 3, "", "");
+        Fill(f.doc, 12, 31, 0, "", "18:00");
         {
             CWorkSummaryDlg dlg(f.doc, 2026, 12);
             QCOMPARE(dlg.windowTitle(), QString("月の集計"));
@@ -58,18 +60,25 @@ private slots:
             QCOMPARE(dlg.findChild<QLabel*>("category0")->text(), QString("出勤  21日"));
             QCOMPARE(dlg.findChild<QLabel*>("category3")->text(), QString("欠勤  1日"));
             QCOMPARE(dlg.m_listIncomplete->count(), 1);
-            QVERIFY(dlg.m_listIncomplete->item(0)->text().startsWith("12月22日"));
+            QVERIFY(dlg.m_listIncomplete->item(0)->text().startsWith("12月31日"));
+            QCOMPARE(dlg.Figure("overtimeLaw", 0)->text(), QString("45:00"));
+            QCOMPARE(dlg.Figure("overtimeDaily", 0)->text(), QString("45:00"));
+            QCOMPARE(dlg.Figure("breakShort", 0)->text(), QString("0日"));
             // Exactly 45 hours is within the limit.
             QVERIFY(dlg.m_overtimeNote->isHidden());
-            QVERIFY(dlg.Figure("overtime", 0)->styleSheet().isEmpty());
+            QVERIFY(dlg.Figure("overtimeLaw", 0)->styleSheet().isEmpty());
         }
+        // Work on the holiday counts toward the 40 hours of its week, whose Friday then ends a
+        // minute beyond them: one minute of 法定時間外, while all of the holiday is 所定外.
         Fill(f.doc, 12, 23, 0, "09:00", "18:01");
         CWorkSummaryDlg dlg(f.doc, 2026, 12);
-        QCOMPARE(dlg.Figure("overtime", 0)->text(), QString("45:01"));
+        QCOMPARE(dlg.Figure("overtime", 0)->text(), QString("53:01"));
+        QCOMPARE(dlg.Figure("overtimeLaw", 0)->text(), QString("45:01"));
+        QCOMPARE(dlg.Figure("otherHolidayWork", 0)->text(), QString("8:01"));
         QVERIFY(!dlg.m_overtimeNote->isHidden());
         QVERIFY(dlg.m_overtimeNote->text().contains("月45時間"));
-        QVERIFY(dlg.Figure("overtime", 0)->styleSheet().contains("#c00000"));
-        QVERIFY(dlg.Figure("overtime", 1)->styleSheet().isEmpty());
+        QVERIFY(dlg.Figure("overtimeLaw", 0)->styleSheet().contains("#c00000"));
+        QVERIFY(dlg.Figure("overtime", 0)->styleSheet().isEmpty());
     }
 
     void doubleClickOnAnIncompleteDayOpensItsEntry() {

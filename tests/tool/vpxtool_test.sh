@@ -93,6 +93,7 @@ fi
 # Re-typing a year by the law's calendar and a company holiday keeps every entry.
 { cat "$dir/vespin.ini"; printf '祝日法\r\n12/29\r\n' | iconv -f UTF-8 -t CP932; } > "$dir/law.ini"
 "$tool" --settings "$dir/vespin.ini" dump "$book" > "$dir/before.json"
+check "dump names only holidays by type" '1 ""' "$("$tool" --settings "$dir/law.ini" dump "$book" | python3 -c 'import json,sys; d=json.load(sys.stdin)["days"][132]; print(d["dayType"], json.dumps(d["holiday"]))')"
 "$tool" --settings "$dir/law.ini" retype-year "$book" 2026; check "retype-year" 0 "$?"
 "$tool" --settings "$dir/law.ini" dump "$book" > "$dir/after.json"
 check "retype-year types" "3 山の日 3 会社休日 1  0 []" "$(python3 - "$dir/before.json" "$dir/after.json" <<'PY'
@@ -106,7 +107,8 @@ PY
 "$tool" --settings "$dir/law.ini" retype-year "$book" 2030 2> "$dir/err"
 check "retype-year unregistered" "1 この年度は、登録されていません。" "$? $(cat "$dir/err")"
 
-# Working time: December 2026 and the fiscal year to date, which holds Sunday May 3 worked.
+# Working time: December 2026 and the fiscal year to date, which holds Sunday May 3 worked
+# (all of a Sunday's work is beyond its 所定 of 0:00).
 run set-day "$book" 2026-12-01 出勤 08:45 18:00
 run set-day "$book" 2026-12-02 出勤 18:00 24:59
 run set-day "$book" 2026-12-04 出勤 09:00
@@ -114,16 +116,41 @@ run set-day "$book" 2026-12-06 休出 09:00 18:30
 run set-day "$book" 2026-12-07 欠勤
 run summary "$book" 2026 12
 check "summary" '0 {"year":2026,"month":12,"scheduled":"8:00","breaks":["12:00-13:00"],'\
-'"monthTotals":{"days":3,"span":"25:44","break":"2:00","worked":"23:44","overtime":"0:45","night":"2:59","holidayWork":"8:30"},'\
-'"yearTotals":{"days":4,"span":"34:59","break":"3:00","worked":"31:59","overtime":"1:00","night":"2:59","holidayWork":"16:45"},'\
+'"monthTotals":{"days":3,"span":"25:44","break":"2:00","worked":"23:44","overtime":"8:45","night":"2:59","holidayWork":"8:30"},'\
+'"yearTotals":{"days":4,"span":"34:59","break":"3:00","worked":"31:59","overtime":"17:00","night":"2:59","holidayWork":"16:45"},'\
 '"categories":[{"name":"出勤","days":3},{"name":"遅刻","days":0},{"name":"早退","days":0},{"name":"欠勤","days":1},'\
 '{"name":"半休","days":0},{"name":"休出","days":1},{"name":"有休","days":0},{"name":"振休","days":0},{"name":"特休","days":0},'\
 '{"name":"特欠","days":0}],"incomplete":["2026-12-04"],"days":['\
 '{"date":"2026-12-01","span":"9:15","break":"1:00","worked":"8:15","overtime":"0:15","night":"0:00","holidayWork":"0:00"},'\
 '{"date":"2026-12-02","span":"6:59","break":"0:00","worked":"6:59","overtime":"0:00","night":"2:59","holidayWork":"0:00"},'\
-'{"date":"2026-12-06","span":"9:30","break":"1:00","worked":"8:30","overtime":"0:30","night":"0:00","holidayWork":"8:30"}]}' "$rc $out"
+'{"date":"2026-12-06","span":"9:30","break":"1:00","worked":"8:30","overtime":"8:30","night":"0:00","holidayWork":"8:30"}]}' "$rc $out"
 run summary "$book" 2030 12;  check "summary unregistered" 1 "$rc"
 run summary "$book" 2026 0;   check "summary month" 2 "$rc"
+
+# Hours as the law counts them: a week of 8 hours and its Saturday, a shift from Saturday 20:00
+# into the Sunday 法定休日, then the same Sunday marked as no 法定休日 (振替).
+hb="$dir/hours.vpx"
+run new "$hb"; run add-year "$hb" 2026
+for d in 06 07 08 09 10 11; do run set-day "$hb" 2026-04-$d 出勤 09:00 18:00; done
+run set-day "$hb" 2026-04-18 休出 20:00 06:00
+hours() {  # the figures of one day: worked, overtimeWeekly, withinStatutory, legalHolidayWork, nightLegalHolidayWork
+    run hours "$hb" "$1" "$1"
+    printf '%s' "$out" | python3 -c 'import json,sys; j=json.load(sys.stdin); d=j["days"][0]
+print(sorted(j), d["worked"], d["overtimeWeekly"], d["withinStatutory"], d["legalHolidayWork"], d["nightLegalHolidayWork"], d["breakShort"], [f["rule"] for f in j["findings"]])'
+}
+check "hours after 40" "['agreement', 'days', 'findings', 'months'] 8:00 8:00 0:00 0:00 0:00 False []" "$(hours 2026-04-11)"
+check "hours into the 法定休日" "['agreement', 'days', 'findings', 'months'] 10:00 0:00 4:00 6:00 5:00 True ['break_34']" "$(hours 2026-04-18)"
+run day-flags "$hb" 2026-04-19 legal-holiday=no; check "day-flags" 0 "$rc"
+check "hours after 振替" "['agreement', 'days', 'findings', 'months'] 10:00 0:00 8:00 0:00 0:00 True ['break_34']" "$(hours 2026-04-18)"
+run day-flags "$hb" 2026-04-19 legal-holiday=auto; check "day-flags auto" 0 "$rc"
+run new "$dir/plain.vpx"; run add-year "$dir/plain.vpx" 2026
+for d in 06 07 08 09 10 11; do run set-day "$dir/plain.vpx" 2026-04-$d 出勤 09:00 18:00; done
+run set-day "$dir/plain.vpx" 2026-04-18 休出 20:00 06:00
+check "no marks, no extension" "$(cmp "$hb" "$dir/plain.vpx" && echo same)" "same"
+run day-flags "$hb" 2030-04-19 workday=yes;  check "day-flags unregistered" 1 "$rc"
+run day-flags "$hb" 2026-04-19 holiday=yes;  check "day-flags usage" 2 "$rc"
+run hours "$hb" 2026-04-30 2026-04-01;       check "hours backwards" 1 "$rc"
+run hours "$hb" 2026-02-30 2026-04-01;       check "hours no such date" 2 "$rc"
 
 run password "$book" "秘密"; check "password" 0 "$rc"
 run dump "$book";            check "dump without password" "1 パスワードが違います。" "$rc $err"
