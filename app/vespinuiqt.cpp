@@ -22,14 +22,14 @@ void CVespinUiQt::SetCaption(const UiText& caption) {
     if (m_pWindow) m_pWindow->setWindowTitle(m_strPendingCaption);
 }
 
-std::optional<int> CVespinUiQt::AskYear(CVespinDoc& doc) {
+std::optional<int> CVespinUiQt::AskYear(const CVespinDoc& doc) {
     CYearDlg dlg(m_pWindow);
     dlg.m_pDoc = &doc;
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     return dlg.m_nYear;
 }
 
-bool CVespinUiQt::AskEmployee(CVespinDoc& doc, std::string& number, std::string& name) {
+bool CVespinUiQt::AskEmployee(const CVespinDoc& doc, std::string& number, std::string& name) {
     CEmployeeDlg dlg(m_pWindow);
     dlg.m_pDoc = &doc;
     if (dlg.exec() != QDialog::Accepted) return false;
@@ -38,14 +38,14 @@ bool CVespinUiQt::AskEmployee(CVespinDoc& doc, std::string& number, std::string&
     return true;
 }
 
-bool CVespinUiQt::AskPassword(CVespinDoc& doc, const std::string& path) {
+bool CVespinUiQt::AskPassword(const CVespinDoc& doc, const std::string& path) {
     CPasswordDlg dlg(m_pWindow);
     dlg.m_pDoc = &doc;
     dlg.m_strFilePath = path;
     return dlg.exec() == QDialog::Accepted;
 }
 
-std::optional<std::string> CVespinUiQt::AskNewPassword(CVespinDoc& doc) {
+std::optional<std::string> CVespinUiQt::AskNewPassword(const CVespinDoc& doc) {
     CPasswordSetDlg dlg(m_pWindow);
     dlg.m_pDoc = &doc;
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;

@@ -14,10 +14,10 @@ public:
     MsgAnswer MessageBox(const UiText& text, MsgKind kind) override;
     void SetCaption(const UiText& caption) override;
 
-    bool AskPassword(CVespinDoc& doc, const std::string& path) override;
-    std::optional<int> AskYear(CVespinDoc& doc) override;
-    bool AskEmployee(CVespinDoc& doc, std::string& number, std::string& name) override;
-    std::optional<std::string> AskNewPassword(CVespinDoc& doc) override;
+    bool AskPassword(const CVespinDoc& doc, const std::string& path) override;
+    std::optional<int> AskYear(const CVespinDoc& doc) override;
+    bool AskEmployee(const CVespinDoc& doc, std::string& number, std::string& name) override;
+    std::optional<std::string> AskNewPassword(const CVespinDoc& doc) override;
 
 private:
     QPointer<QWidget> m_pWindow;

@@ -230,13 +230,13 @@ void CAttendanceDlg::accept() {
         if (message.problem == AttendanceProblem::notAllowed) {
             switch (message.focus) {
                 case AttendanceField::arrival:
-                    m_strArrival = result.corrected.arrival;
+                    m_strArrival = result.corrected.start;
                     break;
                 case AttendanceField::departure:
-                    m_strDeparture = result.corrected.departure;
+                    m_strDeparture = result.corrected.end;
                     break;
                 case AttendanceField::locations:
-                    m_strLocations = result.corrected.locations;
+                    m_strLocations = result.corrected.place;
                     break;
                 case AttendanceField::category:
                     break;

@@ -6,6 +6,7 @@
 
 #include "dialogs/sjisfield.h"
 #include "dialogs/vespindialog.h"
+#include "model/dayrecord.h"
 
 enum class AttendanceField;
 class QComboBox;
@@ -44,6 +45,9 @@ public:
     QPushButton* m_btnArrivalNow = nullptr;     // 1009
     QPushButton* m_btnDepartureNow = nullptr;   // 1010
     QPushButton* m_btnPickLocations = nullptr;  // 1012
+
+    // The entry the members hold, as the book stores it.
+    DayEntry Entry() const { return {m_nCategory, m_strArrival, m_strDeparture, m_strLocations}; }
 
     // true: controls into members; false: members into controls.
     void UpdateData(bool save);

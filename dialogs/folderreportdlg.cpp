@@ -24,6 +24,7 @@
 #include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "framework/savefile.h"
+#include "model/checks.h"
 #include "model/reporttexts.h"
 #include "model/vespindoc.h"
 
@@ -198,7 +199,9 @@ void CFolderReportDlg::Start() {
     m_over = false;
     monthreport::Options o;
     o.settingsPath = m_settingsPath;
-    if (!m_editPassword->text().isEmpty()) o.password = FromQ(m_editPassword->text());
+    // A character no book can hold opens none (it would match the "?" stored in its place).
+    if (!m_editPassword->text().isEmpty())
+        o.password = TypedPassword(m_editPassword->text().toStdString());
     m_progress->setRange(0, 0);  // busy until the books are counted
     for (QPushButton* b : {m_btnRun, m_btnPrint, m_btnSave}) b->setEnabled(false);
     m_btnCancel->setEnabled(true);

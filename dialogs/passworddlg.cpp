@@ -6,6 +6,7 @@
 
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
+#include "model/checks.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -77,10 +78,7 @@ void CPasswordDlg::Layout(int extra) {
 
 void CPasswordDlg::accept() {
     m_strInput = FromQ(m_edit->text());
-    // Exactly the stored bytes: case and blanks count. A character no book can hold never
-    // matches, or it would match the '?' that stands for it.
-    if (m_pDoc && m_strInput == m_pDoc->Password() &&
-        !sjis::FirstUnstorable(m_edit->text().toStdString())) {
+    if (m_pDoc && PasswordOpens(TypedPassword(m_edit->text().toStdString()), m_pDoc->Password())) {
         QDialog::accept();
         return;
     }

@@ -18,9 +18,9 @@ class CVespinDialog : public QDialog {
 public:
     explicit CVespinDialog(QWidget* parent = nullptr) : QDialog(parent) {}
 
-    // The book the dialog shows or checks, set by the caller before it is shown; not owned.
-    // Null where the dialog needs none.
-    CVespinDoc* m_pDoc = nullptr;
+    // The book the dialog shows or checks (read only), set by the caller before it is shown; not
+    // owned. Null where the dialog needs none.
+    const CVespinDoc* m_pDoc = nullptr;
     // The dialog's "OK" (the default button, "okButton") and "ｷｬﾝｾﾙ" ("cancelButton"), made by
     // AddOkCancel; null where the dialog has none.
     QPushButton* m_btnOk = nullptr;

@@ -58,27 +58,33 @@ bool CDocument::OnNewDocument() {
     return true;
 }
 
-bool CDocument::OnOpenDocument(const std::string& path) {
-    m_bOpenRefused = false;
+CDocument::LoadResult CDocument::Load(CArchive& ar) {
+    Serialize(ar);
+    return LoadResult::loaded;
+}
+
+CDocument::OpenResult CDocument::OpenDocument(const std::string& path) {
     std::string bytes;
     BookLock lock;
     const FileError err = lock.OpenAndRead(path, bytes, kMaxBookBytes, &m_lock);
     if (err != FileError::none) {
         Message(err == FileError::generic ? texts::kFailedToOpen : FileErrorText(err, path));
-        return false;
+        return OpenResult::unreadable;
     }
-    // Marked modified while loading: a load that fails half-way has spoilt the contents.
-    SetModifiedFlag(true);
     try {
         CArchive ar{std::string_view(bytes)};
-        Serialize(ar);
+        // A book the user declined stays closed; the open one keeps its lock.
+        if (Load(ar) == LoadResult::declined) return OpenResult::declined;
     } catch (const ArchiveException&) {
+        // What was read before the fault may have reached the contents: they are not the
+        // saved book any more.
+        SetModifiedFlag(true);
         Message(texts::kInvalidFormat);
-        return false;
+        return OpenResult::damaged;
     }
-    // A book the user declined stays closed; the open one keeps its lock.
-    if (!m_bOpenRefused) m_lock = std::move(lock);
-    return true;
+    m_lock = std::move(lock);
+    SetModifiedFlag(false);
+    return OpenResult::opened;
 }
 
 bool CDocument::ConfirmOverwrite(const std::string& path) const {

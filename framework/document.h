@@ -54,11 +54,14 @@ public:
     UiText GetTitle() const;
 
     virtual bool OnNewDocument();
-    virtual bool OnOpenDocument(const std::string& path);
-    // Whether the last OnOpenDocument failed because the user declined it (Cancel at a prompt)
-    // rather than because the file could not be read: the contents are then untouched and
-    // nothing has been reported.
-    bool IsOpenRefused() const { return m_bOpenRefused; }
+    // How an open ended, every message already shown. declined: the user said no at a prompt;
+    // unreadable: the file could not be read. After either the contents are untouched. damaged:
+    // the file was read and is not a book of this program; the contents may have been spoilt.
+    enum class OpenResult { opened, declined, unreadable, damaged };
+    virtual OpenResult OpenDocument(const std::string& path);
+    bool OnOpenDocument(const std::string& path) {
+        return OpenDocument(path) == OpenResult::opened;
+    }
     // Whether the book was opened while another window or program had it open for writing:
     // it is then read-only here, and a save under its name is refused.
     bool IsInUseElsewhere() const { return m_lock.Busy(); }
@@ -83,7 +86,10 @@ public:
 protected:
     // A view has left: the program's document forgets what it knew of it.
     virtual void OnViewRemoved(CView* view) { (void)view; }
-    void SetOpenRefused() { m_bOpenRefused = true; }
+    // What a load from the file's bytes came to; a damaged file throws ArchiveException.
+    enum class LoadResult { loaded, declined };
+    // Loads the document from a file being opened; by default through Serialize.
+    virtual LoadResult Load(CArchive& ar);
     void NotifyChange(int aspect) const {
         if (m_changeListener) m_changeListener(aspect);
     }
@@ -96,7 +102,6 @@ private:
 
     std::vector<CView*> m_views;
     bool m_bModified = false;
-    bool m_bOpenRefused = false;
     std::string m_strPathName;
     BackupOptions m_backups;
     KeepResult m_lastBackup;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <stdexcept>
+#include <cstdlib>
 
 namespace sjis {
 namespace {
@@ -24,7 +24,16 @@ size_t Utf8Length(char lead) {
 class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
-        if (m_cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+        // Without its converter no text of the program can be shown, and this may run while the
+        // program's texts are made, before main: say what is missing instead of an uncaught
+        // exception's abort.
+        if (m_cd == reinterpret_cast<iconv_t>(-1)) {
+            std::fprintf(stderr,
+                         "vespin: the C library cannot convert %s to %s (iconv: the gconv modules "
+                         "are missing); nothing can be shown.\n",
+                         from, to);
+            std::_Exit(70);
+        }
     }
     ~Converter() { iconv_close(m_cd); }
     Converter(const Converter&) = delete;

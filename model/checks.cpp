@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "framework/sjis.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -53,44 +54,43 @@ void CheckTimeField(const std::string& t, const TimeTexts& msg, AttendanceField 
 
 }  // namespace
 
-AttendanceResult CheckAttendance(const AttendanceInput& in,
-                                 const std::array<std::string, 10>& timeFlags) {
+AttendanceResult CheckAttendance(const DayEntry& in, const std::array<std::string, 10>& timeFlags) {
     AttendanceResult r;
     r.corrected = in;
-    AttendanceInput& v = r.corrected;
+    DayEntry& v = r.corrected;
     bool error = false;
 
     CheckTimeField(
-        v.arrival,
+        v.start,
         {texts::kArrivalForm, texts::kArrivalHour, texts::kArrivalMinute, texts::kArrivalColon},
         AttendanceField::arrival, r, error);
-    CheckTimeField(v.departure,
+    CheckTimeField(v.end,
                    {texts::kDepartureForm, texts::kDepartureHour, texts::kDepartureMinute,
                     texts::kDepartureColon},
                    AttendanceField::departure, r, error);
 
     if (v.category >= 0 && v.category < 10 && timeFlags[static_cast<size_t>(v.category)] == "0") {
-        if (!v.arrival.empty()) {
+        if (!v.start.empty()) {
             r.messages.push_back(
                 {texts::kBlankArrival, AttendanceField::arrival, AttendanceProblem::notAllowed});
-            v.arrival.clear();
+            v.start.clear();
             error = true;
         }
-        if (!v.departure.empty()) {
+        if (!v.end.empty()) {
             r.messages.push_back({texts::kBlankDeparture, AttendanceField::departure,
                                   AttendanceProblem::notAllowed});
-            v.departure.clear();
+            v.end.clear();
             error = true;
         }
-        if (!v.locations.empty()) {
+        if (!v.place.empty()) {
             r.messages.push_back({texts::kBlankLocations, AttendanceField::locations,
                                   AttendanceProblem::notAllowed});
-            v.locations.clear();
+            v.place.clear();
             error = true;
         }
     }
 
-    if ((!v.arrival.empty() || !v.departure.empty() || !v.locations.empty()) && v.category == -1) {
+    if ((!v.start.empty() || !v.end.empty() || !v.place.empty()) && v.category == -1) {
         r.messages.push_back(
             {texts::kSelectCategory, AttendanceField::category, AttendanceProblem::noCategory});
         error = true;
@@ -145,4 +145,13 @@ EmployeeCheckResult CheckEmployee(const std::string& number, const std::string& 
     if (number.empty()) return {EmployeeField::number, texts::kEnterEmployeeNo};
     if (name.empty()) return {EmployeeField::name, texts::kEnterEmployeeName};
     return {};
+}
+
+std::optional<std::string> TypedPassword(std::string_view utf8) {
+    if (sjis::FirstUnstorable(utf8)) return std::nullopt;
+    return sjis::FromUtf8(utf8);
+}
+
+bool PasswordOpens(const std::optional<std::string>& typed, const std::string& stored) {
+    return typed && *typed == stored;
 }

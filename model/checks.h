@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "model/dayrecord.h"
 #include "model/recordarray.h"
 #include "model/yearrecord.h"
 
@@ -31,18 +34,11 @@ struct CheckMessage {
     AttendanceProblem problem;
 };
 
-struct AttendanceInput {
-    int32_t category = -1;  // list index, -1 = none
-    std::string arrival;
-    std::string departure;
-    std::string locations;
-};
-
 struct AttendanceResult {
     // Every message of one press, in the order they are shown; the focus ends on the last.
     std::vector<CheckMessage> messages;
     // The input after the blank rule emptied what the category forbids.
-    AttendanceInput corrected;
+    DayEntry corrected;
     bool accepted = false;
 };
 
@@ -50,8 +46,7 @@ enum class TimeCheck { valid, hourWrong, minuteWrong, colonMissing };
 // The check of a 5-byte time text.
 TimeCheck CheckTime(const std::string& t);
 
-AttendanceResult CheckAttendance(const AttendanceInput& in,
-                                 const std::array<std::string, 10>& timeFlags);
+AttendanceResult CheckAttendance(const DayEntry& in, const std::array<std::string, 10>& timeFlags);
 
 // ----- Fiscal-year registration -----
 
@@ -76,3 +71,12 @@ struct EmployeeCheckResult {
 };
 
 EmployeeCheckResult CheckEmployee(const std::string& number, const std::string& name);
+
+// ----- Password -----
+
+// A typed password (UTF-8) as the book's bytes; none when it holds a character no book can
+// hold, which must never match the '?' stored in its place.
+std::optional<std::string> TypedPassword(std::string_view utf8);
+// Whether what was typed opens a book with the stored password: exactly its bytes, case and
+// blanks included.
+bool PasswordOpens(const std::optional<std::string>& typed, const std::string& stored);

@@ -9,6 +9,15 @@
 enum : int32_t { kWeekday = 1, kSaturday = 2, kHoliday = 3 };
 
 // One calendar day of a registered fiscal year and what the employee recorded for it.
+// One day's entry as the user gives it (Shift-JIS): what the entry dialog and the tool check
+// and the book stores into the day.
+struct DayEntry {
+    int32_t category = -1;
+    std::string start;
+    std::string end;
+    std::string place;
+};
+
 class CDayRecord : public CObject {
 public:
     void Serialize(CArchive& ar) override;

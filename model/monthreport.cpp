@@ -11,6 +11,7 @@
 #include "framework/frameworktexts.h"
 #include "framework/savefile.h"
 #include "framework/sjis.h"
+#include "model/checks.h"
 #include "model/leavebook.h"
 #include "model/reporttexts.h"
 #include "model/texts.h"
@@ -38,13 +39,13 @@ public:
     MsgAnswer MessageBox(const UiText&, MsgKind kind) override {
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
-    bool AskPassword(CVespinDoc& doc, const std::string&) override {
-        refused = !(password && *password == doc.Password());
+    bool AskPassword(const CVespinDoc& doc, const std::string&) override {
+        refused = !PasswordOpens(password, doc.Password());
         return !refused;
     }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
+    std::optional<int> AskYear(const CVespinDoc&) override { return std::nullopt; }
+    bool AskEmployee(const CVespinDoc&, std::string&, std::string&) override { return false; }
+    std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return std::nullopt; }
 };
 
 // One per thread: the settings are read once, the document reused from book to book.

@@ -218,21 +218,21 @@ void CVespinDoc::Serialize(CArchive& ar) {
         SetModifiedFlag(false);
         return;
     }
+    Load(ar);
+}
 
+CDocument::LoadResult CVespinDoc::Load(CArchive& ar) {
     const std::string kept = m_strPassword;
     ar >> m_strPassword;
     if (!m_strPassword.empty()) {
         const bool ok = m_pVespinUi && m_pVespinUi->AskPassword(*this, m_strLoadingPath);
         if (!ok) {
             m_strPassword = kept;
-            m_bLoadCancelled = 1;
-            SetOpenRefused();
-            return;
+            return LoadResult::declined;
         }
     }
-    m_bLoadCancelled = 0;
     LoadBody(ar);
-    SetModifiedFlag(false);
+    return LoadResult::loaded;
 }
 
 // Reads everything after the password into fresh arrays and takes them only when the whole
@@ -335,20 +335,14 @@ bool CVespinDoc::OnNewDocument() {
     return true;
 }
 
-bool CVespinDoc::OnOpenDocument(const std::string& path) {
-    const bool wasModified = IsModified();
+CDocument::OpenResult CVespinDoc::OpenDocument(const std::string& path) {
     m_strLoadingPath = path;
-    const bool ok = CDocument::OnOpenDocument(path);
+    const OpenResult result = CDocument::OpenDocument(path);
     m_strLoadingPath.clear();
-    if (!ok) return false;
+    if (result == OpenResult::unreadable || result == OpenResult::damaged) return result;
     m_strDocPath.clear();
-    if (m_bLoadCancelled) {
-        // Refused at the password prompt: the open book stays exactly as it was.
-        m_bLoadCancelled = 0;
-        SetModifiedFlag(wasModified);
-        SetOpenRefused();
-        return false;
-    }
+    // Refused at the password prompt: the open book stays as it was.
+    if (result == OpenResult::declined) return result;
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kOpenedBook;
     UpdateAllViews(nullptr, 0, &hint);
@@ -359,7 +353,7 @@ bool CVespinDoc::OnOpenDocument(const std::string& path) {
     m_strTitleName = UiText::Path(path);
     SetWindowTitle(m_strTitleName);
     if (m_pListView) m_pListView->SetFocusToView();
-    return true;
+    return OpenResult::opened;
 }
 
 bool CVespinDoc::OnSaveDocument(const std::string& path) {
@@ -417,21 +411,25 @@ void CVespinDoc::OnYearAdd() {
 }
 
 void CVespinDoc::RegisterYear(int y) {
-    HTREEITEM node = InsertTreeItem(m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
+    HTREEITEM node = InsertYearItems(y);
     const int appended = AppendFiscalYear(y);
     if (appended != m_aYears[m_aYears.GetSize() - 1]->DayCount()) Message(texts::kYearCountWrong);
-    for (int i = 0; i < 12; ++i) {
-        const int m = i <= 8 ? i + 4 : i - 8;
-        char text[16];
-        std::snprintf(text, sizeof text, "%d ", m);
-        InsertTreeItem(node, text + texts::S("月"), 2, m);
-    }
     if (m_pTreeView && node) {
         m_pTreeView->SelectItem(node);
         m_pTreeView->Expand(node);
     }
     NotifyChange(kYearsChanged);
     SetModifiedFlag(true);
+}
+
+HTREEITEM CVespinDoc::InsertYearItems(int y) {
+    HTREEITEM node = InsertTreeItem(m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
+    for (const int m : m_anMonthOrder) {
+        char text[16];
+        std::snprintf(text, sizeof text, texts::kMonthItemFormat.c_str(), m);
+        InsertTreeItem(node, text, 2, m);
+    }
+    return node;
 }
 
 void CVespinDoc::OnYearDelete() {

@@ -18,14 +18,6 @@
 class CView;
 class IVespinUi;
 
-// What the attendance entry stores into a day.
-struct DayEntry {
-    int32_t category = -1;
-    std::string start;
-    std::string end;
-    std::string place;
-};
-
 // The attendance book of one employee: its data, its file format and its commands.
 class CVespinDoc : public CDocument {
 public:
@@ -48,7 +40,7 @@ public:
     // File format.
     void Serialize(CArchive& ar) override;
     bool OnNewDocument() override;
-    bool OnOpenDocument(const std::string& path) override;
+    OpenResult OpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
     void OnCloseDocument() override;
 
@@ -111,6 +103,8 @@ public:
 
     // Views and caption.
     HTREEITEM InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value);
+    // A fiscal year's item under the root with its twelve months, April first.
+    HTREEITEM InsertYearItems(int y);
     void SetWindowTitle(const UiText& name);
     // The first tree view (kind 1) or day list (kind 2), else nullptr.
     CView* FindView(int kind) const;
@@ -158,6 +152,7 @@ protected:
 
 private:
     void InitProgramPaths(const std::string& exePath);
+    LoadResult Load(CArchive& ar) override;
     void LoadBody(CArchive& ar);
     bool IsConsistent(const CRecordArray<CYearRecord>& years,
                       const CRecordArray<CDayRecord>& days) const;
@@ -166,7 +161,6 @@ private:
     std::string m_strDocPath;
     std::string m_strExeDir;
     int m_bStarted = 0;
-    int m_bLoadCancelled = 0;
     std::string m_strPassword;
     int m_nSelMonth = -1;
     int m_nSelYear = -1;

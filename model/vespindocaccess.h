@@ -20,5 +20,4 @@ struct VespinDocAccess {
         d.m_settings.m_problems.clear();
         ApplySettingLines(d.m_settings);
     }
-    static int LoadCancelled(const CVespinDoc& d) { return d.m_bLoadCancelled; }
 };

@@ -22,10 +22,10 @@ public:
         std::fprintf(stderr, "%s\n", text.Utf8().c_str());
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
-    bool AskPassword(CVespinDoc&, const std::string&) override { return false; }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
+    bool AskPassword(const CVespinDoc&, const std::string&) override { return false; }
+    std::optional<int> AskYear(const CVespinDoc&) override { return std::nullopt; }
+    bool AskEmployee(const CVespinDoc&, std::string&, std::string&) override { return false; }
+    std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return std::nullopt; }
 };
 
 const char* StatusName(leave::Status s) {

@@ -89,22 +89,20 @@ void Print(std::FILE* f, const UiText& text) {
 class ToolUi : public IVespinUi {
 public:
     std::optional<std::string> password;  // Shift-JIS; none when it held what no book can
-    bool passwordRefused = false;
-    bool writes = true;  // the command changes the book
+    bool writes = true;                   // the command changes the book
 
     MsgAnswer MessageBox(const UiText& text, MsgKind kind) override {
         Print(stderr, text);
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
-    bool AskPassword(CVespinDoc& doc, const std::string&) override {
-        if (password && *password == doc.Password()) return true;
+    bool AskPassword(const CVespinDoc& doc, const std::string&) override {
+        if (PasswordOpens(password, doc.Password())) return true;
         Print(stderr, texts::kPasswordWrong);
-        passwordRefused = true;
         return false;
     }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
+    std::optional<int> AskYear(const CVespinDoc&) override { return std::nullopt; }
+    bool AskEmployee(const CVespinDoc&, std::string&, std::string&) override { return false; }
+    std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return std::nullopt; }
 };
 
 int Fail(const std::string& utf8) {
@@ -135,7 +133,15 @@ bool ParseInt(const std::string& s, int& out) {
 }
 
 int Open(CVespinDoc& doc, ToolUi& ui, const std::string& path) {
-    if (!doc.OnOpenDocument(path)) return ui.passwordRefused ? kRefused : kFileError;
+    switch (doc.OpenDocument(path)) {
+        case CDocument::OpenResult::opened:
+            break;
+        case CDocument::OpenResult::declined:
+            return kRefused;
+        case CDocument::OpenResult::unreadable:
+        case CDocument::OpenResult::damaged:
+            return kFileError;
+    }
     // One writer at a time: a book open for writing elsewhere may be read, not changed.
     if (ui.writes && doc.IsInUseElsewhere()) {
         Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(path)));
@@ -298,7 +304,7 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     if (first < 0 || d < 1 || first + d - 1 > last)
         return Fail("the day " + date + " is not in a registered fiscal year");
 
-    AttendanceInput in;
+    DayEntry in;
     if (a[1] != "-") {
         const std::string name = sjis::FromUtf8(a[1]);
         const std::vector<std::string> entries = doc.Settings().CategoryListEntries();
@@ -306,15 +312,14 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
             if (entries[i] == name) in.category = static_cast<int32_t>(i);
         if (in.category < 0) return Fail("unknown category: " + a[1]);
     }
-    if (a.size() > 2) in.arrival = sjis::FromUtf8(a[2]);
-    if (a.size() > 3) in.departure = sjis::FromUtf8(a[3]);
-    if (a.size() > 4) in.locations = sjis::FromUtf8(a[4]);
+    if (a.size() > 2) in.start = sjis::FromUtf8(a[2]);
+    if (a.size() > 3) in.end = sjis::FromUtf8(a[3]);
+    if (a.size() > 4) in.place = sjis::FromUtf8(a[4]);
 
     const AttendanceResult r = CheckAttendance(in, doc.Settings().m_astrTimeFlags);
     for (const CheckMessage& msg : r.messages) Print(stderr, msg.text);
     if (!r.accepted) return kRefused;
-    doc.StoreDayEntry(first + d - 1, DayEntry{r.corrected.category, r.corrected.arrival,
-                                              r.corrected.departure, r.corrected.locations});
+    doc.StoreDayEntry(first + d - 1, r.corrected);
     return kDone;
 }
 
@@ -490,7 +495,7 @@ int RunTool(int argc, char** argv) {
     while (i < args.size() && args[i].rfind("--", 0) == 0) {
         int fd = -1;
         if (args[i] == "--password" && i + 1 < args.size()) {
-            if (!sjis::FirstUnstorable(args[i + 1])) ui.password = sjis::FromUtf8(args[i + 1]);
+            ui.password = TypedPassword(args[i + 1]);
             i += 2;
         } else if ((args[i] == "--password-stdin" ||
                     (args[i] == "--password-fd" && i + 1 < args.size() &&
@@ -500,7 +505,7 @@ int RunTool(int argc, char** argv) {
                 return Fail("the password could not be read from " + args[i] +
                             " (one line of at most " + std::to_string(kMaxPasswordLine) +
                             " bytes)");
-            if (!sjis::FirstUnstorable(*line)) ui.password = sjis::FromUtf8(*line);
+            ui.password = TypedPassword(*line);
             i += fd < 0 ? 1 : 2;
         } else if (args[i] == "--settings" && i + 1 < args.size()) {
             settings = args[i + 1];

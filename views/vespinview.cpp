@@ -233,13 +233,8 @@ void CVespinView::OpenDayEntry(int k) {
     dlg.m_strLocations = r->Place();
 
     if (dlg.exec() == QDialog::Accepted) {
-        DayEntry entry;
-        entry.category = dlg.m_nCategory;
-        entry.start = dlg.m_strArrival;
-        entry.end = dlg.m_strDeparture;
-        entry.place = dlg.m_strLocations;
         // Stores the day, tells every view (kind 2) and marks the book modified.
-        doc->StoreDayEntry(k, entry);
+        doc->StoreDayEntry(k, dlg.Entry());
     }
     if (CView* list = doc->GetListView())
         list->SetFocusToView();

@@ -62,20 +62,17 @@ bool CDocManager::Open(const QString& requested, bool remember, const QString& c
     if (!SaveModified()) return false;
     const QString path = FullPath(requested);
 
-    // The flag is cleared so that afterwards it tells whether the load touched the contents.
-    const bool wasModified = m_doc.IsModified();
-    m_doc.SetModifiedFlag(false);
-    if (!m_doc.OnOpenDocument(PathFromQ(path))) {
-        if (m_doc.IsOpenRefused() || !m_doc.IsModified()) {
-            // Refused by the user, or the file could not be read: the previous book is
-            // untouched, views and modified flag included.
-            m_doc.SetModifiedFlag(wasModified);
-        } else {
-            // The load got under way and failed (already reported): start afresh rather than
-            // show what it left behind.
+    switch (m_doc.OpenDocument(PathFromQ(path))) {
+        case CDocument::OpenResult::opened:
+            break;
+        case CDocument::OpenResult::declined:
+        case CDocument::OpenResult::unreadable:
+            // The previous book is untouched, views and modified flag included.
+            return false;
+        case CDocument::OpenResult::damaged:
+            // Reported already: start afresh rather than show what the load left behind.
             CreateNewDocument();
-        }
-        return false;
+            return false;
     }
     m_strCopySource = copyOf;
     // A copy is untitled before its views show it: the caption never names the generation's

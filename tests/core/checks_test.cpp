@@ -70,8 +70,8 @@ TEST(AttendanceCheck, BlankRuleEmptiesTheForbiddenFields) {
     EXPECT_EQ(s.texts, (Texts{"この出勤区分の時、出社時刻はスペースとして下さい。",
                               "この出勤区分の時、勤務地はスペースとして下さい。"}));
     EXPECT_EQ(s.focus.back(), AttendanceField::locations);
-    EXPECT_TRUE(r.corrected.arrival.empty());
-    EXPECT_TRUE(r.corrected.locations.empty());
+    EXPECT_TRUE(r.corrected.start.empty());
+    EXPECT_TRUE(r.corrected.place.empty());
     // The dialog empties a field by what the message means, never by its text.
     EXPECT_EQ(r.messages[0].problem, AttendanceProblem::notAllowed);
     EXPECT_EQ(r.messages[1].problem, AttendanceProblem::notAllowed);

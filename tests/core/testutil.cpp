@@ -70,13 +70,13 @@ MsgAnswer FakeUi::MessageBox(const UiText& text, MsgKind kind) {
     return answer;
 }
 
-bool FakeUi::AskPassword(CVespinDoc& doc, const std::string& path) {
+bool FakeUi::AskPassword(const CVespinDoc& doc, const std::string& path) {
     ++passwordPrompts;
     promptPath = path;
     return typedPassword && S(*typedPassword) == doc.Password();
 }
 
-bool FakeUi::AskEmployee(CVespinDoc&, std::string& number, std::string& name) {
+bool FakeUi::AskEmployee(const CVespinDoc&, std::string& number, std::string& name) {
     if (!employee) return false;
     number = S(employee->first);
     name = S(employee->second);

@@ -49,10 +49,10 @@ public:
 
     MsgAnswer MessageBox(const UiText& text, MsgKind kind) override;
     void SetCaption(const UiText& c) override { caption = c.Utf8(); }
-    bool AskPassword(CVespinDoc& doc, const std::string& path) override;
-    std::optional<int> AskYear(CVespinDoc&) override { return year; }
-    bool AskEmployee(CVespinDoc&, std::string& number, std::string& name) override;
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return newPassword; }
+    bool AskPassword(const CVespinDoc& doc, const std::string& path) override;
+    std::optional<int> AskYear(const CVespinDoc&) override { return year; }
+    bool AskEmployee(const CVespinDoc&, std::string& number, std::string& name) override;
+    std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return newPassword; }
 };
 
 // An in-memory tree with the operations the document uses.

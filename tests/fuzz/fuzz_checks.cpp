@@ -27,31 +27,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* end = data + size;
     std::array<std::string, 10> flags;
     for (size_t i = 0; i < 10; ++i) flags[i] = (data[1] >> (i % 8)) & 1 ? "0" : "1";
-    AttendanceInput in;
+    DayEntry in;
     in.category = static_cast<int8_t>(data[0]) % 12;
-    in.arrival = Take(p, end);
-    in.departure = Take(p, end);
-    in.locations = Take(p, end);
+    in.start = Take(p, end);
+    in.end = Take(p, end);
+    in.place = Take(p, end);
 
     const AttendanceResult r = CheckAttendance(in, flags);
     if (r.accepted != r.messages.empty()) std::abort();
     if (r.accepted) {
-        const AttendanceInput& v = r.corrected;
-        if (!ValidTime(v.arrival) || !ValidTime(v.departure)) std::abort();
-        if (v.category == -1 && !(v.arrival.empty() && v.departure.empty() && v.locations.empty()))
+        const DayEntry& v = r.corrected;
+        if (!ValidTime(v.start) || !ValidTime(v.end)) std::abort();
+        if (v.category == -1 && !(v.start.empty() && v.end.empty() && v.place.empty()))
             std::abort();
         if (v.category >= 0 && v.category < 10 && flags[static_cast<size_t>(v.category)] == "0" &&
-            !(v.arrival.empty() && v.departure.empty() && v.locations.empty()))
+            !(v.start.empty() && v.end.empty() && v.place.empty()))
             std::abort();
     }
     // The blank rule only ever empties fields.
-    if (!r.corrected.arrival.empty() && r.corrected.arrival != in.arrival) std::abort();
+    if (!r.corrected.start.empty() && r.corrected.start != in.start) std::abort();
 
     CRecordArray<CYearRecord> years;
-    const YearCheckResult y = CheckYearText(in.arrival, years);
+    const YearCheckResult y = CheckYearText(in.start, years);
     if (y.accepted && (y.year < 1998 || y.year > 2036)) std::abort();
-    const EmployeeCheckResult e = CheckEmployee(in.departure, in.locations);
-    if ((e.focus == EmployeeField::none) != (!in.departure.empty() && !in.locations.empty()))
-        std::abort();
+    const EmployeeCheckResult e = CheckEmployee(in.end, in.place);
+    if ((e.focus == EmployeeField::none) != (!in.end.empty() && !in.place.empty())) std::abort();
     return 0;
 }

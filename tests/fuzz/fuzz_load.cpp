@@ -15,10 +15,10 @@ class Ui : public IVespinUi {
 public:
     bool acceptPassword = true;
     MsgAnswer MessageBox(const UiText&, MsgKind) override { return MsgAnswer::ok; }
-    bool AskPassword(CVespinDoc&, const std::string&) override { return acceptPassword; }
-    std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
-    bool AskEmployee(CVespinDoc&, std::string&, std::string&) override { return false; }
-    std::optional<std::string> AskNewPassword(CVespinDoc&) override { return std::nullopt; }
+    bool AskPassword(const CVespinDoc&, const std::string&) override { return acceptPassword; }
+    std::optional<int> AskYear(const CVespinDoc&) override { return std::nullopt; }
+    bool AskEmployee(const CVespinDoc&, std::string&, std::string&) override { return false; }
+    std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return std::nullopt; }
 };
 
 // Touches every day the views could show, as they compute the ranges.
