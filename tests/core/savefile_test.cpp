@@ -1,3 +1,4 @@
+#include "framework/readfile.h"
 #include "framework/savefile.h"
 
 #include <gtest/gtest.h>
@@ -63,13 +64,13 @@ TEST(SaveFile, FailureAtEveryOffsetLeavesThePreviousFile) {
     }
     ASSERT_NE(next, previous);
     for (size_t limit = 0; limit < next.size(); ++limit) {
-        const SaveResult r = SaveFileAtomic(path, next, FailAt(limit), false);
+        const SaveResult r = SaveFileAtomic(path, next, {.fault = FailAt(limit), .flushToDisk = false});
         ASSERT_FALSE(r) << limit;
         EXPECT_EQ(r.cause, FileError::diskFull);
         ASSERT_EQ(ReadFile(path), previous) << limit;
         ASSERT_EQ(f.dir.entries(), std::vector<std::string>{"book.vpx"}) << limit;
     }
-    ASSERT_TRUE(SaveFileAtomic(path, next, FailAt(next.size()), false));
+    ASSERT_TRUE(SaveFileAtomic(path, next, {.fault = FailAt(next.size()), .flushToDisk = false}));
     EXPECT_EQ(ReadFile(path), next);
 }
 
@@ -161,11 +162,12 @@ TEST(SaveFile, LongestNamesSaveAndAKilledSaveLeavesNothing) {
     // The process dies half-way through the write, as under kill -9.
     const pid_t child = ::fork();
     if (child == 0) {
-        SaveFileAtomic(longest, std::string(100000, 'p'), [](size_t offset, size_t& length) {
-            if (offset > 0) ::_exit(9);
-            length = 50000;
-            return 0;
-        });
+        (void)SaveFileAtomic(longest, std::string(100000, 'p'),
+                             {.fault = [](size_t offset, size_t& length) {
+                                 if (offset > 0) ::_exit(9);
+                                 length = 50000;
+                                 return 0;
+                             }});
         ::_exit(0);
     }
     int status = 0;
