@@ -13,6 +13,7 @@
 #include "model/leavebook.h"
 #include "model/quietui.h"
 #include "model/texts.h"
+#include "model/worksummary.h"
 #include "model/worktime.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"

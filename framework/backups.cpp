@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "framework/frameworktexts.h"
+#include "framework/profile.h"
 #include "framework/readfile.h"
 #include "framework/uniquefd.h"
 
@@ -38,9 +39,8 @@ std::string HomeFolder() {
 }
 
 // The path below in one of the user's base folders: $variable, or its default in the home folder.
-std::string UserFolder(const char* variable, const char* inHome, const char* below) {
-    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/')
-        return xdg + std::string(below);
+std::string UserFolder(const char* variable, const char* inHome, const std::string& below) {
+    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/') return xdg + below;
     const std::string home = HomeFolder();
     return home.empty() ? std::string() : home + inHome + below;
 }
@@ -281,7 +281,11 @@ BackupOptions FromProfileText(std::string_view ini) {
         const size_t eq = line.find('=');
         if (!inGroup || eq == std::string_view::npos) continue;
         const std::string_view key = trim(line.substr(0, eq));
-        std::string value(trim(line.substr(eq + 1)));
+        std::string_view raw = trim(line.substr(eq + 1));
+        // QSettings quotes a value it wrote as text (and reads one a user quoted).
+        if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
+            raw = raw.substr(1, raw.size() - 2);
+        std::string value(raw);
         std::transform(value.begin(), value.end(), value.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (key == "Enabled") {
@@ -298,7 +302,9 @@ BackupOptions FromProfileText(std::string_view ini) {
 }
 
 std::string ProfilePath() {
-    return UserFolder("XDG_CONFIG_HOME", "/.config", "/ヴェスピン Ver2.0/ヴェスピン.conf");
+    return UserFolder(
+        "XDG_CONFIG_HOME", "/.config",
+        std::string("/") + profile::kOrganization + "/" + profile::kApplication + ".conf");
 }
 
 BackupOptions ReadProfile() {

@@ -93,8 +93,8 @@ FileError BookLock::OpenAndRead(const std::string& path, std::string& out, size_
             }
         }
         struct stat now {};
-        if (!busy && (::stat(path.c_str(), &now) != 0 || now.st_dev != st.st_dev ||
-                      now.st_ino != st.st_ino))
+        if (!busy &&
+            (::stat(path.c_str(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino))
             continue;
         const FileError err = ReadOpenFile(fd.Get(), st, out, maxBytes);
         if (err != FileError::none || busy) {

@@ -116,9 +116,11 @@ bool CDocument::OnSaveDocument(const std::string& path) {
     m_lastBackup = {};
     BeforeReplace keep;
     if (m_backups.enabled) keep = [&] { m_lastBackup = backups::Keep(m_backups, path, bytes); };
-    const SaveResult r =
-        SaveFileAtomic(path, bytes,
-                       {.fault = s_writeFault, .flushToDisk = s_flushToDisk, .lock = &m_lock, .beforeReplace = keep});
+    const SaveResult r = SaveFileAtomic(path, bytes,
+                                        {.fault = s_writeFault,
+                                         .flushToDisk = s_flushToDisk,
+                                         .lock = &m_lock,
+                                         .beforeReplace = keep});
     if (!r) {
         if (r.cause == FileError::generic)
             Message(r.created ? texts::kFailedToSave : texts::kInvalidFileName);

@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <string>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "framework/booklock.h"
@@ -146,8 +146,7 @@ public:
         const std::string proc = "/proc/self/fd/" + std::to_string(m_fd.Get());
         for (int attempt = 0; attempt < 100; ++attempt) {
             m_path = dir + "/.vpx" + RandomSuffix();
-            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, m_path.c_str(), AT_SYMLINK_FOLLOW) ==
-                0)
+            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, m_path.c_str(), AT_SYMLINK_FOLLOW) == 0)
                 return 0;
             if (errno != EEXIST) break;
         }

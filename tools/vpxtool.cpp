@@ -26,6 +26,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
+#include "model/worksummary.h"
 #include "model/worktime.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"

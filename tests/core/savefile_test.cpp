@@ -126,7 +126,8 @@ TEST(SaveFile, FailureAtEveryOffsetLeavesThePreviousFile) {
     }
     ASSERT_NE(next, previous);
     for (size_t limit = 0; limit < next.size(); ++limit) {
-        const SaveResult r = SaveFileAtomic(path, next, {.fault = FailAt(limit), .flushToDisk = false});
+        const SaveResult r =
+            SaveFileAtomic(path, next, {.fault = FailAt(limit), .flushToDisk = false});
         ASSERT_FALSE(r) << limit;
         EXPECT_EQ(r.cause, FileError::diskFull);
         ASSERT_EQ(ReadFile(path), previous) << limit;
