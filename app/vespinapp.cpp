@@ -4,7 +4,7 @@
 
 #include "app/mainframe.h"
 #include "app/toolbarimages.h"
-#include "framework/qt/backupprofile.h"
+#include "framework/backups.h"
 #include "framework/qt/docmanager.h"
 #include "framework/qt/japanese.h"
 #include "framework/qt/qtstrings.h"
@@ -40,7 +40,7 @@ bool CVespinApp::InitInstance(const QStringList& arguments) {
 
     // The document first: it reads the settings and may say so before any window exists.
     m_pDoc = std::make_unique<CVespinDoc>(&m_ui, std::string(), m_strSettingsPath);
-    m_pDoc->SetBackupOptions(ReadBackupProfile());
+    m_pDoc->SetBackupOptions(backups::ReadProfile());
     m_pDocManager = std::make_unique<CDocManager>(*m_pDoc, m_recent);
 
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc, *m_pDocManager, m_recent);

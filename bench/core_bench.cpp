@@ -1,6 +1,7 @@
 // The core's operations on the largest book, each beside the floor of touching its bytes.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <numeric>
 
@@ -12,6 +13,7 @@
 #include "model/leavebook.h"
 #include "model/quietui.h"
 #include "model/texts.h"
+#include "model/worksummary.h"
 #include "model/worktime.h"
 #include "output/attendancesheet.h"
 #include "output/csvexport.h"
@@ -82,7 +84,7 @@ BENCHMARK(BM_Reload);
 
 void BM_LoadFromFile(benchmark::State& state) {
     const std::string path = "/dev/shm/vespin-bench.vpx";
-    SaveFileAtomic(path, LargestBookBytes(), nullptr, false);
+    if (!SaveFileAtomic(path, LargestBookBytes(), {.flushToDisk = false})) std::abort();
     CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     for (auto _ : state) benchmark::DoNotOptimize(doc.OnOpenDocument(path));
     std::remove(path.c_str());

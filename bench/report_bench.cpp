@@ -26,10 +26,12 @@ const std::string& Folder() {
         char tmpl[] = "/tmp/vespin-report-bench-XXXXXX";
         const std::string dir = ::mkdtemp(tmpl);
         const std::string ini = dir + "/vespin.ini";
-        SaveFileAtomic(ini, texts::S("出勤,遅刻,早退,欠勤,半休,休出,有休,振休,特休,特欠\r\n"
-                                     "10,11,12,20,13,14,21,22,23,24\r\n1,1,1,0,1,1,0,0,0,0\r\n"
-                                     "勤務地１\r\n\r\n\r\n8:00,12:00-13:00\r\n\r\n\r\n"
-                                     "有休=1,半休=0.5\r\n"));
+        const SaveResult saved =
+            SaveFileAtomic(ini, texts::S("出勤,遅刻,早退,欠勤,半休,休出,有休,振休,特休,特欠\r\n"
+                                         "10,11,12,20,13,14,21,22,23,24\r\n1,1,1,0,1,1,0,0,0,0\r\n"
+                                         "勤務地１\r\n\r\n\r\n8:00,12:00-13:00\r\n\r\n\r\n"
+                                         "有休=1,半休=0.5\r\n"));
+        if (!saved) std::abort();
         static CQuietVespinUi ui;
         CDocument::s_flushToDisk = false;
         for (int b = 0; b < kBooks; ++b) {

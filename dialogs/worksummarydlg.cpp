@@ -14,6 +14,7 @@
 #include "framework/qt/qtstrings.h"
 #include "model/labourlaw.h"
 #include "model/vespindoc.h"
+#include "model/worksummary.h"
 #include "model/worktime.h"
 
 namespace {

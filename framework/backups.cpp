@@ -18,7 +18,9 @@
 #include <tuple>
 
 #include "framework/frameworktexts.h"
-#include "framework/savefile.h"
+#include "framework/profile.h"
+#include "framework/readfile.h"
+#include "framework/uniquefd.h"
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>
@@ -37,9 +39,8 @@ std::string HomeFolder() {
 }
 
 // The path below in one of the user's base folders: $variable, or its default in the home folder.
-std::string UserFolder(const char* variable, const char* inHome, const char* below) {
-    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/')
-        return xdg + std::string(below);
+std::string UserFolder(const char* variable, const char* inHome, const std::string& below) {
+    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/') return xdg + below;
     const std::string home = HomeFolder();
     return home.empty() ? std::string() : home + inHome + below;
 }
@@ -111,12 +112,12 @@ std::string ReadSmall(const std::string& path) {
 // Writes bytes as a new private file under name in folder, complete or not at all.
 int WriteGeneration(const std::string& folder, const std::string& name, std::string_view bytes) {
     std::string tmpl = folder + "/.keep-XXXXXX";
-    const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);  // mode 0600
-    if (fd < 0) return errno;
+    UniqueFd fd(::mkostemp(tmpl.data(), O_CLOEXEC));  // mode 0600
+    if (!fd) return errno;
     size_t done = 0;
     int err = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             err = n < 0 ? errno : ENOSPC;
@@ -124,7 +125,8 @@ int WriteGeneration(const std::string& folder, const std::string& name, std::str
         }
         done += static_cast<size_t>(n);
     }
-    if (::close(fd) != 0 && err == 0) err = errno;
+    // A failed close can be the first sign of a write that did not reach the disk.
+    if (::close(fd.Release()) != 0 && err == 0) err = errno;
     if (err == 0 && ::rename(tmpl.c_str(), (folder + "/" + name).c_str()) != 0) err = errno;
     if (err != 0) ::unlink(tmpl.c_str());
     return err;
@@ -143,9 +145,9 @@ bool Newer(const Generation& a, const Generation& b) {
 // tidy: also removes what an interrupted keep left behind a day ago or more.
 std::vector<Generation> ListFolder(const std::string& folder, bool tidy = false) {
     std::vector<Generation> out;
-    DIR* dir = ::opendir(folder.c_str());
+    const UniqueDir dir(::opendir(folder.c_str()));
     if (!dir) return out;
-    while (const dirent* e = ::readdir(dir)) {
+    while (const dirent* e = ::readdir(dir.get())) {
         Generation g;
         if (tidy && std::string_view(e->d_name).substr(0, 6) == ".keep-") {
             struct stat st {};
@@ -161,7 +163,6 @@ std::vector<Generation> ListFolder(const std::string& folder, bool tidy = false)
         g.modified = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         out.push_back(std::move(g));
     }
-    ::closedir(dir);
     std::sort(out.begin(), out.end(), Newer);
     return out;
 }
@@ -170,9 +171,9 @@ std::vector<Generation> ListFolder(const std::string& folder, bool tidy = false)
 // reached by another path (a bind mount, a hard link). Empty when there is none.
 std::string FolderOfSameFile(const std::string& root, const struct stat& st) {
     std::string found;
-    DIR* dir = ::opendir(root.c_str());
+    const UniqueDir dir(::opendir(root.c_str()));
     if (!dir) return found;
-    while (const dirent* e = ::readdir(dir)) {
+    while (const dirent* e = ::readdir(dir.get())) {
         if (e->d_name[0] == '.') continue;
         const std::string folder = root + "/" + e->d_name;
         std::string recorded = ReadSmall(folder + "/" + kSourceFile);
@@ -185,7 +186,6 @@ std::string FolderOfSameFile(const std::string& root, const struct stat& st) {
             break;
         }
     }
-    ::closedir(dir);
     return found;
 }
 
@@ -281,7 +281,11 @@ BackupOptions FromProfileText(std::string_view ini) {
         const size_t eq = line.find('=');
         if (!inGroup || eq == std::string_view::npos) continue;
         const std::string_view key = trim(line.substr(0, eq));
-        std::string value(trim(line.substr(eq + 1)));
+        std::string_view raw = trim(line.substr(eq + 1));
+        // QSettings quotes a value it wrote as text (and reads one a user quoted).
+        if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
+            raw = raw.substr(1, raw.size() - 2);
+        std::string value(raw);
         std::transform(value.begin(), value.end(), value.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (key == "Enabled") {
@@ -298,7 +302,9 @@ BackupOptions FromProfileText(std::string_view ini) {
 }
 
 std::string ProfilePath() {
-    return UserFolder("XDG_CONFIG_HOME", "/.config", "/ヴェスピン Ver2.0/ヴェスピン.conf");
+    return UserFolder(
+        "XDG_CONFIG_HOME", "/.config",
+        std::string("/") + profile::kOrganization + "/" + profile::kApplication + ".conf");
 }
 
 BackupOptions ReadProfile() {

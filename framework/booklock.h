@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/fileerror.h"
+#include "framework/uniquefd.h"
 
 // What a file on disk was when we last read or wrote it: whether another program has since
 // replaced or changed it.
@@ -36,22 +37,28 @@ public:
     FileError OpenAndRead(const std::string& path, std::string& out, size_t maxBytes,
                           const BookLock* current = nullptr);
 
-    bool Held() const { return m_fd >= 0; }
+    // Whether the book's file is open here. Where the file system has no locks it is open
+    // without one.
+    bool Held() const { return static_cast<bool>(m_fd); }
     // Set by OpenAndRead: another program held the book, which was read without the lock.
     bool Busy() const { return m_busy; }
-    // Whether this lock is on the file st describes.
+    // Whether this lock is taken on the file st describes.
     bool IsOn(const struct stat& st) const;
-    // Takes over fd, an open and locked descriptor of the file that now holds the book.
-    void Adopt(int fd);
+    // Takes over fd, an open descriptor of the file that now holds the book, and whether its
+    // lock is taken.
+    void Adopt(UniqueFd fd, bool locked);
     void Release();
     // The book's file as last read or written through this lock.
     const FileStamp& Stamp() const { return m_stamp; }
 
 private:
-    int m_fd = -1;
+    UniqueFd m_fd;
+    bool m_locked = false;
     bool m_busy = false;
     FileStamp m_stamp;
 };
 
-// Whether another program holds the lock of the regular file st describes (opened as fd).
+// Whether another program holds the lock of the regular file opened as fd.
 bool LockedByOther(int fd);
+// The same for the file at path; false when it cannot be opened.
+bool FileLockedByOther(const std::string& path);

@@ -8,6 +8,7 @@
 #include "framework/archive.h"
 #include "framework/fileerror.h"
 #include "framework/frameworktexts.h"
+#include "framework/readfile.h"
 #include "framework/savefile.h"
 #include "framework/view.h"
 
@@ -54,6 +55,8 @@ bool CDocument::OnNewDocument() {
     DeleteContents();
     m_lock.Release();
     m_strPathName.clear();
+    // r.lockLost: the book is saved; m_lock no longer claims it, so the next save looks for
+    // another writer first, as for a book opened where the file system has no locks.
     SetModifiedFlag(false);
     return true;
 }
@@ -119,8 +122,11 @@ bool CDocument::OnSaveDocument(const std::string& path) {
     m_lastBackup = {};
     BeforeReplace keep;
     if (m_backups.enabled) keep = [&] { m_lastBackup = backups::Keep(m_backups, path, bytes); };
-    const SaveResult r =
-        SaveFileAtomic(path, bytes, s_writeFault, s_flushToDisk, false, &m_lock, keep);
+    const SaveResult r = SaveFileAtomic(path, bytes,
+                                        {.fault = s_writeFault,
+                                         .flushToDisk = s_flushToDisk,
+                                         .lock = &m_lock,
+                                         .beforeReplace = keep});
     if (!r) {
         if (r.cause == FileError::generic)
             Message(r.created ? texts::kFailedToSave : texts::kInvalidFileName);

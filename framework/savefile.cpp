@@ -12,18 +12,14 @@
 #include <climits>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "framework/booklock.h"
+#include "framework/readfile.h"
+#include "framework/uniquefd.h"
 
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
 
 // Where a save to path writes: the file a link leads to, or path itself for a new file.
 // A link that leads nowhere (dangling, looping) is a bad path: nothing is created for it.
@@ -87,72 +83,157 @@ bool IsTemporaryName(std::string_view name) {
 // temporary locked from creation to rename, so one nobody holds is stale; only the user's own
 // regular files are touched, never through a link.
 void RemoveStaleTemporaries(const std::string& dir) {
-    DIR* d = ::opendir(dir.c_str());
+    const UniqueDir d(::opendir(dir.c_str()));
     if (!d) return;
-    const int dfd = ::dirfd(d);
-    while (const dirent* e = ::readdir(d)) {
+    const int dfd = ::dirfd(d.get());
+    while (const dirent* e = ::readdir(d.get())) {
         if (!IsTemporaryName(e->d_name)) continue;
-        const int fd = ::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) continue;
+        const UniqueFd fd(::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (!fd) continue;
         struct stat st {};
         struct stat now {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        if (::fstat(fd.Get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0 &&
             ::fstatat(dfd, e->d_name, &now, AT_SYMLINK_NOFOLLOW) == 0 && now.st_dev == st.st_dev &&
             now.st_ino == st.st_ino)
             ::unlinkat(dfd, e->d_name, 0);
-        ::close(fd);
     }
-    ::closedir(d);
 }
 
-// A new, unnamed file in dir, locked (see RemoveStaleTemporaries): a crash before it is
-// linked leaves nothing on disk. Where the file system has no unnamed files, a short hidden
-// name is used (tmpPath), so a book whose name is as long as names may be still gets one.
-int CreateTemporary(const std::string& dir, std::string& tmpPath) {
-    tmpPath.clear();
-    const int fd = ::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (fd >= 0) ::flock(fd, LOCK_EX | LOCK_NB);
-    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string tmpl = dir + "/.vpxXXXXXX";
-        const int named = ::mkostemp(tmpl.data(), O_CLOEXEC);
-        if (named < 0) return named;
-        // Another save's clean-up may have taken the name for stale between its creation and
-        // the lock: then it is gone, and another is made.
-        struct stat mine {};
-        struct stat there {};
-        if (::flock(named, LOCK_EX | LOCK_NB) == 0 && ::fstat(named, &mine) == 0 &&
-            ::lstat(tmpl.c_str(), &there) == 0 && mine.st_ino == there.st_ino &&
-            mine.st_dev == there.st_dev) {
-            tmpPath = tmpl;
-            return named;
+// The file a save writes into, beside its target: a new, unnamed file, locked (see
+// RemoveStaleTemporaries), so a crash before it is linked leaves nothing on disk. Where the
+// file system has no unnamed files, a short hidden name is used, so a book whose name is as
+// long as names may be still gets one. Whatever name it has is removed again unless it became
+// the target's.
+class Temporary {
+public:
+    Temporary() = default;
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    ~Temporary() {
+        if (!m_path.empty()) ::unlink(m_path.c_str());
+    }
+
+    // Creates it in dir; on failure, what went wrong (a missing folder is a wrong path).
+    FileError Create(const std::string& dir) {
+        m_fd.Reset(::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+        if (m_fd) {
+            m_locked = ::flock(m_fd.Get(), LOCK_EX | LOCK_NB) == 0;
+            return FileError::none;
         }
-        ::close(named);
+        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) CreateNamed(dir);
+        if (m_fd) return FileError::none;
+        return errno == ENOENT ? FileError::badPath : FileErrorFromErrno(errno);
     }
-    errno = EEXIST;
-    return -1;
+
+    int Fd() const { return m_fd.Get(); }
+    // Whether the lock was taken on it (a file system may have no locks).
+    bool Locked() const { return m_locked; }
+    bool Named() const { return !m_path.empty(); }
+    const std::string& Path() const { return m_path; }
+    // The name is the target's now: nothing to remove.
+    void Renamed() { m_path.clear(); }
+    // Removes the hidden name now (the file lives on under another).
+    void Unname() {
+        if (!m_path.empty()) ::unlink(m_path.c_str());
+        m_path.clear();
+    }
+    UniqueFd TakeFd() { return std::move(m_fd); }
+
+    // Gives the unnamed file a short hidden name in dir, for the rename that follows; 0 or
+    // the errno.
+    int Link(const std::string& dir) {
+        const std::string proc = "/proc/self/fd/" + std::to_string(m_fd.Get());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_path = dir + "/.vpx" + RandomSuffix();
+            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, m_path.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                return 0;
+            if (errno != EEXIST) break;
+        }
+        const int err = errno;
+        m_path.clear();
+        return err;
+    }
+
+private:
+    void CreateNamed(const std::string& dir) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string tmpl = dir + "/.vpxXXXXXX";
+            UniqueFd named(::mkostemp(tmpl.data(), O_CLOEXEC));
+            if (!named) return;
+            // Another save's clean-up may have taken the name for stale between its creation
+            // and the lock: then it is gone, and another is made.
+            struct stat mine {};
+            struct stat there {};
+            if (::flock(named.Get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(named.Get(), &mine) == 0 &&
+                ::lstat(tmpl.c_str(), &there) == 0 && mine.st_ino == there.st_ino &&
+                mine.st_dev == there.st_dev) {
+                m_fd = std::move(named);
+                m_path = tmpl;
+                m_locked = true;
+                return;
+            }
+        }
+        errno = EEXIST;
+    }
+
+    UniqueFd m_fd;
+    std::string m_path;
+    bool m_locked = false;
+};
+
+// The process's file mode creation mask. umask(2) reads it only by setting it, which would
+// race with a file another thread creates meanwhile; the kernel shows it in the process status.
+mode_t ProcessUmask() {
+    const UniqueFd fd(::open("/proc/self/status", O_RDONLY | O_CLOEXEC));
+    std::string text;
+    char buf[4096];
+    for (ssize_t n = 0; fd && text.size() < 65536;) {
+        n = ::read(fd.Get(), buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        text.append(buf, static_cast<size_t>(n));
+    }
+    const size_t at = text.find("\nUmask:");
+    if (at == std::string::npos) return 022;  // the usual mask, where the kernel does not say
+    return static_cast<mode_t>(std::strtoul(text.c_str() + at + 7, nullptr, 8) & 0777);
 }
 
-// Gives the unnamed file fd a short hidden name in dir, for the rename that follows.
-int LinkTemporary(int fd, const std::string& dir, std::string& tmpPath) {
-    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tmpPath = dir + "/.vpx" + RandomSuffix();
-        if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, tmpPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return 0;
-        if (errno != EEXIST) break;
+// Writes all of bytes to fd, asking fault before each write(2); 0 or the errno.
+int WriteAll(int fd, std::string_view bytes, const WriteFault& fault) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        size_t chunk = bytes.size() - done;
+        if (fault) {
+            if (const int err = fault(done, chunk)) return err;
+        }
+        const ssize_t n = ::write(fd, bytes.data() + done, chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        done += static_cast<size_t>(n);
     }
-    const int err = errno;
-    tmpPath.clear();
-    return err;
+    return 0;
+}
+
+// Makes a new name in dir durable.
+void SyncFolder(const std::string& dir) {
+    const UniqueFd dfd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dfd) ::fsync(dfd.Get());
+}
+
+SaveResult Failed(SaveResult result, int err) {
+    result.cause = FileErrorFromErrno(err);
+    if (result.cause == FileError::none) result.cause = FileError::generic;
+    return result;
 }
 
 }  // namespace
 
-SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const WriteFault& fault,
-                          bool flushToDisk, bool executable, BookLock* lock,
-                          const BeforeReplace& beforeReplace) {
+SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
+                          const SaveOptions& options) {
     SaveResult result;
     if (path.empty() || path.back() == '/') {
         result.cause = FileError::badPath;
@@ -173,32 +254,21 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         result.cause = FileError::accessDenied;
         return result;
     }
+    BookLock* const lock = options.lock;
     // A book another program holds open for writing is not overwritten behind its back.
-    if (exists && lock && !lock->IsOn(st)) {
-        const int probe = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        const bool busy = probe >= 0 && LockedByOther(probe);
-        if (probe >= 0) ::close(probe);
-        if (busy) {
-            result.cause = FileError::sharingViolation;
-            return result;
-        }
+    if (exists && lock && !lock->IsOn(st) && FileLockedByOther(target)) {
+        result.cause = FileError::sharingViolation;
+        return result;
     }
     const std::string dir = DirectoryOf(target);
     RemoveStaleTemporaries(dir);
-    std::string tmpPath;
-    const int fd = CreateTemporary(dir, tmpPath);
-    if (fd < 0) {
-        result.cause = errno == ENOENT ? FileError::badPath : FileErrorFromErrno(errno);
+    Temporary tmp;
+    if (const FileError err = tmp.Create(dir); err != FileError::none) {
+        result.cause = err;
         return result;
     }
     result.created = true;
-    auto fail = [&](int err) {
-        ::close(fd);
-        if (!tmpPath.empty()) ::unlink(tmpPath.c_str());
-        result.cause = FileErrorFromErrno(err);
-        if (result.cause == FileError::none) result.cause = FileError::generic;
-        return result;
-    };
+    const int fd = tmp.Fd();
     // Keep the owner, group and permissions a user gave the book (set-uid and set-gid are never
     // carried over); a new book gets the usual umask ones.
     mode_t mode = 0666;
@@ -206,50 +276,30 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes, const
         if (::fchown(fd, st.st_uid, st.st_gid) != 0) (void)!::fchown(fd, -1, st.st_gid);
         mode = st.st_mode & 0777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+        mode &= ~ProcessUmask();
     }
-    if (executable) mode |= (mode & 0444) >> 2;
-    if (::fchmod(fd, mode) != 0) return fail(errno);
+    if (options.executable) mode |= (mode & 0444) >> 2;
+    if (::fchmod(fd, mode) != 0) return Failed(result, errno);
     if (exists) CopyXattrs(target, fd);
 
-    size_t done = 0;
-    while (done < bytes.size()) {
-        size_t chunk = bytes.size() - done;
-        if (fault) {
-            if (int err = fault(done, chunk)) return fail(err);
-        }
-        const ssize_t n = ::write(fd, bytes.data() + done, chunk);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(errno);
-        }
-        if (n == 0) return fail(ENOSPC);
-        done += static_cast<size_t>(n);
-    }
-    if (flushToDisk && ::fsync(fd) != 0) return fail(errno);
+    if (const int err = WriteAll(fd, bytes, options.fault)) return Failed(result, err);
+    if (options.flushToDisk && ::fsync(fd) != 0) return Failed(result, errno);
     // Here the previous bytes are still at target, and the new ones complete in fd. The backup
     // step comes first: the file gets a name only for the instant of the rename. (It has been
     // locked since its creation, so no other writer slips in once it holds the book's name.)
-    if (beforeReplace) beforeReplace();
-    if (tmpPath.empty()) {
-        if (const int err = LinkTemporary(fd, dir, tmpPath)) return fail(err);
+    if (options.beforeReplace) options.beforeReplace();
+    if (!tmp.Named()) {
+        if (const int err = tmp.Link(dir)) return Failed(result, err);
     }
-    if (::rename(tmpPath.c_str(), target.c_str()) != 0) return fail(errno);
-    tmpPath.clear();
-    if (flushToDisk) {
-        // Make the rename itself durable.
-        const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
+    if (::rename(tmp.Path().c_str(), target.c_str()) != 0) return Failed(result, errno);
+    tmp.Renamed();
+    if (options.flushToDisk) SyncFolder(dir);  // the rename itself durable
+    if (lock) {
+        // The book is saved either way; a lock that could not be taken is not claimed.
+        const bool locked = tmp.Locked() || ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        result.lockLost = !locked;
+        lock->Adopt(tmp.TakeFd(), locked);
     }
-    if (lock)
-        lock->Adopt(fd);
-    else
-        ::close(fd);
     return result;
 }
 
@@ -262,145 +312,31 @@ SaveResult SaveNewFile(const std::string& path, std::string_view bytes, bool& ex
         return result;
     }
     const std::string dir = DirectoryOf(path);
-    std::string tmpPath;
-    const int fd = CreateTemporary(dir, tmpPath);
-    if (fd < 0) {
-        result.cause = errno == ENOENT ? FileError::badPath : FileErrorFromErrno(errno);
+    Temporary tmp;
+    if (const FileError err = tmp.Create(dir); err != FileError::none) {
+        result.cause = err;
         return result;
     }
     result.created = true;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    int err = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
-    for (size_t done = 0; err == 0 && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) err = n < 0 ? errno : ENOSPC;
-        if (n > 0) done += static_cast<size_t>(n);
-    }
+    const int fd = tmp.Fd();
+    int err = ::fchmod(fd, 0666 & ~ProcessUmask()) == 0 ? 0 : errno;
+    if (err == 0) err = WriteAll(fd, bytes, nullptr);
     if (err == 0 && ::fsync(fd) != 0) err = errno;
     // A link never replaces: a file that took the name meanwhile stays as it is.
     if (err == 0) {
-        const int linked = tmpPath.empty()
-                               ? ::linkat(AT_FDCWD, ("/proc/self/fd/" + std::to_string(fd)).c_str(),
-                                          AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW)
-                               : ::link(tmpPath.c_str(), path.c_str());
+        const int linked = tmp.Named()
+                               ? ::link(tmp.Path().c_str(), path.c_str())
+                               : ::linkat(AT_FDCWD, ("/proc/self/fd/" + std::to_string(fd)).c_str(),
+                                          AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
         if (linked != 0) err = errno;
     }
-    if (!tmpPath.empty()) ::unlink(tmpPath.c_str());
-    ::close(fd);
-    if (err == EEXIST) existed = true;
-    if (err != 0) {
-        result.cause = existed ? FileError::accessDenied : FileErrorFromErrno(err);
-        if (result.cause == FileError::none) result.cause = FileError::generic;
+    tmp.Unname();
+    if (err == EEXIST) {
+        existed = true;
+        result.cause = FileError::accessDenied;
         return result;
     }
-    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
+    if (err != 0) return Failed(result, err);
+    SyncFolder(dir);
     return result;
-}
-
-namespace {
-FileReader& Reader() {
-    static FileReader reader;
-    return reader;
-}
-}  // namespace
-
-void SetFileReaderForTesting(FileReader reader) { Reader() = std::move(reader); }
-const FileReader& FileReaderForTesting() { return Reader(); }
-
-FileError OpenRegularFile(const std::string& path, int& fd, struct stat& st) {
-    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int err = errno;
-        // A missing file in a missing folder: the path, not the file, is at fault.
-        if (err == ENOENT && ::access(DirectoryOf(path).c_str(), F_OK) != 0)
-            return FileError::badPath;
-        return FileErrorFromErrno(err);
-    }
-    FileError err = FileError::none;
-    if (::fstat(fd, &st) != 0)
-        err = FileErrorFromErrno(errno);
-    else if (!S_ISREG(st.st_mode))
-        err = FileError::accessDenied;  // a folder, device, FIFO or socket is never a book
-    if (err != FileError::none) {
-        ::close(fd);
-        fd = -1;
-    }
-    return err;
-    return FileError::none;
-}
-
-namespace {
-
-// Reads fd up to maxBytes, stopping early once `lines` line ends are in (0: read to the end).
-// truncated: more than maxBytes was there.
-FileError ReadUpTo(int fd, const struct stat& st, std::string& out, size_t maxBytes, size_t lines,
-                   bool& truncated) {
-    // A regular file's size is known: one that is too large is refused without reading it.
-    truncated = lines == 0 && st.st_size > 0 && static_cast<uint64_t>(st.st_size) > maxBytes;
-    if (truncated) return FileError::none;
-    // Read straight into the result; the size is a hint, the loop runs until end of file.
-    const size_t hint = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
-    out.assign(lines ? std::min<size_t>(hint, 65536) : std::min(hint, maxBytes + 1), '\0');
-    size_t used = 0, seen = 0;
-    for (;;) {
-        if (used == out.size()) out.resize(std::min(out.size() + 65536, maxBytes + 1));
-        if (used == out.size()) {
-            truncated = true;
-            break;
-        }
-        const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return FileErrorFromErrno(errno);
-        }
-        if (n == 0) break;
-        if (lines) {
-            seen += static_cast<size_t>(std::count(out.data() + used, out.data() + used + n, '\n'));
-            used += static_cast<size_t>(n);
-            if (seen >= lines) break;
-        } else {
-            used += static_cast<size_t>(n);
-        }
-    }
-    out.resize(std::min(used, maxBytes));
-    return FileError::none;
-}
-
-}  // namespace
-
-FileError ReadOpenFile(int fd, const struct stat& st, std::string& out, size_t maxBytes) {
-    bool truncated = false;
-    const FileError err = ReadUpTo(fd, st, out, maxBytes, 0, truncated);
-    if (err == FileError::none && truncated) {
-        out.clear();
-        return FileError::tooLarge;
-    }
-    return err;
-}
-
-FileError ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes) {
-    if (Reader()) return Reader()(path, out);
-    int fd = -1;
-    struct stat st {};
-    if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none) return err;
-    const FileError err = ReadOpenFile(fd, st, out, maxBytes);
-    ::close(fd);
-    return err;
-}
-
-FileError ReadFileHead(const std::string& path, std::string& out, size_t lines, size_t maxBytes) {
-    if (Reader()) return Reader()(path, out);
-    int fd = -1;
-    struct stat st {};
-    if (const FileError err = OpenRegularFile(path, fd, st); err != FileError::none) return err;
-    bool truncated = false;
-    const FileError err = ReadUpTo(fd, st, out, maxBytes, lines, truncated);
-    ::close(fd);
-    return err;
 }

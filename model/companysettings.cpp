@@ -1,7 +1,7 @@
 #include "model/companysettings.h"
 
 #include "framework/fileerror.h"
-#include "framework/savefile.h"
+#include "framework/readfile.h"
 #include "model/leavepolicy.h"
 #include "model/settingsline.h"
 #include "model/settingsplaces.h"

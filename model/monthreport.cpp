@@ -9,7 +9,7 @@
 
 #include "framework/archive.h"
 #include "framework/frameworktexts.h"
-#include "framework/savefile.h"
+#include "framework/readfile.h"
 #include "framework/sjis.h"
 #include "model/checks.h"
 #include "model/leavebook.h"

@@ -7,7 +7,6 @@
 #include <vector>
 
 class CDayRecord;
-class CVespinDoc;
 
 // Working time: what the recorded arrival and departure add up to per day, per month and per
 // fiscal year to date. Every figure is in minutes; 24:30 is 1470.
@@ -89,9 +88,5 @@ struct MonthSummary {
     std::vector<int> incomplete;         // day indices
     std::vector<CountedDay> days;        // counted days of the month, in date order
 };
-
-// Month `month` (1..12) of fiscal year fiscalYear under the document's rules and categories;
-// nothing when the year is not registered.
-std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear, int month);
 
 }  // namespace worktime

@@ -71,7 +71,7 @@ CsvWriteResult WriteCsv(const CVespinDoc& doc, int first, int last, int calendar
                         const std::string& path, const WriteFault& fault) {
     const CsvText text = BuildCsv(doc, first, last, calendarYear, month);
     CsvWriteResult result;
-    const SaveResult saved = SaveFileAtomic(path, text.bytes, fault);
+    const SaveResult saved = SaveFileAtomic(path, text.bytes, {.fault = fault});
     if (!saved) {
         result.cause = saved.cause;
         return result;

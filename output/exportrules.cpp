@@ -8,6 +8,7 @@
 #include "framework/clock.h"
 #include "framework/sjis.h"
 #include "framework/treehost.h"
+#include "framework/uniquefd.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -71,10 +72,7 @@ ExportCheck CheckExportInput(const std::string& fileName, const std::string& fol
 }
 
 bool ExportFileExists(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    ::close(fd);
-    return true;
+    return static_cast<bool>(UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)));
 }
 
 std::string ExportCountMessage(int count) {

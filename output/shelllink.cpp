@@ -41,5 +41,5 @@ bool CreateShellLink(const std::string& target, const std::string& linkPath,
 
     const std::optional<std::string> text = desktopentry::Build(shortcut);
     if (!text) return false;
-    return static_cast<bool>(SaveFileAtomic(linkPath, *text, nullptr, true, true));
+    return static_cast<bool>(SaveFileAtomic(linkPath, *text, {.executable = true}));
 }

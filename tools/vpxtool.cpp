@@ -26,6 +26,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
+#include "model/worksummary.h"
 #include "model/worktime.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
@@ -162,14 +163,9 @@ int Save(CVespinDoc& doc, const std::string& path) {
 // Save As asks first, a script cannot be asked.
 int CreateBook(CVespinDoc& doc, const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        const bool busy = fd >= 0 && LockedByOther(fd);
-        if (fd >= 0) ::close(fd);
-        if (busy) {
-            Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(path)));
-            return kInUse;
-        }
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && FileLockedByOther(path)) {
+        Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(path)));
+        return kInUse;
     }
     std::string bytes;
     CArchive ar(bytes);
@@ -204,10 +200,7 @@ int CheckOutput(const std::string& book, const std::string& out) {
     struct stat b {};
     if (::stat(out.c_str(), &o) != 0 || !S_ISREG(o.st_mode)) return kDone;
     const bool same = ::stat(book.c_str(), &b) == 0 && b.st_dev == o.st_dev && b.st_ino == o.st_ino;
-    const int fd = same ? -1 : ::open(out.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    const bool busy = fd >= 0 && LockedByOther(fd);
-    if (fd >= 0) ::close(fd);
-    if (busy) {
+    if (!same && FileLockedByOther(out)) {
         Print(stderr, UiText::Format(texts::kBookInUse, UiText::Path(out)));
         return kInUse;
     }

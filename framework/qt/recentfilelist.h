@@ -3,9 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "framework/profile.h"
+
 // The recent-file list of the File menu, one entry, kept in the per-user settings store
-// (organisation "ヴェスピン Ver2.0", application "ヴェスピン", group "Recent File List",
-// key "File1").
+// (framework/profile.h; group "Recent File List", key "File1").
 class CRecentFileList {
 public:
     explicit CRecentFileList(int size = 1);
@@ -25,8 +26,8 @@ public:
     // A path shortened to at most maxLength characters by replacing leading folders with "...".
     static QString Abbreviate(const QString& path, int maxLength = 30);
 
-    static QString OrganizationName() { return QStringLiteral("ヴェスピン Ver2.0"); }
-    static QString ApplicationName() { return QStringLiteral("ヴェスピン"); }
+    static QString OrganizationName() { return QString::fromUtf8(profile::kOrganization); }
+    static QString ApplicationName() { return QString::fromUtf8(profile::kApplication); }
     static QString Group() { return QStringLiteral("Recent File List"); }
 
 private:

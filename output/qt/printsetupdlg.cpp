@@ -18,7 +18,7 @@
 #include "framework/qt/commontexts.h"
 #include "framework/qt/japanese.h"
 #include "output/qt/sheetpaint.h"
-#include "output/qt/sheetprinting.h"
+#include "output/qt/sheetprinter.h"
 
 namespace {
 

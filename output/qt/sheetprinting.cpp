@@ -16,6 +16,7 @@
 #include "output/qt/printsetupdlg.h"
 #include "output/qt/sheetpaint.h"
 #include "output/qt/sheetpreview.h"
+#include "output/qt/sheetprinter.h"
 
 namespace sheetprinting {
 namespace {
@@ -31,15 +32,6 @@ void ReleasePrinter() {
 }
 
 }  // namespace
-
-void SetUpSheetPrinter(QPrinter& printer) {
-    printer.setResolution(kSheetDpi);
-    printer.setFullPage(false);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    // As small as the printer allows: the sheet is drawn from the printable area's corner.
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
 
 QPrinter& AppPrinter() {
     QPrinter*& printer = PrinterSlot();

@@ -8,10 +8,6 @@ class QWidget;
 // print job, the preview and the printer setup. The page is the month selected in the tree.
 namespace sheetprinting {
 
-// Makes the printer what the sheet expects: A4 portrait, 360 dpi, the page's printable area
-// as the origin.
-void SetUpSheetPrinter(QPrinter& printer);
-
 // The application's printer settings, kept for the whole run.
 QPrinter& AppPrinter();
 

@@ -216,6 +216,7 @@ TEST(Backups, NamesAndTheUsersChoices) {
     EXPECT_EQ(set.generations, 5);
     EXPECT_EQ(backups::FromProfileText("[Backups]\nGenerations=lots\n").generations, 20);
     EXPECT_EQ(backups::FromProfileText("[Backups]\nGenerations=0\n").generations, 1);
+    EXPECT_EQ(backups::FromProfileText("[Backups]\nGenerations=\"5\"\n").generations, 5);
 }
 
 TEST(Backups, TheClockGoingBackLosesNoGeneration) {

@@ -1,6 +1,8 @@
 #include "framework/savefile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -10,6 +12,9 @@
 #include <filesystem>
 
 #include "framework/archive.h"
+#include "framework/booklock.h"
+#include "framework/readfile.h"
+#include "framework/uniquefd.h"
 #include "testutil.h"
 
 namespace {
@@ -45,6 +50,64 @@ TEST(SaveFile, KeepsThePermissionsOfTheBook) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+TEST(SaveFile, NewFilesTakeTheUmaskWhichStaysAsItWas) {
+    TempDir dir;
+    const mode_t mask = ::umask(027);
+    struct stat st {};
+    ASSERT_TRUE(SaveFileAtomic(dir.file("a"), "x"));
+    ASSERT_EQ(::stat(dir.file("a").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    bool existed = false;
+    ASSERT_TRUE(SaveNewFile(dir.file("b"), "x", existed));
+    ASSERT_EQ(::stat(dir.file("b").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(::umask(mask), 027u);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"a", "b"}));
+}
+
+// The lock moves to the new file; one that is not taken is never claimed, so another
+// program's lock still keeps the save out.
+TEST(SaveFile, TheLockMovesToTheNewFileAndOnlyATakenOneCounts) {
+    TempDir dir;
+    const std::string path = dir.file("book.vpx");
+    BookLock lock;
+    const SaveResult first = SaveFileAtomic(path, "a", {.lock = &lock});
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first.lockLost);
+    EXPECT_TRUE(FileLockedByOther(path));
+    ASSERT_TRUE(SaveFileAtomic(path, "b", {.lock = &lock}));
+    EXPECT_TRUE(FileLockedByOther(path));
+
+    // As after a save on a file system without locks: the book is open, its lock not taken.
+    lock.Adopt(UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), false);
+    EXPECT_TRUE(lock.Held());
+    const UniqueFd other(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    ASSERT_EQ(::flock(other.Get(), LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(SaveFileAtomic(path, "c", {.lock = &lock}).cause, FileError::sharingViolation);
+    EXPECT_EQ(ReadFile(path), "b");
+}
+
+TEST(UniqueFd, ClosesOnceWhereverItsOwnerGoes) {
+    const int raw = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(raw, 0);
+    auto open = [](int fd) { return ::fcntl(fd, F_GETFD) != -1; };
+    {
+        UniqueFd a(raw);
+        UniqueFd b(std::move(a));
+        EXPECT_FALSE(a);  // NOLINT(bugprone-use-after-move): moved-from is empty
+        a = std::move(b);
+        EXPECT_EQ(a.Get(), raw);
+        EXPECT_TRUE(open(raw));
+        errno = EINTR;
+        a.Reset();
+        EXPECT_EQ(errno, EINTR);  // a caller's errno survives the close
+        EXPECT_FALSE(open(raw));
+    }
+    const int again = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    { const UniqueFd c(again); }
+    EXPECT_FALSE(open(again));
+}
+
 TEST(SaveFile, FailureAtEveryOffsetLeavesThePreviousFile) {
     // A real book of a few kilobytes, with every record kind.
     DocFixture f;
@@ -63,13 +126,14 @@ TEST(SaveFile, FailureAtEveryOffsetLeavesThePreviousFile) {
     }
     ASSERT_NE(next, previous);
     for (size_t limit = 0; limit < next.size(); ++limit) {
-        const SaveResult r = SaveFileAtomic(path, next, FailAt(limit), false);
+        const SaveResult r =
+            SaveFileAtomic(path, next, {.fault = FailAt(limit), .flushToDisk = false});
         ASSERT_FALSE(r) << limit;
         EXPECT_EQ(r.cause, FileError::diskFull);
         ASSERT_EQ(ReadFile(path), previous) << limit;
         ASSERT_EQ(f.dir.entries(), std::vector<std::string>{"book.vpx"}) << limit;
     }
-    ASSERT_TRUE(SaveFileAtomic(path, next, FailAt(next.size()), false));
+    ASSERT_TRUE(SaveFileAtomic(path, next, {.fault = FailAt(next.size()), .flushToDisk = false}));
     EXPECT_EQ(ReadFile(path), next);
 }
 
@@ -161,11 +225,12 @@ TEST(SaveFile, LongestNamesSaveAndAKilledSaveLeavesNothing) {
     // The process dies half-way through the write, as under kill -9.
     const pid_t child = ::fork();
     if (child == 0) {
-        SaveFileAtomic(longest, std::string(100000, 'p'), [](size_t offset, size_t& length) {
-            if (offset > 0) ::_exit(9);
-            length = 50000;
-            return 0;
-        });
+        (void)SaveFileAtomic(longest, std::string(100000, 'p'),
+                             {.fault = [](size_t offset, size_t& length) {
+                                 if (offset > 0) ::_exit(9);
+                                 length = 50000;
+                                 return 0;
+                             }});
         ::_exit(0);
     }
     int status = 0;

@@ -6,6 +6,7 @@
 
 #include "model/checks.h"
 #include "model/vespindocaccess.h"
+#include "model/worksummary.h"
 #include "testutil.h"
 
 using namespace worktime;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/archive.h"
-#include "framework/savefile.h"
+#include "framework/readfile.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/savefile.h"
+#include "framework/readfile.h"
 #include "model/vespindoc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,6 +1,7 @@
 // Writes the seed books of the load fuzzer: real books of several shapes.
 //   make_corpus OUTDIR
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "bench/bigbook.h"
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const std::string dir = argv[1];
     auto write = [&](const std::string& name, const std::string& bytes) {
-        SaveFileAtomic(dir + "/" + name, bytes, nullptr, false);
+        if (!SaveFileAtomic(dir + "/" + name, bytes, {.flushToDisk = false})) std::exit(1);
     };
     CVespinDoc doc(nullptr, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     write("empty.vpx", Store(doc));

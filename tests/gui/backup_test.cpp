@@ -7,8 +7,8 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 #include "dialogs/backupdlg.h"
+#include "framework/backups.h"
 #include "framework/clock.h"
-#include "framework/qt/backupprofile.h"
 #include "framework/qt/docmanager.h"
 #include "framework/qt/filedialog.h"
 #include "gui/support/apptest.h"
@@ -93,7 +93,7 @@ private slots:
         settings.setValue("Backups/Enabled", false);
         settings.setValue("Backups/Generations", 3);
         settings.sync();
-        const BackupOptions read = ReadBackupProfile();
+        const BackupOptions read = backups::ReadProfile();
         QCOMPARE(read.enabled, false);
         QCOMPARE(read.generations, 3);
         // The tool without Qt finds and reads the same file.

@@ -38,6 +38,9 @@ AppFixture::AppFixture(const QStringList& arguments) {
                        QString::fromStdString(dir.file("config")));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString(dir.file("config")));
+    // The core reads the same store (the backup choices) where Qt puts it.
+    oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.file("config")));
     // Backup generations too.
     oldDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.file("data")));
@@ -75,6 +78,7 @@ AppFixture::~AppFixture() {
     CFileDialog::ClearNextFileName();
     app.reset();
     qputenv("XDG_DATA_HOME", oldDataHome);
+    qputenv("XDG_CONFIG_HOME", oldConfigHome);
 }
 
 CMainFrame* AppFixture::frame() const { return app->MainFrame(); }

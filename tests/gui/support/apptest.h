@@ -43,6 +43,7 @@ public:
 
     TempDir dir;
     QByteArray oldDataHome;
+    QByteArray oldConfigHome;
     MessageBoxRecorder boxes;
     // Opening a book that holds today opens today's attendance entry by itself; the fixture
     // closes it with Cancel and counts it. Another entry left open fails the test after
