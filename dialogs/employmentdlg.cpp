@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialogunits.h"
-#include "framework/qt/commontexts.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/civildate.h"
@@ -117,21 +116,8 @@ CEmploymentDlg::CEmploymentDlg(const leave::Employment& employment, QWidget* par
     for (const leave::OpeningUse& u : employment.opening)
         AddRow(m_opening, {Date(u.grant), HalfDays(u.halfDays)});
 
+    layout->addLayout(ButtonRow(true));
     const DialogUnits du(font());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_btnOk = new QPushButton(commontexts::Ok(), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
-    m_btnOk->setFixedSize(du.Size(50, 14));
-    m_btnCancel = new QPushButton(commontexts::Cancel(), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
-    m_btnCancel->setFixedSize(du.Size(50, 14));
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    layout->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &CEmploymentDlg::OnOK);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CEmploymentDlg::reject);
     resize(du.Size(260, 0).width(), sizeHint().height());
 }
 
@@ -174,9 +160,9 @@ bool CEmploymentDlg::Collect(leave::Employment& e) {
     return true;
 }
 
-void CEmploymentDlg::OnOK() {
+void CEmploymentDlg::accept() {
     leave::Employment e;
     if (!Collect(e)) return;
     m_employment = e;
-    accept();
+    CVespinDialog::accept();
 }

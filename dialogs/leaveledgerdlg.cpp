@@ -1,7 +1,6 @@
 #include "dialogs/leaveledgerdlg.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialogunits.h"
-#include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
 #include "model/civildate.h"
 #include "model/leavebook.h"
@@ -149,16 +147,12 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     if (l.problems.empty()) AddRow(m_problems, {QString(), QStringLiteral("ありません")});
     layout->addWidget(Box(QStringLiteral("問題"), m_problems, this));
 
-    // One button: Enter and Esc both close the window.
+    // OK closes the window, as do Enter and Esc; 印刷 prints the grant year of the day shown.
+    m_btnPrint = new QPushButton(QStringLiteral("印刷(&P)..."), this);
+    m_btnPrint->setObjectName(QStringLiteral("printButton"));
+    m_btnPrint->setAutoDefault(false);
+    m_btnPrint->setEnabled(!l.grants.empty());
+    layout->addLayout(ButtonRow(false, {m_btnPrint}));
     const DialogUnits du(font());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_btnOk = new QPushButton(commontexts::Ok(), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
-    m_btnOk->setFixedSize(du.Size(50, 14));
-    buttons->addWidget(m_btnOk);
-    layout->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &CLeaveLedgerDlg::accept);
     resize(du.Size(330, 0).width(), sizeHint().height());
 }
