@@ -423,8 +423,8 @@ void CMainFrame::ShowLeaveReminder() {
     if (!r) return;
     VespinMessageBox(
         QStringLiteral(
-            "基準日 %1 の有給休暇を、期限の %2 までに、あと %3 日取得する必要があります。"
-            "\n期限までの所定労働日は、残り %4 日です。")
+            "基準日 %1 の有給休暇を、期限の %2 までに、\nあと %3 日取得する必要があります。\n"
+            "期限までの所定労働日は、残り %4 日です。")
             .arg(ShortDate(r->baseDate), ShortDate(r->deadline), HalfDaysText(r->owed))
             .arg(r->workdaysLeft),
         MsgKind::ok, this);

@@ -30,6 +30,10 @@ QString HalfDays(int half) {
     return half % 2 ? QStringLiteral("%1.5").arg(half / 2) : QString::number(half / 2);
 }
 
+// The tables' height in dialog units: at least, and to start with where the screen allows.
+constexpr int kTableLeast = 30;
+constexpr int kTableStart = 60;
+
 // An editable table with add and delete buttons beneath it, in a group box.
 QGroupBox* EditableTable(const QString& title, const QString& hint, QTableWidget*& table,
                          const QStringList& columns, QWidget* parent) {
@@ -41,7 +45,7 @@ QGroupBox* EditableTable(const QString& title, const QString& hint, QTableWidget
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     const DialogUnits du(parent->font());
-    table->setFixedHeight(du.Size(0, 60).height());
+    table->setMinimumHeight(du.Size(0, kTableLeast).height());
     layout->addWidget(table);
     auto* buttons = new QHBoxLayout;
     auto* add = new QPushButton(QStringLiteral("行の追加"), box);
@@ -118,7 +122,9 @@ CEmploymentDlg::CEmploymentDlg(const leave::Employment& employment, QWidget* par
 
     layout->addLayout(ButtonRow(true));
     const DialogUnits du(font());
-    resize(du.Size(260, 0).width(), sizeHint().height());
+    ResizeWithinScreen(
+        du.Size(260, 0).width(),
+        minimumSizeHint().height() + du.Size(0, 2 * (kTableStart - kTableLeast)).height());
 }
 
 bool CEmploymentDlg::Collect(leave::Employment& e) {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "dialogs/inputedit.h"
 #include "framework/qt/commontexts.h"
@@ -90,6 +92,14 @@ QLineEdit* CVespinDialog::AddEdit(const DialogUnits& du, const QString& objectNa
     m_bJapaneseEntry = m_bJapaneseEntry || entry == Entry::japanese;
     du.Place(edit, at);
     return edit;
+}
+
+bool CVespinDialog::ResizeWithinScreen(int width, int height) {
+    const QScreen* on = screen();
+    const int room =
+        on ? on->availableGeometry().height() - DialogUnits(font()).Size(0, 24).height() : height;
+    resize(width, std::min(height, room));
+    return height > room;
 }
 
 void CVespinDialog::MoveOnWithEnter(std::initializer_list<QWidget*> fields) {
