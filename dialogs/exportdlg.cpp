@@ -46,7 +46,7 @@ void CExportDlg::OnInitDialog() {
     m_nYear = m_month.calendarYear;
     m_nMonth = m_month.month;
     m_strFileName =
-        DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(), m_nYear, m_nMonth);
+        DefaultExportFileName(m_pDoc ? m_pDoc->EmployeeNo() : std::string(), m_nYear, m_nMonth);
     m_strTitle = ExportTitle(m_nYear, m_nMonth);
     m_wndTitle->setFont(m_fontTitle);
     UpdateData(false);

@@ -81,7 +81,7 @@ void CVespinView::InitialiseColumns() {
     // One column per category name that is set, in slot order; made once for the window's life.
     QStringList titles = {QStringLiteral("日付"), QStringLiteral("曜日"),
                           QStringLiteral("出勤時刻"), QStringLiteral("退出時刻")};
-    for (const std::string& name : doc->m_astrCategories)
+    for (const std::string& name : doc->Settings().m_astrCategories)
         if (!name.empty()) titles << ToQ(name);
     titles << QStringLiteral("出勤場所");
     setColumnCount(static_cast<int>(titles.size()));
@@ -156,18 +156,18 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
     if (!doc || !m_bInitialized) return;
     const bool insert = hint.m_nKind == CUpdateHint::kShowRange;
     if (insert) clear();
-    int w = insert ? 0 : hint.m_nFirst - doc->m_nShownFirst;
-    const int days = doc->m_aDays.GetSize();
+    int w = insert ? 0 : hint.m_nFirst - doc->ShownFirst();
+    const int days = doc->Days().GetSize();
     const int categories = CategoryColumnCount();
     const int place = PlaceColumn();
     const QString mark = ToQ(texts::kMark);
-    HolidayNames holidayNames(doc->m_calendar);
+    HolidayNames holidayNames(doc->Settings().m_calendar);
 
     setUpdatesEnabled(false);
     for (int i = hint.m_nFirst; i <= hint.m_nLast; ++i, ++w) {
         // A range outside the book or a day that is not on show has no row to write.
         if (i < 0 || i >= days) continue;
-        const CDayRecord* r = doc->m_aDays[i];
+        const CDayRecord* r = doc->Days()[i];
         QTreeWidgetItem* item = nullptr;
         if (insert) {
             item = new QTreeWidgetItem;
@@ -209,7 +209,7 @@ void CVespinView::SelectToday() {
     scrollToItem(item, QAbstractItemView::EnsureVisible);
     // A book open for writing elsewhere is read-only here: today's entry belongs to the window
     // that can save it, and this one says it is read-only instead.
-    if (!doc->IsInUseElsewhere()) m_nTodayDue = doc->m_nShownFirst + r;
+    if (!doc->IsInUseElsewhere()) m_nTodayDue = doc->ShownFirst() + r;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -217,8 +217,8 @@ void CVespinView::SelectToday() {
 
 void CVespinView::OpenDayEntry(int k) {
     CVespinDoc* doc = GetDocument();
-    if (!doc || k < 0 || k >= doc->m_aDays.GetSize()) return;
-    const CDayRecord* r = doc->m_aDays[k];
+    if (!doc || k < 0 || k >= doc->Days().GetSize()) return;
+    const CDayRecord* r = doc->Days()[k];
 
     CAttendanceDlg dlg(window());
     dlg.m_pDoc = doc;
@@ -257,7 +257,7 @@ void CVespinView::OnDblClk() {
     if (m_nHotItem == -1) return;
     CVespinDoc* doc = GetDocument();
     const int row = FirstSelectedRow();
-    if (doc && row != -1) OpenDayEntry(doc->m_nShownFirst + row);
+    if (doc && row != -1) OpenDayEntry(doc->ShownFirst() + row);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -338,7 +338,7 @@ void CVespinView::keyPressEvent(QKeyEvent* event) {
         CVespinDoc* doc = GetDocument();
         const int row = FirstSelectedRow();
         if (doc && row != -1) {
-            OpenDayEntry(doc->m_nShownFirst + row);
+            OpenDayEntry(doc->ShownFirst() + row);
             event->accept();
             return;
         }

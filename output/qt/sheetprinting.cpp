@@ -94,7 +94,7 @@ void PrintOnePage(const QString& document, QWidget* parent, bool withDialog,
 
 void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
     PrintOnePage(ToQ(doc.GetTitle()), parent, withDialog, [&doc](QPainter& p, int dpi) {
-        PaintSheet(p, dpi, doc, doc.m_nSelYear, doc.m_nSelMonth);
+        PaintSheet(p, dpi, doc, doc.SelYear(), doc.SelMonth());
     });
 }
 

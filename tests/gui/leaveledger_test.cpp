@@ -20,6 +20,7 @@
 #include "model/civildate.h"
 #include "model/leavebook.h"
 #include "model/vespindoc.h"
+#include "model/vespindocaccess.h"
 #include "output/qt/sheetprinting.h"
 
 namespace {
@@ -51,8 +52,7 @@ class LeaveLedgerTest : public QObject {
 private slots:
     void ledgerOfABook() {
         DocFixture f;
-        f.doc.m_astrSettingLines[9] = sjis::FromUtf8("有休=1,半休=0.5");
-        f.doc.ReadWorkRules();
+        VespinDocAccess::SetSettingLine(f.doc, 9, sjis::FromUtf8("有休=1,半休=0.5"));
         f.doc.AppendFiscalYear(2025);
         f.doc.AppendFiscalYear(2026);
         leave::Employment e;
@@ -87,8 +87,7 @@ private slots:
         QVERIFY(!pane->isHidden());
 
         // A day of leave stored today counts at once, and says nothing more.
-        app.doc()->m_astrSettingLines[9] = sjis::FromUtf8("有休=1");
-        app.doc()->ReadWorkRules();
+        VespinDocAccess::SetSettingLine(*app.doc(), 9, sjis::FromUtf8("有休=1"));
         app.doc()->StoreDayEntry(app.doc()->MonthRange(2026, 1).first + 3, {6, "", "", ""});
         QCOMPARE(pane->text(), QString("有休残 9日"));
         QCOMPARE(app.boxes.texts.size(), 1);
