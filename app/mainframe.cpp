@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -55,6 +56,17 @@ namespace {
 
 // The recent-file entry while the list is empty.
 QString NoRecentFiles() { return QStringLiteral("最近使ったﾌｧｲﾙ"); }
+
+// 7, 7.5: days counted in half days.
+QString HalfDaysText(int halfDays) {
+    return halfDays % 2 ? QStringLiteral("%1.5").arg(halfDays / 2) : QString::number(halfDays / 2);
+}
+
+// 2027/3/31, as the ledger's messages write a date.
+QString ShortDate(int day) {
+    const civil::Ymd d = civil::FromSerial(day);
+    return QStringLiteral("%1/%2/%3").arg(d.y).arg(d.m).arg(d.d);
+}
 
 // The prompt of a command: the status-bar text, then after "\n" its tool tip.
 QString Prompt(int id) {
@@ -153,12 +165,17 @@ bool CMainFrame::OnCreate() {
     if (m_nClockTimerId == 0) return false;
     OnTimer(kClockTimer);  // no blank clock for the first half second
     OnSetCursor();
+    UpdateLeavePane();
 
-    // The employee panes and the states of the commands follow the document's changes.
+    // The employee and leave panes and the states of the commands follow the document's
+    // changes.
     m_doc.SetChangeListener([this](int aspect) {
         if (aspect == CVespinDoc::kEmployeeChanged) OnSetCursor();
+        if (aspect == CVespinDoc::kYearsChanged || aspect == CVespinDoc::kDaysChanged)
+            UpdateLeavePane();
         UpdateCommandUI();
     });
+    connect(&m_docManager, &CDocManager::bookOpened, this, &CMainFrame::ShowLeaveReminder);
 
     auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
     auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
@@ -334,6 +351,15 @@ bool CMainFrame::CreateStatusBar() {
         pane->setFont(m_fontStatus);
         pane->setMinimumWidth(kPaneWidths[i]);
         m_panes[i] = pane;
+        if (i == 3) {
+            m_paneLeave = new QLabel(m_wndStatusBar);
+            m_paneLeave->setObjectName(QStringLiteral("leavePane"));
+            m_paneLeave->setFont(m_fontStatus);
+            m_paneLeave->setAlignment(Qt::AlignCenter);
+            m_paneLeave->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            m_paneLeave->hide();
+            m_wndStatusBar->addPermanentWidget(m_paneLeave);
+        }
         if (i == 0) {
             // Menu prompts cover this pane while an item is highlighted.
             pane->setText(IdleText());
@@ -365,6 +391,43 @@ void CMainFrame::OnTimer(int id) {
     const LocalTime t = clock_::Now();
     m_panes[3]->setText(QString::asprintf("%d/%.2d/%.2d", t.year, t.month, t.day));
     m_panes[4]->setText(QString::asprintf("%.2d:%.2d:%.2d", t.hour, t.minute, t.second));
+    // Grants and expiries fall on a new day.
+    if (civil::Serial(t.year, t.month, t.day) != m_nLeaveDay) UpdateLeavePane();
+}
+
+void CMainFrame::UpdateLeavePane() {
+    if (!m_paneLeave) return;
+    const LocalTime now = clock_::Now();
+    m_nLeaveDay = civil::Serial(now.year, now.month, now.day);
+    if (!leave::BookEmployment(m_doc).hire) {
+        m_paneLeave->hide();
+        m_paneLeave->clear();
+        return;
+    }
+    const int left = leave::BookLedger(m_doc, m_nLeaveDay).balance;
+    m_paneLeave->setText(QStringLiteral("有休残 %1日").arg(HalfDaysText(left)));
+    m_paneLeave->setToolTip(
+        QStringLiteral("有給休暇の残日数 (%1 現在)").arg(ToQ(civil::Slashed(m_nLeaveDay))));
+    m_paneLeave->show();
+}
+
+void CMainFrame::ShowLeaveReminder() {
+    const leave::Employment employment = leave::BookEmployment(m_doc);
+    if (!employment.hire) return;
+    const LocalTime now = clock_::Now();
+    const int today = civil::Serial(now.year, now.month, now.day);
+    const std::vector<leave::Day> days = leave::BookDays(m_doc);
+    const leave::Ledger ledger =
+        leave::ComputeLedger(employment, leave::BookPolicy(m_doc), days, today);
+    const std::optional<leave::FiveDayReminder> r = leave::FiveDaysAtRisk(ledger, days, today);
+    if (!r) return;
+    VespinMessageBox(
+        QStringLiteral(
+            "基準日 %1 の有給休暇を、期限の %2 までに、\nあと %3 日取得する必要があります。\n"
+            "期限までの所定労働日は、残り %4 日です。")
+            .arg(ShortDate(r->baseDate), ShortDate(r->deadline), HalfDaysText(r->owed))
+            .arg(r->workdaysLeft),
+        MsgKind::ok, this);
 }
 
 void CMainFrame::OnSetCursor() {
@@ -535,7 +598,10 @@ void CMainFrame::OnLeaveLedger() {
         return;
     }
     const LocalTime now = clock_::Now();
-    CLeaveLedgerDlg dlg(m_doc, civil::Serial(now.year, now.month, now.day), this);
+    const int today = civil::Serial(now.year, now.month, now.day);
+    CLeaveLedgerDlg dlg(m_doc, today, this);
+    connect(dlg.m_btnPrint, &QPushButton::clicked, &dlg,
+            [this, &dlg, today] { sheetprinting::PrintLedger(m_doc, today, &dlg); });
     dlg.exec();
 }
 

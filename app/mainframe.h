@@ -41,6 +41,8 @@ public:
     QAction* Action(int id) const;
     QToolBar* ToolBar() const { return m_wndToolBar; }
     QLabel* Pane(int index) const { return m_panes.at(static_cast<size_t>(index)); }
+    // The paid-leave days left as of today, beside the employee; hidden without a hire date.
+    QLabel* LeavePane() const { return m_paneLeave; }
     static QString IdleText();
 
     // Enables and checks the commands by their rules; run whenever the program is idle.
@@ -50,6 +52,11 @@ public:
     // The employee number and name panes, refreshed when the employee changes (and with the
     // clock, for a change made behind the document's back).
     void OnSetCursor();
+    // The leave pane, as of today.
+    void UpdateLeavePane();
+    // After a book is opened: the five days of a year that will not be reached unless leave
+    // is taken, said once.
+    void ShowLeaveReminder();
     // Rebuilds the recent-file entries of the File menu.
     void UpdateRecentFileMenu();
 
@@ -99,6 +106,8 @@ private:
     CVespinView* m_pListView = nullptr;
     std::map<int, QAction*> m_actions;
     std::array<QLabel*, 5> m_panes{};
+    QLabel* m_paneLeave = nullptr;
+    int m_nLeaveDay = 0;  // the day the leave pane was counted for
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
     int m_nClockTimerId = 0;

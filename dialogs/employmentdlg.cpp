@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialogunits.h"
-#include "framework/qt/commontexts.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/civildate.h"
@@ -31,6 +30,10 @@ QString HalfDays(int half) {
     return half % 2 ? QStringLiteral("%1.5").arg(half / 2) : QString::number(half / 2);
 }
 
+// The tables' height in dialog units: at least, and to start with where the screen allows.
+constexpr int kTableLeast = 30;
+constexpr int kTableStart = 60;
+
 // An editable table with add and delete buttons beneath it, in a group box.
 QGroupBox* EditableTable(const QString& title, const QString& hint, QTableWidget*& table,
                          const QStringList& columns, QWidget* parent) {
@@ -42,7 +45,7 @@ QGroupBox* EditableTable(const QString& title, const QString& hint, QTableWidget
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     const DialogUnits du(parent->font());
-    table->setFixedHeight(du.Size(0, 60).height());
+    table->setMinimumHeight(du.Size(0, kTableLeast).height());
     layout->addWidget(table);
     auto* buttons = new QHBoxLayout;
     auto* add = new QPushButton(QStringLiteral("行の追加"), box);
@@ -117,22 +120,11 @@ CEmploymentDlg::CEmploymentDlg(const leave::Employment& employment, QWidget* par
     for (const leave::OpeningUse& u : employment.opening)
         AddRow(m_opening, {Date(u.grant), HalfDays(u.halfDays)});
 
+    layout->addLayout(ButtonRow(true));
     const DialogUnits du(font());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_btnOk = new QPushButton(commontexts::Ok(), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
-    m_btnOk->setFixedSize(du.Size(50, 14));
-    m_btnCancel = new QPushButton(commontexts::Cancel(), this);
-    m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
-    m_btnCancel->setFixedSize(du.Size(50, 14));
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    layout->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &CEmploymentDlg::OnOK);
-    connect(m_btnCancel, &QPushButton::clicked, this, &CEmploymentDlg::reject);
-    resize(du.Size(260, 0).width(), sizeHint().height());
+    ResizeWithinScreen(
+        du.Size(260, 0).width(),
+        minimumSizeHint().height() + du.Size(0, 2 * (kTableStart - kTableLeast)).height());
 }
 
 bool CEmploymentDlg::Collect(leave::Employment& e) {
@@ -174,9 +166,9 @@ bool CEmploymentDlg::Collect(leave::Employment& e) {
     return true;
 }
 
-void CEmploymentDlg::OnOK() {
+void CEmploymentDlg::accept() {
     leave::Employment e;
     if (!Collect(e)) return;
     m_employment = e;
-    accept();
+    CVespinDialog::accept();
 }

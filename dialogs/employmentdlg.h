@@ -21,7 +21,7 @@ public:
     leave::Employment m_employment;
 
 protected:
-    void OnOK();
+    void accept() override;
 
 private:
     bool Collect(leave::Employment& out);

@@ -1,15 +1,15 @@
 #include "dialogs/leaveledgerdlg.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/dialogunits.h"
-#include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
 #include "model/civildate.h"
 #include "model/leavebook.h"
@@ -102,6 +102,10 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     m_balance->setObjectName(QStringLiteral("balance"));
     layout->addWidget(m_balance);
 
+    // The four tables at their full heights, in a scroll area for a screen too small for them.
+    auto* sections = new QWidget;
+    auto* body = new QVBoxLayout(sections);
+    body->setContentsMargins(0, 0, 0, 0);
     m_grants = Table({QStringLiteral("基準日"), QStringLiteral("付与日数"),
                       QStringLiteral("出勤率"), QStringLiteral("使用"), QStringLiteral("失効"),
                       QStringLiteral("残"), QStringLiteral("使用期限")},
@@ -115,7 +119,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
                 Days(g.used), Days(g.expired), Days(g.left), Date(g.expires)});
     }
     m_grants->scrollToBottom();
-    layout->addWidget(Box(QStringLiteral("付与"), m_grants, this));
+    body->addWidget(Box(QStringLiteral("付与"), m_grants, this));
 
     m_takes = Table({QStringLiteral("取得日"), QStringLiteral("出勤区分"), QStringLiteral("日数"),
                      QStringLiteral("付与日 (日数)")},
@@ -130,7 +134,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
                from.isEmpty());
     }
     m_takes->scrollToBottom();
-    layout->addWidget(Box(QStringLiteral("取得した日 (時季)"), m_takes, this));
+    body->addWidget(Box(QStringLiteral("取得した日 (時季)"), m_takes, this));
 
     m_obligations = Table({QStringLiteral("基準日"), QStringLiteral("期限"),
                            QStringLiteral("取得日数"), QStringLiteral("状況")},
@@ -141,24 +145,32 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
                 QStringLiteral("%1 / %2日").arg(Days(o.taken), Days(o.required)), Status(o.status)},
                o.status == leave::Status::unmet);
     m_obligations->scrollToBottom();
-    layout->addWidget(Box(QStringLiteral("年5日の取得義務"), m_obligations, this));
+    body->addWidget(Box(QStringLiteral("年5日の取得義務"), m_obligations, this));
 
     m_problems = Table({QStringLiteral("日付"), QStringLiteral("内容")}, 2, this);
     for (const leave::Problem& p : l.problems)
         AddRow(m_problems, {Date(p.date), ToQ(p.text)}, true);
     if (l.problems.empty()) AddRow(m_problems, {QString(), QStringLiteral("ありません")});
-    layout->addWidget(Box(QStringLiteral("問題"), m_problems, this));
+    body->addWidget(Box(QStringLiteral("問題"), m_problems, this));
 
-    // One button: Enter and Esc both close the window.
-    const DialogUnits du(font());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_btnOk = new QPushButton(commontexts::Ok(), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
-    m_btnOk->setFixedSize(du.Size(50, 14));
-    buttons->addWidget(m_btnOk);
-    layout->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &CLeaveLedgerDlg::accept);
-    resize(du.Size(330, 0).width(), sizeHint().height());
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(sections);
+    layout->addWidget(scroll, 1);
+
+    // OK closes the window, as do Enter and Esc; 印刷 prints the grant year of the day shown.
+    m_btnPrint = new QPushButton(QStringLiteral("印刷(&P)..."), this);
+    m_btnPrint->setObjectName(QStringLiteral("printButton"));
+    m_btnPrint->setAutoDefault(false);
+    m_btnPrint->setEnabled(!l.grants.empty());
+    layout->addLayout(ButtonRow(false, {m_btnPrint}));
+
+    // As tall as the tables need, within the screen.
+    const int height =
+        sizeHint().height() - scroll->sizeHint().height() + sections->sizeHint().height();
+    const int width = DialogUnits(font()).Size(330, 0).width();
+    if (ResizeWithinScreen(width, height))
+        resize(width + style()->pixelMetric(QStyle::PM_ScrollBarExtent), this->height());
 }

@@ -1,9 +1,12 @@
 #include "dialogs/vespindialog.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "dialogs/inputedit.h"
 #include "framework/qt/commontexts.h"
@@ -19,14 +22,41 @@ DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QStrin
     return du;
 }
 
+namespace {
+
+QPushButton* OkButton(QDialog* dialog) {
+    auto* ok = new QPushButton(commontexts::Ok(), dialog);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return ok;
+}
+
+}  // namespace
+
 void CVespinDialog::AddOkCancel() {
-    m_btnOk = new QPushButton(commontexts::Ok(), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
+    m_btnOk = OkButton(this);
     m_btnCancel = new QPushButton(commontexts::Cancel(), this);
     m_btnCancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QHBoxLayout* CVespinDialog::ButtonRow(bool withCancel, std::initializer_list<QPushButton*> before) {
+    if (withCancel)
+        AddOkCancel();
+    else
+        m_btnOk = OkButton(this);
+    const DialogUnits du(font());
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    auto add = [&](QPushButton* b) {
+        b->setFixedSize(du.Size(50, 14));
+        row->addWidget(b);
+    };
+    for (QPushButton* b : before) add(b);
+    add(m_btnOk);
+    if (withCancel) add(m_btnCancel);
+    return row;
 }
 
 void CVespinDialog::AddOkCancel(const DialogUnits& du, QPoint ok, QPoint cancel) {
@@ -62,6 +92,14 @@ QLineEdit* CVespinDialog::AddEdit(const DialogUnits& du, const QString& objectNa
     m_bJapaneseEntry = m_bJapaneseEntry || entry == Entry::japanese;
     du.Place(edit, at);
     return edit;
+}
+
+bool CVespinDialog::ResizeWithinScreen(int width, int height) {
+    const QScreen* on = screen();
+    const int room =
+        on ? on->availableGeometry().height() - DialogUnits(font()).Size(0, 24).height() : height;
+    resize(width, std::min(height, room));
+    return height > room;
 }
 
 void CVespinDialog::MoveOnWithEnter(std::initializer_list<QWidget*> fields) {

@@ -6,6 +6,7 @@
 #include "dialogs/dialogunits.h"
 
 class CVespinDoc;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +45,12 @@ protected:
     void AddOkCancel(const DialogUnits& du, QPoint ok, QPoint cancel);
     // The same, for a dialog that places them itself.
     void AddOkCancel();
+    // The foot of a dialog laid out by Qt's layouts: OK (the default, accepting) and, when
+    // asked, ｷｬﾝｾﾙ at the right, `before` to their left (made by the caller), all 50 x 14.
+    QHBoxLayout* ButtonRow(bool withCancel, std::initializer_list<QPushButton*> before = {});
+    // Resizes to width x height, no taller than the screen holds with a title bar; true when
+    // the height had to be cut.
+    bool ResizeWithinScreen(int width, int height);
     QPushButton* AddButton(const DialogUnits& du, const QString& text, const QString& objectName,
                            const QRect& at);
     QLabel* AddLabel(const DialogUnits& du, const QString& text, const QRect& at);

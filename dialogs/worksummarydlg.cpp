@@ -10,7 +10,6 @@
 #include <iterator>
 
 #include "dialogs/dialogunits.h"
-#include "framework/qt/commontexts.h"
 #include "framework/qt/qtstrings.h"
 #include "model/labourlaw.h"
 #include "model/vespindoc.h"
@@ -226,15 +225,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             &CWorkSummaryDlg::OnIncompleteDoubleClicked);
 
     // One button: Enter and Esc both close the dialog.
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_btnOk = new QPushButton(commontexts::Ok(), this);
-    m_btnOk->setObjectName(QStringLiteral("okButton"));
-    m_btnOk->setDefault(true);
-    m_btnOk->setFixedSize(du.Size(50, 14));
-    buttons->addWidget(m_btnOk);
-    layout->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &CWorkSummaryDlg::accept);
+    layout->addLayout(ButtonRow(false));
 
     // A few rows of the list to start with; it can be resized for more.
     resize(minimumSizeHint() + QSize(0, du.Size(0, 12).height()));

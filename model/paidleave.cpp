@@ -211,4 +211,39 @@ Ledger ComputeLedger(const Employment& e, const Policy& policy, const std::vecto
     return out;
 }
 
+int WorkdaysLeft(const std::vector<Day>& days, int after, int through) {
+    auto d = std::lower_bound(days.begin(), days.end(), after + 1,
+                              [](const Day& day, int date) { return day.date < date; });
+    int n = 0;
+    for (int date = after + 1; date <= through; ++date) {
+        while (d != days.end() && d->date < date) ++d;
+        if (d != days.end() && d->date == date) {
+            n += d->workday && d->category.empty();
+        } else {
+            const int weekday = ((date + 4) % 7 + 7) % 7;  // 1970-01-01 was a Thursday
+            n += weekday != 0 && weekday != 6;
+        }
+    }
+    return n;
+}
+
+std::optional<FiveDayReminder> FiveDaysAtRisk(const Ledger& ledger, const std::vector<Day>& days,
+                                              int asOf) {
+    const int threeMonths = civil::AfterMonths(asOf, 3);
+    for (const Obligation& o : ledger.obligations) {
+        if (o.status != Status::pending || o.baseDate > asOf) continue;
+        int ahead = 0;
+        for (auto d = std::upper_bound(days.begin(), days.end(), asOf,
+                                       [](int date, const Day&day) { return date < day.date; });
+             d != days.end() && d->date <= o.deadline; ++d)
+            ahead += d->leaveHalfDays;
+        const int owed = o.required - o.taken - ahead;
+        if (owed <= 0) continue;
+        const int left = WorkdaysLeft(days, asOf, o.deadline);
+        if (2 * left < owed || o.deadline < threeMonths)
+            return FiveDayReminder{o.baseDate, o.deadline, owed, left};
+    }
+    return std::nullopt;
+}
+
 }  // namespace leave

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,5 +96,23 @@ int GrantHalfDays(int n, const Contract* contract);
 // earned (nothing says otherwise), and no five-day duty is judged for it.
 Ledger ComputeLedger(const Employment& employment, const Policy& policy,
                      const std::vector<Day>& days, int asOf);
+
+// The working days (所定労働日) after `after` up to `through` still free for leave: the recorded
+// working days not yet filled in (a day entered ahead is spoken for), and Monday to Friday
+// where the book has no day yet. `days` in date order.
+int WorkdaysLeft(const std::vector<Day>& days, int after, int through);
+
+// A year's five days that will not be reached unless leave is taken.
+struct FiveDayReminder {
+    int baseDate = 0;
+    int deadline = 0;
+    int owed = 0;          // half days still to take, leave entered ahead counted as taken
+    int workdaysLeft = 0;  // after asOf up to the deadline
+};
+
+// The first pending five days of `ledger` (computed as of asOf) with fewer working days left
+// before the deadline than days owed, or a deadline within three months of asOf.
+std::optional<FiveDayReminder> FiveDaysAtRisk(const Ledger& ledger, const std::vector<Day>& days,
+                                              int asOf);
 
 }  // namespace leave

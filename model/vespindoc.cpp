@@ -158,6 +158,7 @@ bool CVespinDoc::RetypeFiscalYear(int y) {
     hint.m_nLast = yr->GetLastIndex();
     hint.m_nYear = y;
     UpdateAllViews(nullptr, 0, &hint);
+    NotifyChange(kDaysChanged);
     SetModifiedFlag(true);
     return true;
 }
@@ -367,6 +368,7 @@ bool CVespinDoc::OnSaveDocument(const std::string& path) {
 
 void CVespinDoc::SetExtension(bookext::Extension ext) {
     m_extension = std::move(ext);
+    NotifyChange(kDaysChanged);
     SetModifiedFlag(true);
 }
 
@@ -493,5 +495,6 @@ void CVespinDoc::StoreDayEntry(int index, const DayEntry& entry) {
     hint.m_nMonth = r->GetMonth();
     hint.m_nFirst = hint.m_nLast = index;
     UpdateAllViews(nullptr, 0, &hint);
+    NotifyChange(kDaysChanged);
     SetModifiedFlag(true);
 }

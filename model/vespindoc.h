@@ -25,8 +25,14 @@ public:
     static constexpr int kLastYear = 2036;
     static constexpr int kMaxPlaces = CompanySettings::kMaxPlaces;
 
-    // What NotifyChange reports besides the modified flag.
-    enum Aspect : int { kEmployeeChanged = 1, kSelectionChanged = 2, kYearsChanged = 3 };
+    // What NotifyChange reports besides the modified flag. kDaysChanged: a day stored or
+    // retyped, or the extension (marks, employment) replaced.
+    enum Aspect : int {
+        kEmployeeChanged = 1,
+        kSelectionChanged = 2,
+        kYearsChanged = 3,
+        kDaysChanged = 4
+    };
 
     // Reads the settings beside exePath (empty: the running program), else from its
     // installation's configuration folder, or from settingsPath alone when given; a missing

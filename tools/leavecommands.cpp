@@ -11,11 +11,8 @@
 #include "model/vespindoc.h"
 
 #ifdef VPXTOOL_SHEET
-#include <QGuiApplication>
-
-#include "framework/fileerror.h"
-#include "framework/savefile.h"
 #include "output/qt/ledgerpaint.h"
+#include "tools/pdfpage.h"
 #endif
 
 namespace leavetool {
@@ -103,26 +100,8 @@ int WriteLedger(const CVespinDoc& doc, const std::vector<std::string>& a) {
     if (!date) return kUsage;
     if (!leave::BookEmployment(doc).hire) return Refuse(texts::kHireDateMissing);
 #ifdef VPXTOOL_SHEET
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "vpxtool: %s\n", msg.toLocal8Bit().constData());
-    });
-    int qargc = 3;
-    char arg0[] = "vpxtool", arg1[] = "-platform", arg2[] = "offscreen";
-    char* qargv[] = {arg0, arg1, arg2, nullptr};
-    QGuiApplication app(qargc, qargv);
     if (!HasLedgerYear(doc, *date)) return Refuse(texts::kLedgerNoGrant);
-    const QByteArray pdf = LedgerPdf(doc, *date);
-    const SaveResult r =
-        SaveFileAtomic(a[1], std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
-    if (!r) {
-        FileError cause = r.cause;
-        if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
-        const std::string text = FileErrorText(cause, a[1]).Utf8();
-        std::fprintf(stderr, "%s\n", text.c_str());
-        return 3;
-    }
-    return kDone;
+    return WritePdfPage(a[1], [&] { return LedgerPdf(doc, *date); });
 #else
     std::fprintf(stderr, "vpxtool: this vpxtool was built without Qt and cannot draw the ledger\n");
     return kRefused;

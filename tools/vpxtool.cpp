@@ -35,10 +35,8 @@
 #include "tools/reportcommand.h"
 
 #ifdef VPXTOOL_SHEET
-#include <QByteArray>
-#include <QGuiApplication>
-
 #include "output/qt/sheetpaint.h"
+#include "tools/pdfpage.h"
 #endif
 
 namespace {
@@ -355,26 +353,7 @@ int WriteSheet(const CVespinDoc& doc, const std::vector<std::string>& a) {
     int fy = 0, month = 0;
     if (int rc = MonthOf(doc, a, fy, month)) return rc;
 #ifdef VPXTOOL_SHEET
-    // Painting needs a Qt application; no window is ever shown, and the platform's notes
-    // about the session (no runtime folder and the like) are no concern of the tool's user.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "vpxtool: %s\n", msg.toLocal8Bit().constData());
-    });
-    int qargc = 3;
-    char arg0[] = "vpxtool", arg1[] = "-platform", arg2[] = "offscreen";
-    char* qargv[] = {arg0, arg1, arg2, nullptr};
-    QGuiApplication app(qargc, qargv);
-    const QByteArray pdf = SheetPdf(doc, fy, month);
-    const SaveResult r =
-        SaveFileAtomic(a[2], std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
-    if (!r) {
-        FileError cause = r.cause;
-        if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
-        Print(stderr, FileErrorText(cause, a[2]));
-        return kFileError;
-    }
-    return kDone;
+    return WritePdfPage(a[2], [&] { return SheetPdf(doc, fy, month); });
 #else
     (void)doc;
     return Fail("this vpxtool was built without Qt and cannot draw the sheet");

@@ -82,6 +82,7 @@ bool CDocManager::Open(const QString& requested, bool remember, const QString& c
     if (remember) AddToRecentFileList(path);
     if (m_doc.IsInUseElsewhere())
         m_doc.Message(UiText::Format(texts::kBookInUseReadOnly, UiText::Path(PathFromQ(path))));
+    if (copyOf.isEmpty()) emit bookOpened();
     return true;
 }
 

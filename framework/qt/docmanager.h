@@ -50,6 +50,9 @@ public:
 
 signals:
     void recentFileListChanged();
+    // A book was opened (not a backup generation's copy) and its views are up, today's entry
+    // included.
+    void bookOpened();
 
 private:
     // copyOf: the book a backup generation at requested is opened as an untitled copy of.

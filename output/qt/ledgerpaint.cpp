@@ -1,10 +1,6 @@
 #include "output/qt/ledgerpaint.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 
 #include "framework/qt/programfont.h"
@@ -14,10 +10,10 @@
 #include "model/leavebook.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
+#include "output/qt/sheetpaint.h"
 
 namespace {
 
-constexpr int kDpi = 360;
 constexpr int kPageWidth = 2977;  // A4 at 360 dpi
 constexpr int kLeft = 240;
 constexpr int kRight = kPageWidth - 240;
@@ -71,12 +67,7 @@ void PaintLedger(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int 
     const leave::Grant& g = l.grants[static_cast<size_t>(first.grant)];
     const leave::Employment e = leave::BookEmployment(doc);
 
-    painter.save();
-    if (dotsPerInch > 0 && dotsPerInch != kDpi) {
-        const double s = static_cast<double>(dotsPerInch) / kDpi;
-        painter.scale(s, s);
-    }
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    BeginSheetUnits(painter, dotsPerInch);
     QFont font = ProgramFont();
     font.setPixelSize(44);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -177,19 +168,6 @@ void PaintLedger(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int 
 }
 
 QByteArray LedgerPdf(const CVespinDoc& doc, int date) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        writer.setCreator(ToQ(texts::kAppTitle));
-        writer.setTitle(QStringLiteral("年次有給休暇管理簿"));
-        QPainter painter(&writer);
-        PaintLedger(painter, writer.resolution(), doc, date);
-    }
-    buffer.close();
-    return bytes;
+    return A4Pdf(QStringLiteral("年次有給休暇管理簿"),
+                 [&](QPainter& painter, int dpi) { PaintLedger(painter, dpi, doc, date); });
 }

@@ -11,8 +11,7 @@
 #include "output/attendancesheet.h"
 #include "output/qt/qtsheetcanvas.h"
 
-void PaintSheet(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int fiscalYear,
-                int month) {
+void BeginSheetUnits(QPainter& painter, int dotsPerInch) {
     painter.save();
     if (dotsPerInch > 0 && dotsPerInch != kSheetDpi) {
         const double s = static_cast<double>(dotsPerInch) / kSheetDpi;
@@ -20,12 +19,10 @@ void PaintSheet(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int f
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    CQtSheetCanvas canvas(painter);
-    DrawAttendanceSheet(canvas, doc, fiscalYear, month);
-    painter.restore();
 }
 
-QByteArray SheetPdf(const CVespinDoc& doc, int fiscalYear, int month) {
+QByteArray A4Pdf(const QString& title,
+                 const std::function<void(QPainter&, int dotsPerInch)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -35,10 +32,24 @@ QByteArray SheetPdf(const CVespinDoc& doc, int fiscalYear, int month) {
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         writer.setCreator(ToQ(texts::kAppTitle));
-        writer.setTitle(ToQ(texts::kSheetTitle));
+        writer.setTitle(title);
         QPainter painter(&writer);
-        PaintSheet(painter, writer.resolution(), doc, fiscalYear, month);
+        paint(painter, writer.resolution());
     }
     buffer.close();
     return bytes;
+}
+
+void PaintSheet(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int fiscalYear,
+                int month) {
+    BeginSheetUnits(painter, dotsPerInch);
+    CQtSheetCanvas canvas(painter);
+    DrawAttendanceSheet(canvas, doc, fiscalYear, month);
+    painter.restore();
+}
+
+QByteArray SheetPdf(const CVespinDoc& doc, int fiscalYear, int month) {
+    return A4Pdf(ToQ(texts::kSheetTitle), [&](QPainter& painter, int dpi) {
+        PaintSheet(painter, dpi, doc, fiscalYear, month);
+    });
 }

@@ -1,13 +1,25 @@
 #pragma once
 
 #include <QByteArray>
+#include <functional>
 #include <string>
 
 class CVespinDoc;
 class QPainter;
+class QString;
 
-// The sheet is designed in the units of a 360 dpi page; a 2850 × 3800 sheet then fits A4.
+// The printed pages (the sheet, the leave ledger) are designed in the units of a 360 dpi page;
+// a 2850 × 3800 sheet then fits A4.
 inline constexpr int kSheetDpi = 360;
+
+// Saves the painter's state and makes one unit 1/360 inch on a device of dotsPerInch, drawn
+// antialiased; the caller restores it when the page is done.
+void BeginSheetUnits(QPainter& painter, int dotsPerInch);
+
+// One A4 portrait page as a PDF document, painted by paint at the writer's dots per inch.
+// Needs a QGuiApplication.
+QByteArray A4Pdf(const QString& title,
+                 const std::function<void(QPainter&, int dotsPerInch)>& paint);
 
 // Paints month `month` of fiscal year fiscalYear on the painter's page, whose device has
 // dotsPerInch; the painter is scaled so that one sheet unit is 1/360 inch.

@@ -12,6 +12,7 @@
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
+#include "output/qt/ledgerpaint.h"
 #include "output/qt/printingbox.h"
 #include "output/qt/printsetupdlg.h"
 #include "output/qt/sheetpaint.h"
@@ -58,16 +59,9 @@ bool SetPrinterDefaults() {
     return true;
 }
 
-bool PrintPage(QPrinter& printer, const CVespinDoc& doc) {
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    PaintSheet(painter, printer.resolution(), doc, doc.SelYear(), doc.SelMonth());
-    return painter.end();
-}
-
-void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
+void PrintOnePage(const QString& document, QWidget* parent, bool withDialog,
+                  const std::function<void(QPainter&, int dotsPerInch)>& paint) {
     QPrinter& printer = AppPrinter();
-    // The sheet is always one page.
     printer.setFromTo(0, 0);
     if (withDialog) {
         QPrintDialog dlg(&printer, parent);
@@ -78,11 +72,27 @@ void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
     const QString target = printer.outputFileName().isEmpty()
                                ? printer.printerName()
                                : QFileInfo(printer.outputFileName()).fileName();
-    CPrintingBox box(ToQ(doc.GetTitle()), target, parent);
+    CPrintingBox box(document, target, parent);
     if (!box.ShowAndWait()) return;
-    const bool printed = PrintPage(printer, doc);
+    QPainter painter;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        paint(painter, printer.resolution());
+        printed = painter.end();
+    }
     box.hide();
     if (!printed) VespinMessageBox(texts::kPrintJobFailed, MsgKind::ok, parent);
+}
+
+void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
+    PrintOnePage(ToQ(doc.GetTitle()), parent, withDialog, [&doc](QPainter& p, int dpi) {
+        PaintSheet(p, dpi, doc, doc.SelYear(), doc.SelMonth());
+    });
+}
+
+void PrintLedger(const CVespinDoc& doc, int date, QWidget* parent) {
+    PrintOnePage(ToQ(doc.GetTitle()), parent, true,
+                 [&doc, date](QPainter& p, int dpi) { PaintLedger(p, dpi, doc, date); });
 }
 
 void FilePrintPreview(const CVespinDoc& doc, QWidget* parent) {

@@ -362,3 +362,53 @@ TEST(PaidLeave, ABookStartedAfterHire) {
     EXPECT_EQ(l.balance, 40 + 40 - 8);   // the 2023 and 2024 grants
     EXPECT_TRUE(l.obligations.empty());  // both periods began before the records
 }
+
+TEST(PaidLeave, WorkingDaysLeftForLeave) {
+    // Recorded to Wednesday 9/30; Thursday and Friday beyond the book count as weekdays.
+    std::vector<Day> days = Weekdays("2026-09-01", "2026-09-30");
+    EXPECT_EQ(WorkdaysLeft(days, D("2026-09-25"), D("2026-10-04")), 5);
+    Leave(days, "2026-09-29");    // entered ahead: spoken for
+    days.back().workday = false;  // 9/30 marked a rest day
+    EXPECT_EQ(WorkdaysLeft(days, D("2026-09-25"), D("2026-10-04")), 3);
+    EXPECT_EQ(WorkdaysLeft(days, D("2026-10-04"), D("2026-10-04")), 0);
+}
+
+TEST(PaidLeave, FiveDaysAtRiskOncePerYearStillOpen) {
+    // Hired 2025/10/1: the grant of 2026/4/1 (10 days) asks five days by 2027/3/31.
+    struct Case {
+        const char* asOf;
+        std::vector<const char*> leave;  // whole days, before or after asOf
+        int workdays;                    // -1: the calendar's; else only this many days left
+        int owed;                        // half days; 0: no reminder
+    } cases[] = {
+        {"2026-06-01", {}, -1, 0},
+        {"2026-06-01", {}, 4, 10},  // four working days left for five days
+        {"2026-06-01", {}, 5, 0},
+        {"2026-12-31", {}, -1, 0},   // the deadline three months and a day away
+        {"2027-01-01", {}, -1, 10},  // within three months
+        {"2027-01-04", {"2026-05-01", "2026-06-01", "2026-07-01", "2026-08-03"}, -1, 2},
+        // Leave entered ahead counts; five days taken close the year.
+        {"2027-01-04",
+         {"2026-05-01", "2027-02-01", "2027-02-02", "2027-02-03", "2027-02-04"},
+         -1,
+         0},
+        {"2027-01-04",
+         {"2026-05-01", "2026-06-01", "2026-07-01", "2026-08-03", "2026-09-01"},
+         -1,
+         0},
+    };
+    for (const Case& c : cases) {
+        std::vector<Day> days = Weekdays("2025-10-01", "2027-03-31");
+        for (const char* date : c.leave) Leave(days, date);
+        if (c.workdays >= 0) {
+            int kept = 0;
+            for (Day& d : days)
+                if (d.date > D(c.asOf) && d.workday) d.workday = kept++ < c.workdays;
+        }
+        const Ledger l = ComputeLedger(Hired("2025-10-01"), {}, days, D(c.asOf));
+        const std::optional<FiveDayReminder> r = FiveDaysAtRisk(l, days, D(c.asOf));
+        EXPECT_EQ(r ? r->owed : 0, c.owed) << c.asOf << " " << c.leave.size();
+        EXPECT_EQ(r ? civil::Iso(r->deadline) : "2027-03-31", "2027-03-31");
+        EXPECT_EQ(r && c.workdays >= 0 ? r->workdaysLeft : c.workdays, c.workdays);
+    }
+}

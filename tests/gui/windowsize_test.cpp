@@ -12,7 +12,9 @@
 #include "dialogs/attendancedlg.h"
 #include "dialogs/backupdlg.h"
 #include "dialogs/employeedlg.h"
+#include "dialogs/employmentdlg.h"
 #include "dialogs/exportdlg.h"
+#include "dialogs/leaveledgerdlg.h"
 #include "dialogs/locationdlg.h"
 #include "dialogs/passworddlg.h"
 #include "dialogs/passwordsetdlg.h"
@@ -55,6 +57,8 @@ private slots:
         auto files = std::make_unique<QFileDialog>();
         UseJapaneseFileDialog(*files);
         windows.emplace_back("file", std::move(files));
+        windows.emplace_back("employment", std::make_unique<CEmploymentDlg>(leave::Employment{}));
+        windows.emplace_back("leaveLedger", std::make_unique<CLeaveLedgerDlg>(f.doc, 20795));
         for (const auto& [name, w] : windows) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
