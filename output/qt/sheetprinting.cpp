@@ -93,6 +93,29 @@ void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog) {
     if (!printed) VespinMessageBox(texts::kPrintJobFailed, MsgKind::ok, parent);
 }
 
+void PrintOtherPage(const QString& document, const std::function<void(QPainter&, int)>& paint,
+                    QWidget* parent) {
+    QPrinter& printer = AppPrinter();
+    printer.setFromTo(0, 0);
+    QPrintDialog dlg(&printer, parent);
+    dlg.setObjectName(QStringLiteral("printDialog"));
+    dlg.setMinMax(1, 1);
+    if (dlg.exec() != QDialog::Accepted) return;
+    const QString target = printer.outputFileName().isEmpty()
+                               ? printer.printerName()
+                               : QFileInfo(printer.outputFileName()).fileName();
+    CPrintingBox box(document, target, parent);
+    if (!box.ShowAndWait()) return;
+    QPainter painter;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        paint(painter, printer.resolution());
+        printed = painter.end();
+    }
+    box.hide();
+    if (!printed) VespinMessageBox(texts::kPrintJobFailed, MsgKind::ok, parent);
+}
+
 void FilePrintPreview(const CVespinDoc& doc, QWidget* parent) {
     int result = 0;
     {

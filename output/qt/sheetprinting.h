@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
 class CVespinDoc;
+class QPainter;
+class QString;
 class QPrinter;
 class QWidget;
 
@@ -26,6 +30,10 @@ bool PrintPage(QPrinter& printer, const CVespinDoc& doc);
 
 // 印刷 (57607): the print dialog, then the page. 57608: the page without the dialog.
 void FilePrint(const CVespinDoc& doc, QWidget* parent, bool withDialog = true);
+// A page of the program's other than the sheet (月の集計, 36協定の状況): the print dialog, then
+// paint(painter, dotsPerInch) on the application's printer; document names the job.
+void PrintOtherPage(const QString& document, const std::function<void(QPainter&, int)>& paint,
+                    QWidget* parent);
 // 印刷ﾌﾟﾚﾋﾞｭｰ (57609).
 void FilePrintPreview(const CVespinDoc& doc, QWidget* parent);
 // ﾌﾟﾘﾝﾀの設定 (57606).
