@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/dialogunits.h"
 #include "framework/qt/commontexts.h"
@@ -98,6 +100,7 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
     m_findings->setObjectName(QStringLiteral("findings"));
     m_findings->setWordWrap(true);
     m_findings->setSelectionMode(QAbstractItemView::NoSelection);
+    m_findings->setFocusPolicy(Qt::NoFocus);
     m_findings->setResizeMode(QListView::Adjust);
     m_findings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const std::string& line : t.findings) {
@@ -131,8 +134,15 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
     buttons->addWidget(m_btnOk);
     layout->addLayout(buttons);
     connect(m_btnOk, &QPushButton::clicked, this, &CAgreementDlg::accept);
-    // Room for a few findings to start with; the window can be enlarged for more.
-    resize(minimumSizeHint() + QSize(0, fontMetrics().height() * 2));
+    // Room for a few findings to start with, more where the screen has it; the window can be
+    // enlarged.
+    const int line = fontMetrics().height();
+    int height = minimumSizeHint().height() + line * 2;
+    if (const QScreen* s = screen())
+        height = std::max(height, std::min(s->availableGeometry().height() - 8 * line,
+                                           minimumSizeHint().height() +
+                                               line * 2 * std::min(m_findings->count(), 8)));
+    resize(minimumSizeHint().width(), height);
 }
 
 void CAgreementDlg::SetPrint(std::function<void(QWidget*)> print) {
