@@ -33,9 +33,7 @@ void OnOpenBackupCommand(CVespinDoc& doc, CDocManager& manager, QWidget* parent)
     if (dlg.exec() != QDialog::Accepted || dlg.Selected() < 0) return;
     const Generation& chosen = list[static_cast<size_t>(dlg.Selected())].generation;
     if (!manager.OpenDocumentCopy(PathToQ(chosen.path), book)) return;
-    doc.m_strDocPath.clear();
-    doc.m_strTitleName =
-        UiText::Format(texts::kBackupCaption, UiText::Path(PathFromQ(QFileInfo(book).fileName())),
-                       GenerationTime(chosen.time));
-    doc.SetWindowTitle(doc.m_strTitleName);
+    doc.ShowAsCopy(UiText::Format(texts::kBackupCaption,
+                                  UiText::Path(PathFromQ(QFileInfo(book).fileName())),
+                                  GenerationTime(chosen.time)));
 }

@@ -14,7 +14,8 @@ void OnFolderReportCommand(const CVespinDoc& doc, CDocManager& manager, QWidget*
     const QString folder = book.isEmpty() ? QDir::homePath() : QFileInfo(book).absolutePath();
     const LocalTime now = clock_::Now();
     // A window of its own beside the book: it stays open while books are opened from it.
-    auto* dlg = new CFolderReportDlg(doc.m_strSettingsPath, folder, now.year, now.month, parent);
+    auto* dlg =
+        new CFolderReportDlg(doc.Settings().m_strSettingsPath, folder, now.year, now.month, parent);
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dlg, &CFolderReportDlg::openBook, &manager,
                      [&manager](const QString& path) { manager.OpenDocumentFile(path); });

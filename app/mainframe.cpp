@@ -28,6 +28,7 @@
 
 #include "app/backupcommand.h"
 #include "app/commandids.h"
+#include "app/exportcommand.h"
 #include "app/folderreportcommand.h"
 #include "app/toolbarimages.h"
 #include "dialogs/agreementdlg.h"
@@ -48,7 +49,6 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
-#include "output/qt/exportcommand.h"
 #include "output/qt/lawpaint.h"
 #include "output/qt/sheetprinting.h"
 #include "output/shelllink.h"
@@ -428,8 +428,8 @@ void CMainFrame::OnTimer(int id) {
 
 void CMainFrame::OnSetCursor() {
     if (!m_wndStatusBar) return;
-    const QString number = ToQ(m_doc.m_strEmployeeNo);
-    const QString name = ToQ(m_doc.m_strEmployeeName);
+    const QString number = ToQ(m_doc.EmployeeNo());
+    const QString name = ToQ(m_doc.EmployeeName());
     if (m_panes[1]->text() != number) m_panes[1]->setText(number);
     if (m_panes[2]->text() != name) m_panes[2]->setText(name);
 }
@@ -483,7 +483,7 @@ void CMainFrame::UpdateCommandUI() {
     // No current item (an empty book, the moment after New or Open): nothing to delete or
     // export, from the first paint on.
     Action(cmd::kYearDelete)->setEnabled(readable && itemData >= CVespinDoc::kFirstYear);
-    Action(cmd::kYearRetype)->setEnabled(m_doc.FindYear(m_doc.m_nSelYear) >= 0);
+    Action(cmd::kYearRetype)->setEnabled(m_doc.FindYear(m_doc.SelYear()) >= 0);
     Action(cmd::kExportMonth)->setEnabled(ExportCommandEnabled(m_doc).value_or(false));
 
     Action(cmd::kWorkSummary)->setEnabled(SelectedExportMonth(m_doc).has_value());
@@ -503,7 +503,7 @@ void CMainFrame::UpdateCommandUI() {
         Action(id)->setChecked(day && now == mark);
     }
 
-    const bool monthShown = m_doc.m_nSelYear != -1 && m_doc.m_nSelMonth != -1;
+    const bool monthShown = m_doc.SelYear() != -1 && m_doc.SelMonth() != -1;
     Action(cmd::kFilePrint)->setEnabled(monthShown);
     Action(cmd::kFilePrintPreview)->setEnabled(monthShown);
 
@@ -594,7 +594,7 @@ void CMainFrame::OnCreateShortcut() {
     const std::optional<std::string> link =
         ShortcutFilePath(PathFromQ(desktop), sjis::ToUtf8(dlg.m_strName));
     const bool made =
-        link && CreateShellLink(m_doc.m_strExeDir + m_doc.m_strExeName, *link, m_doc.m_strDocPath);
+        link && CreateShellLink(m_doc.ExeDir() + m_doc.ExeName(), *link, m_doc.DocPath());
     if (made)
         VespinMessageBox(
             texts::kShortcutCreatedBefore + dlg.m_strName + texts::kShortcutCreatedAfter,
@@ -647,7 +647,7 @@ void CMainFrame::OnWorkSummary() {
     });
     if (dlg.exec() != QDialog::Accepted || dlg.m_nOpenDay < 0 || !m_pListView) return;
     // The list shows the same month: its row is selected, as after a double-click there.
-    if (QTreeWidgetItem* row = m_pListView->topLevelItem(dlg.m_nOpenDay - m_doc.m_nShownFirst))
+    if (QTreeWidgetItem* row = m_pListView->topLevelItem(dlg.m_nOpenDay - m_doc.ShownFirst()))
         m_pListView->setCurrentItem(row);
     m_pListView->OpenDayEntry(dlg.m_nOpenDay);
 }

@@ -53,10 +53,7 @@ bool CVespinApp::InitInstance(const QStringList& arguments) {
     m_pMainFrame->repaint();
 
     const QString path = CommandLinePath(arguments);
-    if (!path.isEmpty())
-        m_pDocManager->OpenDocumentFile(path);
-    else
-        m_pDoc->m_strDocPath.clear();
+    if (!path.isEmpty()) m_pDocManager->OpenDocumentFile(path);
 
     m_pMainFrame->setAcceptDrops(true);
     return true;

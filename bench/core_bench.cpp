@@ -7,8 +7,8 @@
 #include "bench/bigbook.h"
 #include "framework/archive.h"
 #include "framework/savefile.h"
-#include "model/labourlaw.h"
 #include "model/civildate.h"
+#include "model/labourlaw.h"
 #include "model/leavebook.h"
 #include "model/quietui.h"
 #include "model/texts.h"
@@ -57,12 +57,12 @@ void BM_Load(benchmark::State& state) {
     CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     for (auto _ : state) {
         state.PauseTiming();
-        doc.m_aYears.RemoveAllRecords();
-        doc.m_aDays.RemoveAllRecords();
+        VespinDocAccess::Years(doc).RemoveAllRecords();
+        VespinDocAccess::Days(doc).RemoveAllRecords();
         state.ResumeTiming();
         CArchive ar{std::string_view(bytes)};
         doc.Serialize(ar);
-        benchmark::DoNotOptimize(doc.m_aDays.GetSize());
+        benchmark::DoNotOptimize(doc.Days().GetSize());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
@@ -75,7 +75,7 @@ void BM_Reload(benchmark::State& state) {
     for (auto _ : state) {
         CArchive ar{std::string_view(bytes)};
         doc.Serialize(ar);
-        benchmark::DoNotOptimize(doc.m_aDays.GetSize());
+        benchmark::DoNotOptimize(doc.Days().GetSize());
     }
 }
 BENCHMARK(BM_Reload);
@@ -125,15 +125,15 @@ void SaveChanged(benchmark::State& state, const std::string& folder, bool flush,
     doc.OnSaveDocument(path);
     doc.SetBackupOptions({keep, 20, 5, dir + "/backups"});
     CDocument::s_flushToDisk = flush;
-    const std::string number = doc.m_strEmployeeNo;
+    const std::string number = doc.EmployeeNo();
     int n = 0;
     for (auto _ : state) {
-        doc.m_strEmployeeNo = std::to_string(++n % 1000);
+        VespinDocAccess::EmployeeNo(doc) = std::to_string(++n % 1000);
         benchmark::DoNotOptimize(doc.OnSaveDocument(path));
     }
     CDocument::s_flushToDisk = true;
     doc.SetBackupOptions({});
-    doc.m_strEmployeeNo = number;
+    VespinDocAccess::EmployeeNo(doc) = number;
     std::filesystem::remove_all(dir);
 }
 void BM_SaveChangedNoFlush(benchmark::State& s) { SaveChanged(s, "/dev/shm", false, false); }
@@ -152,11 +152,11 @@ BENCHMARK(BM_SaveChangedToDisk_WithGeneration)->UseRealTime();
 // Registering fiscal year 2027 in an empty book under the given calendar.
 void AppendFiscalYearUnder(benchmark::State& state, const CalendarRules& rules) {
     CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
-    doc.m_calendar = rules;
+    VespinDocAccess::Settings(doc).m_calendar = rules;
     for (auto _ : state) {
         state.PauseTiming();
-        doc.m_aYears.RemoveAllRecords();
-        doc.m_aDays.RemoveAllRecords();
+        VespinDocAccess::Years(doc).RemoveAllRecords();
+        VespinDocAccess::Days(doc).RemoveAllRecords();
         state.ResumeTiming();
         benchmark::DoNotOptimize(doc.AppendFiscalYear(2027));
     }
@@ -176,24 +176,22 @@ void BM_AppendFiscalYear_Law(benchmark::State& state) {
 BENCHMARK(BM_AppendFiscalYear_Law);
 
 // A month switch: the range of the last registered year's March (the worst lookup).
-void BM_CalcMonthRange(benchmark::State& state) {
+void BM_MonthRange(benchmark::State& state) {
     CVespinDoc& doc = LargestBook();
     for (auto _ : state) {
-        doc.CalcMonthRange(CVespinDoc::kLastYear, 3);
-        benchmark::DoNotOptimize(doc.m_nRangeLast);
+        benchmark::DoNotOptimize(doc.MonthRange(CVespinDoc::kLastYear, 3));
     }
 }
-BENCHMARK(BM_CalcMonthRange);
+BENCHMARK(BM_MonthRange);
 
-void BM_CalcMonthRange_OneYearBook(benchmark::State& state) {
+void BM_MonthRange_OneYearBook(benchmark::State& state) {
     CVespinDoc doc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     doc.AppendFiscalYear(CVespinDoc::kLastYear);
     for (auto _ : state) {
-        doc.CalcMonthRange(CVespinDoc::kLastYear, 3);
-        benchmark::DoNotOptimize(doc.m_nRangeLast);
+        benchmark::DoNotOptimize(doc.MonthRange(CVespinDoc::kLastYear, 3));
     }
 }
-BENCHMARK(BM_CalcMonthRange_OneYearBook);
+BENCHMARK(BM_MonthRange_OneYearBook);
 
 void BM_DeleteFirstYear(benchmark::State& state) {
     const std::string& bytes = LargestBookBytes();
@@ -279,8 +277,7 @@ void BM_LeaveLedger(benchmark::State& state) {
     static CVespinDoc* doc = [] {
         auto* d = new CVespinDoc(&g_ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
         FillLargestBook(*d);
-        d->m_astrSettingLines[9] = texts::S("有休=1,半休=0.5,特欠=除外,以降=4/1");
-        d->ReadWorkRules();
+        VespinDocAccess::SetSettingLine(*d, 9, texts::S("有休=1,半休=0.5,特欠=除外,以降=4/1"));
         leave::Employment e;
         e.hire = civil::Serial(CVespinDoc::kFirstYear, 4, 1);
         leave::SetBookEmployment(*d, e);

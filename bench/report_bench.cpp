@@ -13,6 +13,7 @@
 #include "model/quietui.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
+#include "model/vespindocaccess.h"
 
 namespace {
 
@@ -35,8 +36,8 @@ const std::string& Folder() {
             CVespinDoc doc(&ui, "/nonexistent/vespin", ini);
             doc.OnNewDocument();
             doc.AppendFiscalYear(2026);
-            for (int k = 0; k < doc.m_aDays.GetSize(); ++k) {
-                CDayRecord* d = doc.m_aDays[k];
+            for (int k = 0; k < VespinDocAccess::Days(doc).GetSize(); ++k) {
+                CDayRecord* d = VespinDocAccess::Days(doc)[k];
                 if (d->GetDayType() != 1) continue;
                 const bool leave = (k + b) % 21 == 0;
                 d->SetCategory(leave ? 6 : 0);
@@ -45,8 +46,8 @@ const std::string& Folder() {
                 static const char* const ends[] = {"19:00", "20:30", "22:30", "18:00"};
                 d->SetEnd(ends[(k + b) % 4]);
             }
-            doc.m_strEmployeeNo = std::to_string(1000 + b);
-            doc.m_strEmployeeName = texts::S("山田 太郎");
+            VespinDocAccess::EmployeeNo(doc) = std::to_string(1000 + b);
+            VespinDocAccess::EmployeeName(doc) = texts::S("山田 太郎");
             leave::Employment e;
             e.hire = labourlaw::DayNumber(2023, 4, 1);
             leave::SetBookEmployment(doc, e);

@@ -116,7 +116,7 @@ CAttendanceDlg::CAttendanceDlg(QWidget* parent) : CVespinDialog(parent) {
 void CAttendanceDlg::OnInitDialog() {
     UpdateData(false);
     if (m_pDoc)
-        for (const std::string& name : m_pDoc->CategoryListEntries())
+        for (const std::string& name : m_pDoc->Settings().CategoryListEntries())
             m_comboCategory->addItem(ToQ(name));
     // An index with no entry (names removed from the settings) selects nothing.
     m_comboCategory->setCurrentIndex(m_nCurSel);
@@ -222,7 +222,7 @@ void CAttendanceDlg::accept() {
     static const std::array<std::string, 10> kNoFlags{};
     const AttendanceResult result =
         CheckAttendance({m_nCategory, m_strArrival, m_strDeparture, m_strLocations},
-                        m_pDoc ? m_pDoc->m_astrTimeFlags : kNoFlags);
+                        m_pDoc ? m_pDoc->Settings().m_astrTimeFlags : kNoFlags);
     // One box per failing check, in order; the focus ends on the field of the last one.
     for (const CheckMessage& message : result.messages) {
         VespinMessageBox(message.text, MsgKind::ok, this);

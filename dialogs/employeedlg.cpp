@@ -23,8 +23,8 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
 
 void CEmployeeDlg::OnInitDialog() {
     if (m_pDoc) {
-        m_strEmployeeNo = m_pDoc->m_strEmployeeNo;
-        m_strEmployeeName = m_pDoc->m_strEmployeeName;
+        m_strEmployeeNo = m_pDoc->EmployeeNo();
+        m_strEmployeeName = m_pDoc->EmployeeName();
     }
     m_noText.Write(m_editNo, m_strEmployeeNo);
     m_nameText.Write(m_editName, m_strEmployeeName);

@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/folderchooser.h"
 #include "framework/qt/messagebox.h"
 #include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
-#include "dialogs/folderchooser.h"
 
 CExportDlg::CExportDlg(QWidget* parent) : CVespinDialog(parent) {
     const DialogUnits du =
@@ -45,8 +45,8 @@ void CExportDlg::OnInitDialog() {
     m_month = ExportDialogMonth(m_pDoc);
     m_nYear = m_month.calendarYear;
     m_nMonth = m_month.month;
-    m_strFileName = DefaultExportFileName(m_pDoc ? m_pDoc->m_strEmployeeNo : std::string(),
-                                          m_nYear, m_nMonth);
+    m_strFileName =
+        DefaultExportFileName(m_pDoc ? m_pDoc->EmployeeNo() : std::string(), m_nYear, m_nMonth);
     m_strTitle = ExportTitle(m_nYear, m_nMonth);
     m_wndTitle->setFont(m_fontTitle);
     UpdateData(false);

@@ -90,7 +90,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     auto* title =
         new QLabel(QStringLiteral("社員№：%1　　氏名：%2　　入社日：%3")
-                       .arg(ToQ(doc.m_strEmployeeNo), ToQ(doc.m_strEmployeeName),
+                       .arg(ToQ(doc.EmployeeNo()), ToQ(doc.EmployeeName()),
                             employment.hire ? Date(*employment.hire) : QStringLiteral("未設定")),
                    this);
     QFont bold = title->font();

@@ -28,7 +28,8 @@ CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
 
 void CLocationDlg::OnInitDialog() {
     if (m_pDoc)
-        for (const std::string& place : m_pDoc->m_astrPlaces) m_listPlaces->addItem(ToQ(place));
+        for (const std::string& place : m_pDoc->Settings().m_astrPlaces)
+            m_listPlaces->addItem(ToQ(place));
     // Nothing is preselected, and Enter right away accepts the empty choice.
     m_listPlaces->clearSelection();
     m_listPlaces->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
@@ -46,9 +47,9 @@ void CLocationDlg::accept() {
     for (const int row : rows) {
         // The stored bytes, not a round trip through the widget's text.
         const size_t k = static_cast<size_t>(row);
-        if (!m_pDoc || k >= m_pDoc->m_astrPlaces.size()) continue;
+        if (!m_pDoc || k >= m_pDoc->Settings().m_astrPlaces.size()) continue;
         if (!first) result += texts::kPlaceSeparator;
-        result += m_pDoc->m_astrPlaces[k];
+        result += m_pDoc->Settings().m_astrPlaces[k];
         first = false;
     }
     m_strResult = result;

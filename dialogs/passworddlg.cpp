@@ -79,7 +79,7 @@ void CPasswordDlg::accept() {
     m_strInput = FromQ(m_edit->text());
     // Exactly the stored bytes: case and blanks count. A character no book can hold never
     // matches, or it would match the '?' that stands for it.
-    if (m_pDoc && m_strInput == m_pDoc->m_strPassword &&
+    if (m_pDoc && m_strInput == m_pDoc->Password() &&
         !sjis::FirstUnstorable(m_edit->text().toStdString())) {
         QDialog::accept();
         return;

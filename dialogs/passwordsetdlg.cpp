@@ -21,7 +21,7 @@ CPasswordSetDlg::CPasswordSetDlg(QWidget* parent) : CVespinDialog(parent) {
 }
 
 void CPasswordSetDlg::OnInitDialog() {
-    if (m_pDoc) m_strPassword = m_pDoc->m_strPassword;
+    if (m_pDoc) m_strPassword = m_pDoc->Password();
     // The current password, masked: OK without typing keeps it byte for byte.
     m_passwordText.Write(m_edit, m_strPassword);
     m_wndMessage->setText(

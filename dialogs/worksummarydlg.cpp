@@ -38,7 +38,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     const std::optional<worktime::MonthSummary> s =
         worktime::SummarizeMonth(doc, fiscalYear, month);
     const worktime::MonthSummary summary = s.value_or(worktime::MonthSummary{});
-    const worktime::Rules& rules = doc.m_workRules;
+    const worktime::Rules& rules = doc.Settings().m_workRules;
 
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(QStringLiteral("%1年 %2月 の勤務時間  (%3年度)")
@@ -171,10 +171,10 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     auto* catGrid = new QGridLayout(categories);
     catGrid->setHorizontalSpacing(16);
     int shown = 0;
-    for (size_t k = 0; k < doc.m_astrCategories.size(); ++k) {
-        if (doc.m_astrCategories[k].empty()) continue;
+    for (size_t k = 0; k < doc.Settings().m_astrCategories.size(); ++k) {
+        if (doc.Settings().m_astrCategories[k].empty()) continue;
         auto* label = new QLabel(QStringLiteral("%1  %2日")
-                                     .arg(ToQ(doc.m_astrCategories[k]))
+                                     .arg(ToQ(doc.Settings().m_astrCategories[k]))
                                      .arg(summary.categoryDays[k]),
                                  categories);
         label->setObjectName(QStringLiteral("category%1").arg(k));
@@ -190,10 +190,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     m_listIncomplete = new QListWidget(incomplete);
     m_listIncomplete->setObjectName(QStringLiteral("incompleteList"));
     for (int k : summary.incomplete) {
-        const CDayRecord& d = *doc.m_aDays[k];
+        const CDayRecord& d = *doc.Days()[k];
         const int c = d.GetCategory();
-        const QString category =
-            c >= 0 && c < 10 ? ToQ(doc.m_astrCategories[static_cast<size_t>(c)]) : QString();
+        const QString category = c >= 0 && c < 10
+                                     ? ToQ(doc.Settings().m_astrCategories[static_cast<size_t>(c)])
+                                     : QString();
         auto* item = new QListWidgetItem(
             QStringLiteral("%1月%2日 (%3)   %4 ～ %5   %6")
                 .arg(d.GetMonth())

@@ -80,7 +80,7 @@ void CYearDlg::OnInitDialog() {
 void CYearDlg::accept() {
     static const CRecordArray<CYearRecord> kNoYears;
     const YearCheckResult r =
-        CheckYearText(FromQ(m_edit->text()), m_pDoc ? m_pDoc->m_aYears : kNoYears);
+        CheckYearText(FromQ(m_edit->text()), m_pDoc ? m_pDoc->Years() : kNoYears);
     if (!r.accepted) {
         VespinMessageBox(r.message, MsgKind::ok, this);
         // A number that is no number or out of range is selected for retyping; a year that

@@ -26,11 +26,11 @@ std::vector<GenerationInfo> DescribeGenerations(const std::string& root, const s
         doc.OnNewDocument();
         info.readable = doc.OnOpenDocument(info.generation.path);
         if (info.readable) {
-            info.hasPassword = !doc.m_strPassword.empty();
-            for (const auto& y : doc.m_aYears) info.years.push_back(y->GetYear());
+            info.hasPassword = !doc.Password().empty();
+            for (const auto& y : doc.Years()) info.years.push_back(y->GetYear());
             // Years may be registered in any order: the latest date, not the last record.
             int latest = 0;
-            for (const auto& d : doc.m_aDays) {
+            for (const auto& d : doc.Days()) {
                 const int key = d->GetYear() * 10000 + d->GetMonth() * 100 + d->GetDay();
                 if (key <= latest || !HasEntry(*d)) continue;
                 latest = key;

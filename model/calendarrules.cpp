@@ -1,8 +1,8 @@
 #include "model/calendarrules.h"
 
 #include "model/dayrecord.h"
+#include "model/settingsline.h"
 #include "model/texts.h"
-#include "model/vespindoc.h"
 
 namespace {
 
@@ -17,12 +17,6 @@ bool ParseNumber(const std::string& s, size_t digitsMin, size_t digitsMax, int& 
         out = out * 10 + (c - '0');
     }
     return true;
-}
-
-std::string Trimmed(const std::string& s) {
-    const size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
 // "M/D" (year 0) or "YYYY/M/D"; false when the field is no such date.
@@ -54,7 +48,7 @@ bool CalendarRules::IsCompanyHoliday(int y, int m, int d) const {
 CalendarRules ReadCalendarRules(const std::string& line5, const std::string& line6,
                                 std::string& problem) {
     CalendarRules rules;
-    rules.law = CVespinDoc::GetField(line5, 1) == texts::kHolidayLawKeyword;
+    rules.law = SettingsField(line5, 1) == texts::kHolidayLawKeyword;
     problem.clear();
 
     std::string named;
@@ -65,7 +59,7 @@ CalendarRules ReadCalendarRules(const std::string& line5, const std::string& lin
         if (comma == std::string::npos) comma = line6.size();
         const std::string field = line6.substr(start, comma - start);
         start = comma + 1;
-        const std::string date = Trimmed(field);
+        const std::string date(TrimBlanks(field));
         CompanyHoliday day;
         if (date.empty()) continue;  // a trailing comma or an empty line
         if (ParseCompanyHoliday(date, day)) {

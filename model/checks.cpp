@@ -77,14 +77,14 @@ AttendanceResult CheckAttendance(const AttendanceInput& in,
             error = true;
         }
         if (!v.departure.empty()) {
-            r.messages.push_back(
-                {texts::kBlankDeparture, AttendanceField::departure, AttendanceProblem::notAllowed});
+            r.messages.push_back({texts::kBlankDeparture, AttendanceField::departure,
+                                  AttendanceProblem::notAllowed});
             v.departure.clear();
             error = true;
         }
         if (!v.locations.empty()) {
-            r.messages.push_back(
-                {texts::kBlankLocations, AttendanceField::locations, AttendanceProblem::notAllowed});
+            r.messages.push_back({texts::kBlankLocations, AttendanceField::locations,
+                                  AttendanceProblem::notAllowed});
             v.locations.clear();
             error = true;
         }

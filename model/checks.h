@@ -17,12 +17,12 @@ enum class AttendanceField { category, arrival, departure, locations };
 
 // Why a check refused: the dialog acts on this, the text is only shown.
 enum class AttendanceProblem {
-    timeForm,     // not five characters
-    hour,         // hour outside 00..24
-    minute,       // minute outside 00..59
-    colon,        // no ':' in the middle
-    notAllowed,   // the category takes no times or places: the field has been emptied
-    noCategory,   // times or places without a category
+    timeForm,    // not five characters
+    hour,        // hour outside 00..24
+    minute,      // minute outside 00..59
+    colon,       // no ':' in the middle
+    notAllowed,  // the category takes no times or places: the field has been emptied
+    noCategory,  // times or places without a category
 };
 
 struct CheckMessage {

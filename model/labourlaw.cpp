@@ -486,13 +486,13 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
     return r;
 }
 
-Params ParamsOf(const CVespinDoc& doc) { return {doc.m_workRules, doc.LawSettings()}; }
+Params ParamsOf(const CVespinDoc& doc) { return {doc.Settings().m_workRules, doc.LawSettings()}; }
 
 std::vector<DayInput> Inputs(const CVespinDoc& doc, int lo, int hi) {
     std::vector<DayInput> out;
     const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc.Extension());
     auto mark = marks.begin();
-    for (const auto& yr : doc.m_aYears) {
+    for (const auto& yr : doc.Years()) {
         // Fiscal years are stored in the order they were registered: take each one's days.
         const int fyFirst = DayNumber(yr->GetYear(), 4, 1);
         const int fyLast = DayNumber(yr->GetYear() + 1, 3, 31);
@@ -500,13 +500,13 @@ std::vector<DayInput> Inputs(const CVespinDoc& doc, int lo, int hi) {
         for (int k = yr->GetFirstIndex(); k <= yr->GetLastIndex(); ++k) {
             const int date = fyFirst + (k - yr->GetFirstIndex());
             if (date < lo || date > hi) continue;
-            const CDayRecord& r = *doc.m_aDays[k];
+            const CDayRecord& r = *doc.Days()[k];
             DayInput d;
             d.date = date;
             d.type = r.GetDayType();
             d.category = r.GetCategory();
             d.timed = d.category >= 0 && d.category < 10 &&
-                      doc.m_astrTimeFlags[static_cast<size_t>(d.category)] != "0";
+                      doc.Settings().m_astrTimeFlags[static_cast<size_t>(d.category)] != "0";
             d.arrival = r.Start().empty() ? -1 : worktime::ParseStoredTime(r.Start());
             d.departure = r.End().empty() ? -1 : worktime::ParseStoredTime(r.End());
             d.unreadable =

@@ -10,21 +10,21 @@ namespace leave {
 std::vector<Day> BookDays(const CVespinDoc& doc) {
     const lawsettings::CategoryMeanings& meanings = doc.LawSettings().categories;
     std::vector<Day> days;
-    days.reserve(static_cast<size_t>(doc.m_aDays.GetSize()));
+    days.reserve(static_cast<size_t>(doc.Days().GetSize()));
     bool sorted = true;
-    for (const auto& rec : doc.m_aDays) {
+    for (const auto& rec : doc.Days()) {
         Day d;
         d.date = civil::Serial(rec->GetYear(), rec->GetMonth(), rec->GetDay());
         d.workday = rec->GetDayType() == kWeekday;
         const int c = rec->GetCategory();
-        if (c >= 0 && c < 10 && !doc.m_astrCategories[static_cast<size_t>(c)].empty()) {
+        if (c >= 0 && c < 10 && !doc.Settings().m_astrCategories[static_cast<size_t>(c)].empty()) {
             const size_t slot = static_cast<size_t>(c);
-            d.category = doc.m_astrCategories[slot];
+            d.category = doc.Settings().m_astrCategories[slot];
             const lawsettings::CategoryMeaning& m = meanings[slot];
             switch (m.meaning) {
                 case lawsettings::Meaning::unnamed:
-                    d.attendance =
-                        doc.m_astrTimeFlags[slot] == "1" ? Attendance::worked : Attendance::absent;
+                    d.attendance = doc.Settings().m_astrTimeFlags[slot] == "1" ? Attendance::worked
+                                                                               : Attendance::absent;
                     break;
                 case lawsettings::Meaning::leave:
                     d.attendance = Attendance::deemed;
@@ -79,7 +79,9 @@ void SetBookEmployment(CVespinDoc& doc, const Employment& employment) {
     doc.SetExtension(std::move(ext));
 }
 
-Policy BookPolicy(const CVespinDoc& doc) { return ParsePolicy(doc.m_astrSettingLines[9]).policy; }
+Policy BookPolicy(const CVespinDoc& doc) {
+    return ParsePolicy(doc.Settings().m_astrSettingLines[9]).policy;
+}
 
 Ledger BookLedger(const CVespinDoc& doc, int asOf) {
     return ComputeLedger(BookEmployment(doc), BookPolicy(doc), BookDays(doc), asOf);

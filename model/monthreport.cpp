@@ -39,7 +39,7 @@ public:
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
     bool AskPassword(CVespinDoc& doc, const std::string&) override {
-        refused = !(password && *password == doc.m_strPassword);
+        refused = !(password && *password == doc.Password());
         return !refused;
     }
     std::optional<int> AskYear(CVespinDoc&) override { return std::nullopt; }
@@ -90,8 +90,8 @@ bool BookReader::Load(Row& row) {
 void BookReader::Read(Row& row, Month month) {
     if (!Load(row)) return;
     row.read = true;
-    row.employeeNo = m_doc.m_strEmployeeNo;
-    row.employeeName = m_doc.m_strEmployeeName;
+    row.employeeNo = m_doc.EmployeeNo();
+    row.employeeName = m_doc.EmployeeName();
 
     const lawsettings::Settings& law = m_doc.LawSettings();
     const int wageStart = MonthStartOn(month.year, month.month, law.week.wageMonthStart);

@@ -5,11 +5,10 @@
 #include <cstdio>
 
 #include "framework/archive.h"
-#include "framework/fileerror.h"
-#include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
 #include "model/leavepolicy.h"
+#include "model/settingsline.h"
 #include "model/settingsplaces.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
@@ -22,14 +21,6 @@ namespace {
 // before anything is allocated for them.
 constexpr uint64_t kMinDayBytes = 3 * 4 + 3 * 1 + 4 + 1 + 4;
 constexpr uint64_t kYearBytes = 16;
-
-const std::array<const char*, 10> kDefaultCategories = {"出勤", "遅刻", "早退", "欠勤", "半休",
-                                                        "休出", "有休", "振休", "特休", "特欠"};
-const std::array<const char*, 10> kDefaultCodes = {"10", "11", "12", "20", "13",
-                                                   "14", "21", "22", "23", "24"};
-const std::array<const char*, 10> kDefaultFlags = {"1", "1", "1", "0", "1",
-                                                   "1", "0", "0", "0", "0"};
-const std::array<const char*, 4> kDefaultPlaces = {"直行不帰", "勤務地１", "勤務地２", "勤務地３"};
 
 // A count and that many records; a negative count, or one that needs more than the file
 // holds, is refused before anything is allocated.
@@ -57,7 +48,7 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
     for (int i = 0; i < 7; ++i) m_astrWeekdays[static_cast<size_t>(i)] = texts::kWeekdays[i];
 
     InitProgramPaths(exePath.empty() ? RunningProgramPath() : exePath);
-    m_astrSettingsPlaces =
+    m_settings.m_astrSettingsPlaces =
         settingsPath.empty() ? SettingsPlaces(m_strExeDir) : std::vector{settingsPath};
     ReadSettings();
 
@@ -71,52 +62,8 @@ CVespinDoc::CVespinDoc(IVespinUi* ui, const std::string& exePath, const std::str
 }
 
 void CVespinDoc::ReadSettings() {
-    m_astrSettingLines = {};
-    m_bSettingsMissing = false;
-    int read = -1;
-    for (const auto& place : m_astrSettingsPlaces) {
-        m_strSettingsPath = place;
-        if ((read = ReadSettingsFile()) == 0) break;
-    }
-    if (read == -1) {
-        m_bSettingsMissing = true;
-        if (!m_astrSettingsPlaces.empty()) m_strSettingsPath = m_astrSettingsPlaces.front();
-        Message(SettingsMissingMessage(m_astrSettingsPlaces));
-        SetDefaultSettings();
-    } else {
-        for (int i = 1; i <= 10; ++i) {
-            const size_t s = static_cast<size_t>(i - 1);
-            m_astrCategories[s] = GetField(m_astrSettingLines[0], i);
-            m_astrCategoryCodes[s] = GetField(m_astrSettingLines[1], i);
-            m_astrTimeFlags[s] = GetField(m_astrSettingLines[2], i);
-        }
-        m_astrPlaces.clear();
-        for (int i = 1; i <= kMaxPlaces; ++i) {
-            std::string field = GetField(m_astrSettingLines[3], i);
-            if (field.empty()) break;
-            m_astrPlaces.push_back(std::move(field));
-        }
-    }
-    ReadCalendarSettings();
-    ReadWorkRules();
-}
-
-void CVespinDoc::ReadCalendarSettings() {
-    std::string problem;
-    m_calendar = ReadCalendarRules(m_astrSettingLines[4], m_astrSettingLines[5], problem);
-    if (!problem.empty()) Message(problem);
-}
-
-void CVespinDoc::ReadWorkRules() {
-    worktime::RulesReading r = worktime::ParseRules(m_astrSettingLines[6]);
-    m_workRules = std::move(r.rules);
-    if (!r.bad.empty()) Message(worktime::BadRulesMessage(r.bad));
-    std::vector<std::string> messages;
-    m_lawSettings = lawsettings::ReadSettings(m_astrSettingLines[7], m_astrSettingLines[8],
-                                              m_astrSettingLines[9], m_astrCategories, messages);
-    for (const std::string& m : messages) Message(m);
-    if (const auto policy = leave::ParsePolicy(m_astrSettingLines[9]); !policy.bad.empty())
-        Message(leave::BadPolicyMessage(policy.bad));
+    m_settings = ReadCompanySettings(m_settings.m_astrSettingsPlaces);
+    for (const UiText& problem : m_settings.m_problems) Message(problem);
 }
 
 CVespinDoc::~CVespinDoc() = default;
@@ -124,16 +71,6 @@ CVespinDoc::~CVespinDoc() = default;
 void CVespinDoc::SetVespinUi(IVespinUi* ui) {
     m_pVespinUi = ui;
     SetUserInterface(ui);
-}
-
-void CVespinDoc::SetDefaultSettings() {
-    for (size_t i = 0; i < 10; ++i) {
-        m_astrCategories[i] = texts::S(kDefaultCategories[i]);
-        m_astrCategoryCodes[i] = kDefaultCodes[i];
-        m_astrTimeFlags[i] = kDefaultFlags[i];
-    }
-    m_astrPlaces.clear();
-    for (const char* p : kDefaultPlaces) m_astrPlaces.push_back(texts::S(p));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -157,43 +94,7 @@ void CVespinDoc::InitProgramPaths(const std::string& exePath) {
     }
 }
 
-int CVespinDoc::ReadSettingsFile() {
-    std::string bytes;
-    // Only the first ten lines are ever used: nothing past them is read, and no settings file
-    // needs more than a megabyte for them (300 places of a hundred bytes are 30 KB).
-    if (ReadFileHead(m_strSettingsPath, bytes, m_astrSettingLines.size(), size_t{1} << 20) !=
-        FileError::none)
-        return -1;
-    size_t pos = 0;
-    for (size_t i = 0; i < m_astrSettingLines.size() && pos < bytes.size(); ++i) {
-        size_t end = bytes.find('\n', pos);
-        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        // CR LF is the file's form, but a file saved with LF alone loses nothing.
-        if (end > pos && bytes[end - 1] == '\r') --end;
-        m_astrSettingLines[i].assign(bytes, pos, end - pos);
-        pos = next;
-    }
-    return 0;
-}
-
-std::string CVespinDoc::GetField(const std::string& line, int n) {
-    size_t start = 0;
-    for (int i = 1; i < n; ++i) {
-        const size_t comma = line.find(',', start);
-        if (comma == std::string::npos) return {};
-        start = comma + 1;
-    }
-    const size_t end = line.find(',', start);
-    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-std::vector<std::string> CVespinDoc::CategoryListEntries() const {
-    std::vector<std::string> out;
-    for (const auto& name : m_astrCategories)
-        if (!name.empty()) out.push_back(name);
-    return out;
-}
+std::string CVespinDoc::GetField(const std::string& line, int n) { return SettingsField(line, n); }
 
 // ---------------------------------------------------------------------------------------------
 // Calendar
@@ -215,8 +116,8 @@ int CVespinDoc::AppendFiscalYear(int y) {
     m_aYears.Add(std::move(rec));
 
     const int before = m_aDays.GetSize();
-    m_aDays.Reserve(static_cast<size_t>(before + 365 + leap));
-    const std::vector<int> types = FiscalYearDayTypes(y, m_calendar, m_anHolidays);
+    m_aDays.Reserve(static_cast<size_t>(before) + 365 + static_cast<size_t>(leap));
+    const std::vector<int> types = FiscalYearDayTypes(y, m_settings.m_calendar, m_anHolidays);
     std::array<int, 12> monthDays = m_anMonthDays;
     if (leap) monthDays[10] = 29;
     size_t t = 0;
@@ -242,7 +143,7 @@ bool CVespinDoc::RetypeFiscalYear(int y) {
     const int k = FindYear(y);
     if (k < 0) return false;
     const CYearRecord* yr = m_aYears[k];
-    const std::vector<int> types = FiscalYearDayTypes(y, m_calendar, m_anHolidays);
+    const std::vector<int> types = FiscalYearDayTypes(y, m_settings.m_calendar, m_anHolidays);
     // Each day by its own date, so that a block that does not hold its year's dates in order
     // keeps the types it has rather than taking another day's.
     for (int i = yr->GetFirstIndex(); i <= yr->GetLastIndex(); ++i) {
@@ -286,10 +187,6 @@ std::pair<int, int> CVespinDoc::MonthRange(int y, int m) const {
     int first = yr->GetFirstIndex();
     for (int i = 0; i < p; ++i) first += days(i);
     return {first, first + days(p) - 1};
-}
-
-void CVespinDoc::CalcMonthRange(int y, int m) {
-    std::tie(m_nRangeFirst, m_nRangeLast) = MonthRange(y, m);
 }
 
 void CVespinDoc::RemoveFiscalYear(int y) {
@@ -561,10 +458,15 @@ void CVespinDoc::OnYearDelete() {
         int data = 0;
         if (cur && m_pTreeView->GetItemData(cur, data) && data >= kFirstYear) {
             m_pTreeView->DeleteItem(cur);
-            RemoveFiscalYear(data);
-            NotifyChange(kYearsChanged);
+            DeleteYear(data);
         }
     }
+    SetModifiedFlag(true);
+}
+
+void CVespinDoc::DeleteYear(int y) {
+    RemoveFiscalYear(y);
+    NotifyChange(kYearsChanged);
     SetModifiedFlag(true);
 }
 
@@ -584,10 +486,18 @@ void CVespinDoc::OnEmployeeInfo() {
 
 void CVespinDoc::OnPasswordSet() {
     if (!m_pVespinUi) return;
-    if (std::optional<std::string> pw = m_pVespinUi->AskNewPassword(*this)) {
-        m_strPassword = *pw;
-        SetModifiedFlag(true);
-    }
+    if (std::optional<std::string> pw = m_pVespinUi->AskNewPassword(*this)) SetPassword(*pw);
+}
+
+void CVespinDoc::SetPassword(const std::string& password) {
+    m_strPassword = password;
+    SetModifiedFlag(true);
+}
+
+void CVespinDoc::ShowAsCopy(const UiText& title) {
+    m_strDocPath.clear();
+    m_strTitleName = title;
+    SetWindowTitle(m_strTitleName);
 }
 
 void CVespinDoc::StoreDayEntry(int index, const DayEntry& entry) {

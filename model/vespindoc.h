@@ -9,11 +9,10 @@
 #include "framework/document.h"
 #include "framework/treehost.h"
 #include "model/bookextension.h"
-#include "model/calendarrules.h"
+#include "model/companysettings.h"
 #include "model/dayrecord.h"
 #include "model/lawsettings.h"
 #include "model/recordarray.h"
-#include "model/worktime.h"
 #include "model/yearrecord.h"
 
 class CView;
@@ -32,7 +31,7 @@ class CVespinDoc : public CDocument {
 public:
     static constexpr int kFirstYear = 1998;
     static constexpr int kLastYear = 2036;
-    static constexpr int kMaxPlaces = 300;
+    static constexpr int kMaxPlaces = CompanySettings::kMaxPlaces;
 
     // What NotifyChange reports besides the modified flag.
     enum Aspect : int { kEmployeeChanged = 1, kSelectionChanged = 2, kYearsChanged = 3 };
@@ -62,17 +61,20 @@ public:
     // The data side of the commands, also used by the command-line tool.
     // Registers fiscal year y (already checked) with its tree items.
     void RegisterYear(int y);
+    // Removes fiscal year y with its days, marking the book modified.
+    void DeleteYear(int y);
     void SetEmployee(const std::string& number, const std::string& name);
     // Stores an accepted attendance entry into day index, tells the views, marks modified.
     void StoreDayEntry(int index, const DayEntry& entry);
+    // The file password ("" for none), marking the book modified.
+    void SetPassword(const std::string& password);
 
     // Calendar.
     static int IsLeapYear(int year);
     // Appends fiscal year y's record and days; returns the number of days appended.
     int AppendFiscalYear(int y);
-    // First and last day index of calendar month m of fiscal year y into m_nRangeFirst/Last
-    // (both -1 when the year is not registered).
-    void CalcMonthRange(int y, int m);
+    // First and last day index of calendar month m of fiscal year y (both -1 when the year is
+    // not registered).
     std::pair<int, int> MonthRange(int y, int m) const;
     // Types the days of fiscal year y again by m_calendar (nothing but the day types changes),
     // tells the views and marks the book modified; false when y is not registered.
@@ -84,21 +86,19 @@ public:
     // Removes fiscal year y's record and days, shifting the later blocks down.
     void RemoveFiscalYear(int y);
 
-    // Settings.
-    // Reads the first of m_astrSettingsPlaces that can be read into the lists (the defaults
-    // and a message naming the places when none can).
+    // Settings: read once by the constructor into one value, and only looked at after.
+    const CompanySettings& Settings() const { return m_settings; }
+    // Reads m_astrSettingsPlaces again into the settings and tells the user of their problems.
     void ReadSettings();
-    // Lines 5 and 6: m_calendar, and the message for bad company holidays.
-    void ReadCalendarSettings();
-    void InitProgramPaths(const std::string& exePath);
-    int ReadSettingsFile();
+    // Puts settings in force as they are (a test's or a benchmark's own).
+    void UseSettings(CompanySettings settings) { m_settings = std::move(settings); }
     static std::string GetField(const std::string& line, int n);
     // The non-empty category names in slot order: the entries of the attendance dialog's list.
-    std::vector<std::string> CategoryListEntries() const;
-    // Line 7: the working-time rules into m_workRules; lines 8-10: the law's settings. Bad
-    // fields are reported once.
-    void ReadWorkRules();
-    const lawsettings::Settings& LawSettings() const { return m_lawSettings; }
+    std::vector<std::string> CategoryListEntries() const {
+        return m_settings.CategoryListEntries();
+    }
+    // Lines 8-10: the law's settings.
+    const lawsettings::Settings& LawSettings() const { return m_settings.m_lawSettings; }
 
     // What the book keeps after its last day (per-day marks, the employee's details).
     const bookext::Extension& Extension() const { return m_extension; }
@@ -121,42 +121,30 @@ public:
     // The program's own path; empty when it cannot be determined.
     static std::string RunningProgramPath();
 
-    // Fields shared with the views, dialogs and output (Shift-JIS texts; paths are UTF-8).
-    std::string m_strExeName;
-    std::string m_strDocPath;
-    std::array<std::string, 10> m_astrSettingLines;
-    std::string m_strExeDir;
-    int m_bStarted = 0;
-    int m_bLoadCancelled = 0;
-    std::string m_strPassword;
-    std::vector<std::string> m_astrPlaces;
-    int m_nSelMonth = -1;
-    int m_nSelYear = -1;
-    int m_anHolidays[12][10];
-    int m_nRangeLast = -1;
-    int m_nRangeFirst = -1;
-    UiText m_strTitleName;  // the file name as it is, or "無題"
-    std::string m_strEmployeeName;
-    std::string m_strEmployeeNo;
-    int m_nShownFirst = -1;
-    std::array<std::string, 10> m_astrCategoryCodes;
-    std::array<std::string, 10> m_astrCategories;
-    std::array<std::string, 10> m_astrTimeFlags;
-    std::array<std::string, 7> m_astrWeekdays;
-    std::array<int, 12> m_anMonthOrder;
-    CRecordArray<CYearRecord> m_aYears;
-    CRecordArray<CDayRecord> m_aDays;
-    std::array<int, 12> m_anMonthDays;
+    // The book (Shift-JIS texts), read by the views, dialogs, output and the tool; changed
+    // only through the operations above.
+    const CRecordArray<CYearRecord>& Years() const { return m_aYears; }
+    const CRecordArray<CDayRecord>& Days() const { return m_aDays; }
+    const std::string& EmployeeNo() const { return m_strEmployeeNo; }
+    const std::string& EmployeeName() const { return m_strEmployeeName; }
+    const std::string& Password() const { return m_strPassword; }
+    // The fiscal year's months in order (4 … 3) and their lengths in a common year.
+    const std::array<int, 12>& MonthOrder() const { return m_anMonthOrder; }
+    const std::array<int, 12>& MonthDays() const { return m_anMonthDays; }
 
-    // How registered days are typed (the fifth and sixth lines of the settings).
-    CalendarRules m_calendar;
+    // The tree's selection (-1 for none) and the first day index on show.
+    int SelYear() const { return m_nSelYear; }
+    int SelMonth() const { return m_nSelMonth; }
+    int ShownFirst() const { return m_nShownFirst; }
 
-    // Where the settings are looked for, in order, and the one read (the first when none).
-    std::vector<std::string> m_astrSettingsPlaces;
-    std::string m_strSettingsPath;
-    bool m_bSettingsMissing = false;
-    // Scheduled time and breaks of a day, for the working-time summary.
-    worktime::Rules m_workRules;
+    // The program's own folder (ending in '/') and name, the book's path (UTF-8, empty when
+    // untitled or shown as a copy) and the name in the caption.
+    const std::string& ExeDir() const { return m_strExeDir; }
+    const std::string& ExeName() const { return m_strExeName; }
+    const std::string& DocPath() const { return m_strDocPath; }
+    const UiText& TitleName() const { return m_strTitleName; }
+    // Shows the book as an untitled copy named title (a backup generation opened for reading).
+    void ShowAsCopy(const UiText& title);
 
     // The tree control and the day list the document drives, and the tree's root item. The
     // document finds both views when a book starts and forgets each when it is removed; the
@@ -168,15 +156,35 @@ public:
     void SetRootItem(HTREEITEM root) { m_hRootItem = root; }
 
 protected:
+    friend struct VespinDocAccess;  // tests and benchmarks (model/vespindocaccess.h)
     void OnViewRemoved(CView* view) override;
 
 private:
-    void SetDefaultSettings();
+    void InitProgramPaths(const std::string& exePath);
     void LoadBody(CArchive& ar);
     bool IsConsistent(const CRecordArray<CYearRecord>& years,
                       const CRecordArray<CDayRecord>& days) const;
 
-    lawsettings::Settings m_lawSettings;
+    std::string m_strExeName;
+    std::string m_strDocPath;
+    std::string m_strExeDir;
+    int m_bStarted = 0;
+    int m_bLoadCancelled = 0;
+    std::string m_strPassword;
+    int m_nSelMonth = -1;
+    int m_nSelYear = -1;
+    int m_anHolidays[12][10];
+    UiText m_strTitleName;  // the file name as it is, or "無題"
+    std::string m_strEmployeeName;
+    std::string m_strEmployeeNo;
+    int m_nShownFirst = -1;
+    std::array<std::string, 7> m_astrWeekdays;
+    std::array<int, 12> m_anMonthOrder;
+    CRecordArray<CYearRecord> m_aYears;
+    CRecordArray<CDayRecord> m_aDays;
+    std::array<int, 12> m_anMonthDays;
+    CompanySettings m_settings;
+
     bookext::Extension m_extension;
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;

@@ -5,6 +5,7 @@
 
 #include "model/dayrecord.h"
 #include "model/labourlaw.h"
+#include "model/settingsline.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 
@@ -24,12 +25,6 @@ int NightMinutes(int from, int to) {
     int n = 0;
     for (const Period& p : kNight) n += Overlap(from, to, p.from, p.to);
     return n;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
 }
 
 bool Digit(char c) { return c >= '0' && c <= '9'; }
@@ -73,7 +68,7 @@ RulesReading ParseRules(const std::string& line) {
     std::string_view rest(line);
     for (;;) {
         const size_t comma = rest.find(',');
-        fields.push_back(Trim(rest.substr(0, comma)));
+        fields.push_back(TrimBlanks(rest.substr(0, comma)));
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
@@ -194,16 +189,16 @@ std::optional<MonthSummary> SummarizeMonth(const CVespinDoc& doc, int fiscalYear
 
     // The fiscal year's months lie in order from April, so the year to date is one run of days.
     const int yearFirst = doc.MonthRange(fiscalYear, 4).first;
-    const Rules& rules = doc.m_workRules;
+    const Rules& rules = doc.Settings().m_workRules;
     // 所定外 is beyond the day's own 所定: none on a 所定休日 unless the settings give one, a
     // leave day's share off, the day's marks first.
     const labourlaw::Params params = labourlaw::ParamsOf(doc);
     const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc.Extension());
     auto mark = marks.begin();
     for (int k = yearFirst; k <= last; ++k) {
-        const CDayRecord& day = *doc.m_aDays[k];
+        const CDayRecord& day = *doc.Days()[k];
         DayFigures f;
-        const DayState state = EvaluateDay(day, rules, doc.m_astrTimeFlags, f);
+        const DayState state = EvaluateDay(day, rules, doc.Settings().m_astrTimeFlags, f);
         if (state == DayState::counted) {
             labourlaw::DayInput in;
             in.type = day.GetDayType();

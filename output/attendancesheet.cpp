@@ -47,7 +47,7 @@ void DrawAttendanceSheet(ISheetCanvas& c, const CVespinDoc& doc, int fiscalYear,
     if (fiscalYear == -1 || month == -1) return;
     const auto [first, last] = doc.MonthRange(fiscalYear, month);
     // A book whose year records point past its days has nothing trustworthy to print.
-    if (first < 0 || last < first || last >= doc.m_aDays.GetSize()) return;
+    if (first < 0 || last < first || last >= doc.Days().GetSize()) return;
     const int calendarYear = CalendarYearOf(fiscalYear, month);
     const int n = last - first + 1;
 
@@ -72,7 +72,7 @@ void DrawAttendanceSheet(ISheetCanvas& c, const CVespinDoc& doc, int fiscalYear,
     c.Text(150, 300, line);
     c.SelectFont(80, kNormal);
     c.Text(150, 450,
-           FillPlaceholders(texts::kSheetEmployeeLine, doc.m_strEmployeeNo, doc.m_strEmployeeName));
+           FillPlaceholders(texts::kSheetEmployeeLine, doc.EmployeeNo(), doc.EmployeeName()));
 
     // Header.
     const int lh = c.SelectFont(60, kNormal);
@@ -81,7 +81,7 @@ void DrawAttendanceSheet(ISheetCanvas& c, const CVespinDoc& doc, int fiscalYear,
     c.Text(310, 600, texts::kSheetHeadDay);
     c.Text(440, 600, texts::kSheetHeadWeekday);
     for (int k = 0; k < 10; ++k)
-        Put(c, 542 + 130 * k, 600, doc.m_astrCategories[static_cast<size_t>(k)]);
+        Put(c, 542 + 130 * k, 600, doc.Settings().m_astrCategories[static_cast<size_t>(k)]);
     c.Text(1852, 600, texts::kSheetHeadArrival);
     c.Text(2112, 600, texts::kSheetHeadDeparture);
     c.Text(2470, 600, texts::kSheetHeadPlace);
@@ -92,7 +92,7 @@ void DrawAttendanceSheet(ISheetCanvas& c, const CVespinDoc& doc, int fiscalYear,
     const int pitch = lr + 35;
     std::array<int, 10> counts{};
     for (int j = 0; j < n; ++j) {
-        const CDayRecord& r = *doc.m_aDays[first + j];
+        const CDayRecord& r = *doc.Days()[first + j];
         const int y = 635 + lh + j * pitch;
         if (r.GetDayType() == kHoliday)
             c.FillRect(kLeft, y - 15, kRight, y + 80, kShade, kShade, kShade);

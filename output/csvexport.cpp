@@ -56,12 +56,12 @@ std::string CsvLine(const std::string& employeeNo, int calendarYear, int month,
 CsvText BuildCsv(const CVespinDoc& doc, int first, int last, int calendarYear, int month) {
     CsvText out;
     if (first < 0) return out;
-    const int end = std::min(last, doc.m_aDays.GetSize() - 1);
+    const int end = std::min(last, doc.Days().GetSize() - 1);
     for (int i = first; i <= end; ++i) {
-        const CDayRecord& day = *doc.m_aDays[i];
+        const CDayRecord& day = *doc.Days()[i];
         if (day.GetCategory() == -1) continue;
         out.bytes +=
-            CsvLine(doc.m_strEmployeeNo, calendarYear, month, day, doc.m_astrCategoryCodes);
+            CsvLine(doc.EmployeeNo(), calendarYear, month, day, doc.Settings().m_astrCategoryCodes);
         ++out.count;
     }
     return out;

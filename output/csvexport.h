@@ -27,7 +27,7 @@ struct CsvText {
     int count = 0;  // lines
 };
 
-// The lines of day indices first..last of doc.m_aDays, skipping days without a category.
+// The lines of day indices first..last of doc.Days(), skipping days without a category.
 // Indices outside the day list are ignored.
 CsvText BuildCsv(const CVespinDoc& doc, int first, int last, int calendarYear, int month);
 

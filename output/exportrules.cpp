@@ -12,16 +12,16 @@
 #include "model/vespindoc.h"
 
 std::optional<ExportMonth> SelectedExportMonth(const CVespinDoc& doc) {
-    const int m = doc.m_nSelMonth;
-    if (m < 1 || m > 12 || doc.FindYear(doc.m_nSelYear) < 0) return std::nullopt;
-    return ExportMonth{doc.m_nSelYear, m, CalendarYearOf(doc.m_nSelYear, m)};
+    const int m = doc.SelMonth();
+    if (m < 1 || m > 12 || doc.FindYear(doc.SelYear()) < 0) return std::nullopt;
+    return ExportMonth{doc.SelYear(), m, CalendarYearOf(doc.SelYear(), m)};
 }
 
 ExportMonth ExportDialogMonth(const CVespinDoc* doc) {
     if (doc)
         if (const std::optional<ExportMonth> m = SelectedExportMonth(*doc)) return *m;
     // No month: the dialog still opens, with the month shown as -1.
-    const int fiscalYear = doc ? doc->m_nSelYear : -1;
+    const int fiscalYear = doc ? doc->SelYear() : -1;
     return ExportMonth{fiscalYear, -1, CalendarYearOf(fiscalYear, -1)};
 }
 

@@ -120,11 +120,11 @@ SummaryPage SummaryPageOf(const CVespinDoc& doc, int fiscalYear, int month) {
     SummaryPage p;
     p.title = Fill(texts::kSummaryTitle,
                    {std::to_string(y), std::to_string(month), std::to_string(fiscalYear)});
-    p.employee = Fill(texts::kSummaryEmployee, {doc.m_strEmployeeNo, doc.m_strEmployeeName});
+    p.employee = Fill(texts::kSummaryEmployee, {doc.EmployeeNo(), doc.EmployeeName()});
     std::string breaks;
-    for (const worktime::Period& b : doc.m_workRules.breaks)
+    for (const worktime::Period& b : doc.Settings().m_workRules.breaks)
         breaks += (breaks.empty() ? "" : texts::S("、")) + worktime::FormatPeriod(b);
-    p.rules = Fill(texts::kSummaryRules, {FormatHours(doc.m_workRules.scheduled),
+    p.rules = Fill(texts::kSummaryRules, {FormatHours(doc.Settings().m_workRules.scheduled),
                                           breaks.empty() ? texts::kSummaryNoBreaks : breaks});
 
     const auto row = [](std::vector<std::string> cells, bool red = false) {
@@ -164,20 +164,21 @@ SummaryPage SummaryPageOf(const CVespinDoc& doc, int fiscalYear, int month) {
         law.breakShortDays > 0));
     if (over) p.note = Fill(texts::kSummaryOverLimit, {Limit(limit)});
 
-    for (size_t k = 0; k < doc.m_astrCategories.size(); ++k)
-        if (!doc.m_astrCategories[k].empty())
+    for (size_t k = 0; k < doc.Settings().m_astrCategories.size(); ++k)
+        if (!doc.Settings().m_astrCategories[k].empty())
             p.categories.push_back(
                 Fill(texts::kSummaryCategory,
-                     {doc.m_astrCategories[k], std::to_string(s.categoryDays[k])}));
+                     {doc.Settings().m_astrCategories[k], std::to_string(s.categoryDays[k])}));
     const auto clock = [](const std::string& t) { return t.empty() ? texts::kSummaryNoTime : t; };
     for (int k : s.incomplete) {
-        const CDayRecord& d = *doc.m_aDays[k];
+        const CDayRecord& d = *doc.Days()[k];
         const int c = d.GetCategory();
-        p.incomplete.push_back(Fill(
-            texts::kSummaryIncompleteDay,
-            {std::to_string(d.GetMonth()), std::to_string(d.GetDay()), d.Weekday(),
-             clock(d.Start()), clock(d.End()),
-             c >= 0 && c < 10 ? doc.m_astrCategories[static_cast<size_t>(c)] : std::string()}));
+        p.incomplete.push_back(
+            Fill(texts::kSummaryIncompleteDay,
+                 {std::to_string(d.GetMonth()), std::to_string(d.GetDay()), d.Weekday(),
+                  clock(d.Start()), clock(d.End()),
+                  c >= 0 && c < 10 ? doc.Settings().m_astrCategories[static_cast<size_t>(c)]
+                                   : std::string()}));
     }
     if (p.incomplete.empty()) p.incomplete.push_back(texts::kSummaryNone);
     return p;

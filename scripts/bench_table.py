@@ -11,8 +11,8 @@ FLOORS = {
     "BM_SaveToFileNoFlush": "BM_Floor_SumBytes",
     "BM_SaveChangedNoFlush_WithGeneration": "BM_SaveChangedNoFlush",
     "BM_SaveChangedToDisk_WithGeneration/real_time": "BM_SaveChangedToDisk/real_time",
-    "BM_CalcMonthRange": "BM_CalcMonthRange_OneYearBook",
-    "BM_TreeMonthRange": "BM_CalcMonthRange_OneYearBook",
+    "BM_MonthRange": "BM_MonthRange_OneYearBook",
+    "BM_TreeMonthRange": "BM_MonthRange_OneYearBook",
     "BM_AppendFiscalYear_Law": "BM_AppendFiscalYear",
 }
 

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev libxxhash-dev
   xvfb xauth poppler-utils python3 libglib2.0-bin
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
+  clang-format-14 clang-tidy-14
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -101,7 +101,7 @@ public:
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
     bool AskPassword(CVespinDoc& doc, const std::string&) override {
-        if (password && *password == doc.m_strPassword) return true;
+        if (password && *password == doc.Password()) return true;
         Print(stderr, texts::kPasswordWrong);
         passwordRefused = true;
         return false;
@@ -259,14 +259,14 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
     using json = nlohmann::ordered_json;
     auto u = [](const std::string& s) { return sjis::ToUtf8(s); };
     json years = json::array();
-    for (const auto& y : doc.m_aYears)
+    for (const auto& y : doc.Years())
         years.push_back({{"year", y->GetYear()},
                          {"first", y->GetFirstIndex()},
                          {"last", y->GetLastIndex()},
                          {"leap", y->GetLeap()}});
     json days = json::array();
-    HolidayNames holidayNames(doc.m_calendar);
-    for (const auto& d : doc.m_aDays) {
+    HolidayNames holidayNames(doc.Settings().m_calendar);
+    for (const auto& d : doc.Days()) {
         days.push_back({{"year", d->GetYear()},
                         {"month", d->GetMonth()},
                         {"day", d->GetDay()},
@@ -279,15 +279,15 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
         // Only under the law's rules, so that the dump under the fixed table stays as it was;
         // and only for a day the book types as a holiday (a year typed by the fixed table keeps
         // its weekdays until it is re-typed).
-        if (doc.m_calendar.law)
+        if (doc.Settings().m_calendar.law)
             days.back()["holiday"] =
                 d->GetDayType() == kHoliday
                     ? u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()))
                     : std::string();
     }
-    json out = {{"password", u(doc.m_strPassword)},
-                {"employeeNo", u(doc.m_strEmployeeNo)},
-                {"employeeName", u(doc.m_strEmployeeName)},
+    json out = {{"password", u(doc.Password())},
+                {"employeeNo", u(doc.EmployeeNo())},
+                {"employeeName", u(doc.EmployeeName())},
                 {"years", std::move(years)},
                 {"days", std::move(days)}};
     // What the book's extension keeps, only when it keeps it: a dump of a book without one
@@ -341,7 +341,7 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     AttendanceInput in;
     if (a[1] != "-") {
         const std::string name = sjis::FromUtf8(a[1]);
-        const std::vector<std::string> entries = doc.CategoryListEntries();
+        const std::vector<std::string> entries = doc.Settings().CategoryListEntries();
         for (size_t i = 0; i < entries.size(); ++i)
             if (entries[i] == name) in.category = static_cast<int32_t>(i);
         if (in.category < 0) return Fail("unknown category: " + a[1]);
@@ -350,7 +350,7 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     if (a.size() > 3) in.departure = sjis::FromUtf8(a[3]);
     if (a.size() > 4) in.locations = sjis::FromUtf8(a[4]);
 
-    const AttendanceResult r = CheckAttendance(in, doc.m_astrTimeFlags);
+    const AttendanceResult r = CheckAttendance(in, doc.Settings().m_astrTimeFlags);
     for (const CheckMessage& msg : r.messages) Print(stderr, msg.text);
     if (!r.accepted) return kRefused;
     doc.StoreDayEntry(first + d - 1, DayEntry{r.corrected.category, r.corrected.arrival,
@@ -462,19 +462,19 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
         return j;
     };
     auto date = [&](int k) {
-        const CDayRecord& d = *doc.m_aDays[k];
+        const CDayRecord& d = *doc.Days()[k];
         char buf[16];
         std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.GetYear(), d.GetMonth(), d.GetDay());
         return std::string(buf);
     };
     json breaks = json::array();
-    for (const worktime::Period& p : doc.m_workRules.breaks)
+    for (const worktime::Period& p : doc.Settings().m_workRules.breaks)
         breaks.push_back(worktime::FormatPeriod(p));
     json categories = json::array();
-    for (size_t c = 0; c < doc.m_astrCategories.size(); ++c)
-        if (!doc.m_astrCategories[c].empty())
-            categories.push_back(
-                {{"name", sjis::ToUtf8(doc.m_astrCategories[c])}, {"days", s->categoryDays[c]}});
+    for (size_t c = 0; c < doc.Settings().m_astrCategories.size(); ++c)
+        if (!doc.Settings().m_astrCategories[c].empty())
+            categories.push_back({{"name", sjis::ToUtf8(doc.Settings().m_astrCategories[c])},
+                                  {"days", s->categoryDays[c]}});
     json incomplete = json::array();
     for (int k : s->incomplete) incomplete.push_back(date(k));
     json days = json::array();
@@ -485,7 +485,7 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
     }
     const json out = {{"year", s->calendarYear},
                       {"month", month},
-                      {"scheduled", FormatHours(doc.m_workRules.scheduled)},
+                      {"scheduled", FormatHours(doc.Settings().m_workRules.scheduled)},
                       {"breaks", std::move(breaks)},
                       {"monthTotals", totals(s->monthTotals)},
                       {"yearTotals", totals(s->yearTotals)},
@@ -597,7 +597,7 @@ int RunTool(int argc, char** argv) {
     int code = kUsage;
     if (command == "add-year" && arity(1, 1)) {
         if (int rc = Open(doc, ui, book)) return rc;
-        const YearCheckResult r = CheckYearText(rest[0], doc.m_aYears);
+        const YearCheckResult r = CheckYearText(rest[0], doc.Years());
         if (!r.accepted) {
             Print(stderr, r.message);
             return kRefused;
@@ -609,8 +609,7 @@ int RunTool(int argc, char** argv) {
         if (!ParseInt(rest[0], y)) return kUsage;
         if (int rc = Open(doc, ui, book)) return rc;
         if (doc.FindYear(y) < 0) return Fail("fiscal year " + rest[0] + " is not registered");
-        doc.RemoveFiscalYear(y);
-        doc.SetModifiedFlag(true);
+        doc.DeleteYear(y);
         code = kDone;
     } else if (command == "retype-year" && arity(1, 1)) {
         if (int rc = Open(doc, ui, book)) return rc;
@@ -629,8 +628,7 @@ int RunTool(int argc, char** argv) {
     } else if (command == "password" && arity(1, 1)) {
         if (!Storable(rest)) return kRefused;
         if (int rc = Open(doc, ui, book)) return rc;
-        doc.m_strPassword = sjis::FromUtf8(rest[0]);
-        doc.SetModifiedFlag(true);
+        doc.SetPassword(sjis::FromUtf8(rest[0]));
         code = kDone;
     } else if (command == "set-day" && arity(2, 5)) {
         if (!Storable(rest)) return kRefused;

@@ -178,12 +178,12 @@ void CVespinTreeView::BuildYears() {
     if (!doc) return;
     const LocalTime now = clock_::Now();
     const int fiscal = FiscalYearOf(now.year, now.month);
-    for (const auto& yr : doc->m_aYears) {
+    for (const auto& yr : doc->Years()) {
         const int y = yr->GetYear();
         HTREEITEM yearItem =
             doc->InsertTreeItem(doc->GetRootItem(), std::to_string(y) + texts::kYearSuffix, 1, y);
         for (int i = 0; i < 12; ++i) {
-            const int m = doc->m_anMonthOrder[static_cast<size_t>(i)];
+            const int m = doc->MonthOrder()[static_cast<size_t>(i)];
             char text[16];
             std::snprintf(text, sizeof text, texts::kMonthItemFormat.c_str(), m);
             doc->InsertTreeItem(yearItem, text, 2, m);

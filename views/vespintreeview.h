@@ -2,8 +2,8 @@
 
 #include <QTreeWidget>
 
-#include "framework/view.h"
 #include "framework/treehost.h"
+#include "framework/view.h"
 
 class CVespinDoc;
 class CUpdateHint;

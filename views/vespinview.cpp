@@ -84,7 +84,7 @@ void CVespinView::InitialiseColumns() {
     // One column per category name that is set, in slot order; made once for the window's life.
     QStringList titles = {QStringLiteral("日付"), QStringLiteral("曜日"),
                           QStringLiteral("出勤時刻"), QStringLiteral("退出時刻")};
-    for (const std::string& name : doc->m_astrCategories)
+    for (const std::string& name : doc->Settings().m_astrCategories)
         if (!name.empty()) titles << ToQ(name);
     titles << QStringLiteral("出勤場所");
     setColumnCount(static_cast<int>(titles.size()));
@@ -159,19 +159,19 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
     if (!doc || !m_bInitialized) return;
     const bool insert = hint.m_nKind == CUpdateHint::kShowRange;
     if (insert) clear();
-    int w = insert ? 0 : hint.m_nFirst - doc->m_nShownFirst;
-    const int days = doc->m_aDays.GetSize();
+    int w = insert ? 0 : hint.m_nFirst - doc->ShownFirst();
+    const int days = doc->Days().GetSize();
     const int categories = CategoryColumnCount();
     const int place = PlaceColumn();
     const QString mark = ToQ(texts::kMark);
-    HolidayNames holidayNames(doc->m_calendar);
+    HolidayNames holidayNames(doc->Settings().m_calendar);
     const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc->Extension());
 
     setUpdatesEnabled(false);
     for (int i = hint.m_nFirst; i <= hint.m_nLast; ++i, ++w) {
         // A range outside the book or a day that is not on show has no row to write.
         if (i < 0 || i >= days) continue;
-        const CDayRecord* r = doc->m_aDays[i];
+        const CDayRecord* r = doc->Days()[i];
         QTreeWidgetItem* item = nullptr;
         if (insert) {
             item = new QTreeWidgetItem;
@@ -233,7 +233,7 @@ void CVespinView::SelectToday() {
     scrollToItem(item, QAbstractItemView::EnsureVisible);
     // A book open for writing elsewhere is read-only here: today's entry belongs to the window
     // that can save it, and this one says it is read-only instead.
-    if (!doc->IsInUseElsewhere()) m_nTodayDue = doc->m_nShownFirst + r;
+    if (!doc->IsInUseElsewhere()) m_nTodayDue = doc->ShownFirst() + r;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -241,8 +241,8 @@ void CVespinView::SelectToday() {
 
 void CVespinView::OpenDayEntry(int k) {
     CVespinDoc* doc = GetDocument();
-    if (!doc || k < 0 || k >= doc->m_aDays.GetSize()) return;
-    const CDayRecord* r = doc->m_aDays[k];
+    if (!doc || k < 0 || k >= doc->Days().GetSize()) return;
+    const CDayRecord* r = doc->Days()[k];
 
     CAttendanceDlg dlg(window());
     dlg.m_pDoc = doc;
@@ -280,15 +280,15 @@ int CVespinView::FirstSelectedRow() const {
 int CVespinView::SelectedDay() const {
     const CVespinDoc* doc = GetDocument();
     const int row = FirstSelectedRow();
-    if (!doc || row == -1 || doc->m_nShownFirst < 0) return -1;
-    const int k = doc->m_nShownFirst + row;
-    return k < doc->m_aDays.GetSize() ? k : -1;
+    if (!doc || row == -1 || doc->ShownFirst() < 0) return -1;
+    const int k = doc->ShownFirst() + row;
+    return k < doc->Days().GetSize() ? k : -1;
 }
 
 bookext::DayMark CVespinView::SelectedDayMarks() const {
     const int k = SelectedDay();
     if (k < 0) return {};
-    const CDayRecord* r = GetDocument()->m_aDays[k];
+    const CDayRecord* r = GetDocument()->Days()[k];
     return bookext::FindDayMark(GetDocument()->Extension(), r->GetYear(), r->GetMonth(),
                                 r->GetDay());
 }
@@ -329,7 +329,7 @@ void CVespinView::OnDblClk() {
     if (m_nHotItem == -1) return;
     CVespinDoc* doc = GetDocument();
     const int row = FirstSelectedRow();
-    if (doc && row != -1) OpenDayEntry(doc->m_nShownFirst + row);
+    if (doc && row != -1) OpenDayEntry(doc->ShownFirst() + row);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -410,7 +410,7 @@ void CVespinView::keyPressEvent(QKeyEvent* event) {
         CVespinDoc* doc = GetDocument();
         const int row = FirstSelectedRow();
         if (doc && row != -1) {
-            OpenDayEntry(doc->m_nShownFirst + row);
+            OpenDayEntry(doc->ShownFirst() + row);
             event->accept();
             return;
         }

@@ -100,7 +100,7 @@ void PaintLedger(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int 
         y += 72;
     };
     line(QStringLiteral("社員№：%1　　氏名：%2")
-             .arg(ToQ(doc.m_strEmployeeNo), ToQ(doc.m_strEmployeeName)));
+             .arg(ToQ(doc.EmployeeNo()), ToQ(doc.EmployeeName())));
     line(QStringLiteral("入社日：%1").arg(e.hire ? Date(*e.hire) : QString()));
     const QString rate = g.workdays == 0
                              ? QStringLiteral("－")

@@ -47,7 +47,7 @@ CSheetPreviewDlg::CSheetPreviewDlg(QPrinter& printer, const CVespinDoc& doc, QWi
     connect(m_wndPreview, &QPrintPreviewWidget::paintRequested, this, [&doc](QPrinter* p) {
         QPainter painter;
         if (painter.begin(p))
-            PaintSheet(painter, p->resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
+            PaintSheet(painter, p->resolution(), doc, doc.SelYear(), doc.SelMonth());
     });
     connect(m_wndPreview, &QPrintPreviewWidget::previewChanged, this,
             &CSheetPreviewDlg::UpdateButtons);

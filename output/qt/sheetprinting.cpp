@@ -69,7 +69,7 @@ bool SetPrinterDefaults() {
 bool PrintPage(QPrinter& printer, const CVespinDoc& doc) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    PaintSheet(painter, printer.resolution(), doc, doc.m_nSelYear, doc.m_nSelMonth);
+    PaintSheet(painter, printer.resolution(), doc, doc.SelYear(), doc.SelMonth());
     return painter.end();
 }
 

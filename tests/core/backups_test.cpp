@@ -157,7 +157,7 @@ TEST(Backups, AFailingBackupNeverFailsTheSave) {
     EXPECT_TRUE(f.ui.messages.empty()) << "the document itself says nothing";
     CVespinDoc back(&f.ui, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     ASSERT_TRUE(back.OnOpenDocument(f.book));
-    EXPECT_EQ(back.m_aYears.GetSize(), 1);
+    EXPECT_EQ(back.Years().GetSize(), 1);
 
     // A save that fails keeps nothing either: the hook runs only once the new bytes are safe.
     ::unlink(f.dir.file("data").c_str());
@@ -286,7 +286,7 @@ TEST(Backups, KilledSavesLeaveNothingBesideTheBook) {
     doc.OnNewDocument();
     doc.SetBackupOptions({true, 20, 5, data.file("backups")});
     for (int y = 2010; y < 2030; ++y) doc.RegisterYear(y);
-    for (int k = 0; k < doc.m_aDays.GetSize(); k += 2)
+    for (int k = 0; k < doc.Days().GetSize(); k += 2)
         doc.StoreDayEntry(k, {0, "08:30", "17:45", S("本社・勤務地１")});
     const std::string book = books.file("b.vpx");
     ASSERT_TRUE(doc.OnSaveDocument(book));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/archive.h"
+#include "model/vespindocaccess.h"
 #include "testutil.h"
 
 namespace {
@@ -8,7 +9,7 @@ namespace {
 // The record of a date in the document's day list (searched, not computed, so that the
 // test does not repeat the layout it checks).
 const CDayRecord* Day(const CVespinDoc& doc, int y, int m, int d) {
-    for (const auto& r : doc.m_aDays)
+    for (const auto& r : doc.Days())
         if (r->GetYear() == y && r->GetMonth() == m && r->GetDay() == d) return r.get();
     return nullptr;
 }
@@ -36,24 +37,24 @@ TEST_F(Calendar, LeapYears) {
 TEST_F(Calendar, FiscalYearBlocksAndLeapFlag) {
     EXPECT_EQ(doc.AppendFiscalYear(2003), 366);
     EXPECT_EQ(doc.AppendFiscalYear(2000), 365);
-    const CYearRecord* y2003 = doc.m_aYears[0];
+    const CYearRecord* y2003 = doc.Years()[0];
     EXPECT_EQ(y2003->GetLeap(), 1);
     EXPECT_EQ(y2003->GetFirstIndex(), 0);
     EXPECT_EQ(y2003->GetLastIndex(), 365);
-    const CYearRecord* y2000 = doc.m_aYears[1];
+    const CYearRecord* y2000 = doc.Years()[1];
     EXPECT_EQ(y2000->GetLeap(), 0);
     EXPECT_EQ(y2000->GetFirstIndex(), 366);
     EXPECT_EQ(y2000->GetLastIndex(), 366 + 364);
     // Date order inside a block, 1 April first and 31 March last.
-    EXPECT_EQ(doc.m_aDays[0]->GetMonth(), 4);
-    EXPECT_EQ(doc.m_aDays[365]->GetYear(), 2004);
-    EXPECT_EQ(doc.m_aDays[365]->GetMonth(), 3);
-    EXPECT_EQ(doc.m_aDays[365]->GetDay(), 31);
+    EXPECT_EQ(doc.Days()[0]->GetMonth(), 4);
+    EXPECT_EQ(doc.Days()[365]->GetYear(), 2004);
+    EXPECT_EQ(doc.Days()[365]->GetMonth(), 3);
+    EXPECT_EQ(doc.Days()[365]->GetDay(), 31);
     EXPECT_NE(Day(doc, 2004, 2, 29), nullptr);
     EXPECT_EQ(Day(doc, 2001, 2, 29), nullptr);
-    EXPECT_EQ(doc.m_anMonthDays[10], 28);
+    EXPECT_EQ(doc.MonthDays()[10], 28);
     // A new day is blank.
-    const CDayRecord* d = doc.m_aDays[100];
+    const CDayRecord* d = doc.Days()[100];
     EXPECT_EQ(d->GetCategory(), -1);
     EXPECT_TRUE(d->Start().empty() && d->End().empty() && d->Place().empty());
 }
@@ -62,10 +63,10 @@ TEST_F(Calendar, FirstYearRecordAndDayBytes) {
     doc.AppendFiscalYear(2000);
     std::string out;
     CArchive ar(out);
-    doc.m_aYears[0]->Serialize(ar);
+    VespinDocAccess::Years(doc)[0]->Serialize(ar);
     EXPECT_EQ(Hex(out), "D0 07 00 00 00 00 00 00 6C 01 00 00 00 00 00 00");
     out.clear();
-    doc.m_aDays[0]->Serialize(ar);
+    VespinDocAccess::Days(doc)[0]->Serialize(ar);
     EXPECT_EQ(Hex(out),
               "D0 07 00 00 04 00 00 00 01 00 00 00 02 93 79 00 00 FF FF FF FF 00 02 00 00 00");
 }
@@ -128,23 +129,23 @@ TEST_F(Calendar, FiscalYear2003) {
 TEST_F(Calendar, MonthRangesFollowRegistrationOrder) {
     doc.AppendFiscalYear(2001);
     doc.AppendFiscalYear(1999);
-    EXPECT_EQ(doc.m_aYears[0]->GetYear(), 2001);
-    doc.CalcMonthRange(1999, 4);
-    EXPECT_EQ(doc.m_nRangeFirst, 365);
-    EXPECT_EQ(doc.m_nRangeLast, 365 + 29);
+    EXPECT_EQ(doc.Years()[0]->GetYear(), 2001);
+    auto [first, last] = doc.MonthRange(1999, 4);
+    EXPECT_EQ(first, 365);
+    EXPECT_EQ(last, 365 + 29);
     // February 2000 has 29 days in fiscal year 1999.
-    doc.CalcMonthRange(1999, 2);
-    EXPECT_EQ(doc.m_nRangeLast - doc.m_nRangeFirst + 1, 29);
-    EXPECT_EQ(doc.m_aDays[doc.m_nRangeLast]->GetDay(), 29);
-    doc.CalcMonthRange(1999, 3);
-    EXPECT_EQ(doc.m_nRangeLast, 365 + 365);
-    EXPECT_EQ(doc.m_anMonthDays[10], 28);
-    doc.CalcMonthRange(2001, 5);
-    EXPECT_EQ(doc.m_nRangeFirst, 30);
-    EXPECT_EQ(doc.m_nRangeLast, 60);
+    std::tie(first, last) = doc.MonthRange(1999, 2);
+    EXPECT_EQ(last - first + 1, 29);
+    EXPECT_EQ(doc.Days()[last]->GetDay(), 29);
+    std::tie(first, last) = doc.MonthRange(1999, 3);
+    EXPECT_EQ(last, 365 + 365);
+    EXPECT_EQ(doc.MonthDays()[10], 28);
+    std::tie(first, last) = doc.MonthRange(2001, 5);
+    EXPECT_EQ(first, 30);
+    EXPECT_EQ(last, 60);
     // A year that is not registered gives no range.
-    doc.CalcMonthRange(2010, 5);
-    EXPECT_EQ(doc.m_nRangeFirst, -1);
+    std::tie(first, last) = doc.MonthRange(2010, 5);
+    EXPECT_EQ(first, -1);
 }
 
 TEST_F(Calendar, RemovingTheFirstOfThreeYearsShiftsTheOthers) {
@@ -152,18 +153,18 @@ TEST_F(Calendar, RemovingTheFirstOfThreeYearsShiftsTheOthers) {
     doc.AppendFiscalYear(2004);  // 365
     doc.AppendFiscalYear(2007);  // 366
     doc.RemoveFiscalYear(2003);
-    ASSERT_EQ(doc.m_aYears.GetSize(), 2);
-    EXPECT_EQ(doc.m_aYears[0]->GetYear(), 2004);
-    EXPECT_EQ(doc.m_aYears[0]->GetFirstIndex(), 0);
-    EXPECT_EQ(doc.m_aYears[0]->GetLastIndex(), 364);
-    EXPECT_EQ(doc.m_aYears[1]->GetFirstIndex(), 365);
-    EXPECT_EQ(doc.m_aYears[1]->GetLastIndex(), 365 + 365);
-    EXPECT_EQ(doc.m_aDays.GetSize(), 365 + 366);
-    EXPECT_EQ(doc.m_aDays[0]->GetYear(), 2004);
-    EXPECT_EQ(doc.m_aDays[365]->GetYear(), 2007);
-    EXPECT_EQ(doc.m_aDays[365]->GetMonth(), 4);
+    ASSERT_EQ(doc.Years().GetSize(), 2);
+    EXPECT_EQ(doc.Years()[0]->GetYear(), 2004);
+    EXPECT_EQ(doc.Years()[0]->GetFirstIndex(), 0);
+    EXPECT_EQ(doc.Years()[0]->GetLastIndex(), 364);
+    EXPECT_EQ(doc.Years()[1]->GetFirstIndex(), 365);
+    EXPECT_EQ(doc.Years()[1]->GetLastIndex(), 365 + 365);
+    EXPECT_EQ(doc.Days().GetSize(), 365 + 366);
+    EXPECT_EQ(doc.Days()[0]->GetYear(), 2004);
+    EXPECT_EQ(doc.Days()[365]->GetYear(), 2007);
+    EXPECT_EQ(doc.Days()[365]->GetMonth(), 4);
     // Removing the middle one keeps the first block.
     doc.RemoveFiscalYear(2007);
-    EXPECT_EQ(doc.m_aDays.GetSize(), 365);
-    EXPECT_EQ(doc.m_aYears[0]->GetLastIndex(), 364);
+    EXPECT_EQ(doc.Days().GetSize(), 365);
+    EXPECT_EQ(doc.Years()[0]->GetLastIndex(), 364);
 }

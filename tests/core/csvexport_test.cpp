@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "model/vespindocaccess.h"
 #include "output/exportrules.h"
 #include "testutil.h"
 
@@ -116,7 +117,7 @@ TEST_F(CsvExport, CategoryIndexWithoutACodeGivesAnEmptyCode) {
 TEST_F(CsvExport, RangeOutsideTheDaysIsIgnored) {
     EXPECT_EQ(BuildCsv(doc, -1, -1, 2003, 4).count, 0);
     Fill(2003, 3, 31, 0);
-    const int last = doc.m_aDays.GetSize() - 1;
+    const int last = doc.Days().GetSize() - 1;
     EXPECT_EQ(BuildCsv(doc, last, last + 40, 2004, 3).count, 1);
 }
 
@@ -226,14 +227,12 @@ TEST(ExportRules, CommandNeedsAMonthItem) {
 TEST(ExportRules, SelectedMonth) {
     DocFixture f;
     f.doc.AppendFiscalYear(2026);
-    f.doc.m_nSelYear = 2026;
-    f.doc.m_nSelMonth = 2;
+    f.doc.SetSelection(2026, 2, -1);
     const auto m = SelectedExportMonth(f.doc);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->calendarYear, 2027);
-    f.doc.m_nSelMonth = -1;
+    f.doc.SetSelection(2026, -1, -1);
     EXPECT_FALSE(SelectedExportMonth(f.doc));
-    f.doc.m_nSelYear = 2030;
-    f.doc.m_nSelMonth = 5;
+    f.doc.SetSelection(2030, 5, -1);
     EXPECT_FALSE(SelectedExportMonth(f.doc));
 }

@@ -7,6 +7,7 @@
 
 #include "framework/view.h"
 #include "model/updatehint.h"
+#include "model/vespindocaccess.h"
 #include "testutil.h"
 
 namespace {
@@ -41,7 +42,7 @@ protected:
         doc.AppendFiscalYear(2025);
         doc.AppendFiscalYear(2026);
         doc.SetEmployee(S("1234"), S("山田 太郎"));
-        doc.m_strPassword = S(password);
+        VespinDocAccess::Password(doc) = S(password);
         doc.StoreDayEntry(3, {0, "08:30", "17:45", S("勤務地１・勤務地２")});
         doc.StoreDayEntry(400, {6, "", "", ""});
         EXPECT_TRUE(doc.OnSaveDocument(f.dir.file(name)));
@@ -57,8 +58,8 @@ TEST_F(Document, EmptyBookIsElevenZeroBytesAndLoadsBack) {
     EXPECT_EQ(ReadFile(path), std::string(11, '\0'));
     doc.AppendFiscalYear(2020);
     ASSERT_TRUE(doc.OnOpenDocument(path));
-    EXPECT_EQ(doc.m_aYears.GetSize(), 0);
-    EXPECT_EQ(doc.m_aDays.GetSize(), 0);
+    EXPECT_EQ(doc.Years().GetSize(), 0);
+    EXPECT_EQ(doc.Days().GetSize(), 0);
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -66,24 +67,24 @@ TEST_F(Document, SaveLoadRoundTripIsByteExact) {
     const std::string bytes = MakeBook("book.vpx");
     doc.OnNewDocument();
     ASSERT_TRUE(doc.OnOpenDocument(f.dir.file("book.vpx")));
-    EXPECT_EQ(U(doc.m_strEmployeeName), "山田 太郎");
-    EXPECT_EQ(doc.m_aDays.GetSize(), 730);
-    EXPECT_EQ(U(doc.m_aDays[3]->Place()), "勤務地１・勤務地２");
-    EXPECT_EQ(doc.m_aDays[400]->GetCategory(), 6);
+    EXPECT_EQ(U(doc.EmployeeName()), "山田 太郎");
+    EXPECT_EQ(doc.Days().GetSize(), 730);
+    EXPECT_EQ(U(doc.Days()[3]->Place()), "勤務地１・勤務地２");
+    EXPECT_EQ(doc.Days()[400]->GetCategory(), 6);
     ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("again.vpx")));
     EXPECT_EQ(ReadFile(f.dir.file("again.vpx")), bytes);
 }
 
 TEST_F(Document, LongPasswordUsesTheSixteenBitPrefix) {
     const std::string pw(300, 'p');
-    doc.m_strPassword = pw;
+    VespinDocAccess::Password(doc) = pw;
     ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("pw.vpx")));
     const std::string bytes = ReadFile(f.dir.file("pw.vpx"));
     EXPECT_EQ(Hex(bytes.substr(0, 3)), "FF 2C 01");
     doc.OnNewDocument();
     ui.typedPassword = pw;
     ASSERT_TRUE(doc.OnOpenDocument(f.dir.file("pw.vpx")));
-    EXPECT_EQ(doc.m_strPassword, pw);
+    EXPECT_EQ(doc.Password(), pw);
     EXPECT_EQ(ui.promptPath, f.dir.file("pw.vpx"));
 }
 
@@ -92,7 +93,7 @@ TEST_F(Document, CancelledPasswordKeepsTheOpenBook) {
     // The open book: one year, modified, saved under another name.
     doc.OnNewDocument();
     doc.AppendFiscalYear(2010);
-    doc.m_strPassword = "old";
+    VespinDocAccess::Password(doc) = "old";
     ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("mine.vpx")));
     doc.SetEmployee(S("9"), S("N"));
     const std::string caption = ui.caption;
@@ -102,32 +103,32 @@ TEST_F(Document, CancelledPasswordKeepsTheOpenBook) {
     EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("secret.vpx")));
     EXPECT_EQ(ui.passwordPrompts, 1);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
-    EXPECT_EQ(doc.m_aYears[0]->GetYear(), 2010);
-    EXPECT_EQ(doc.m_strPassword, "old");
-    EXPECT_EQ(doc.m_strEmployeeNo, "9");
+    EXPECT_EQ(doc.Years().GetSize(), 1);
+    EXPECT_EQ(doc.Years()[0]->GetYear(), 2010);
+    EXPECT_EQ(doc.Password(), "old");
+    EXPECT_EQ(doc.EmployeeNo(), "9");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(ui.caption, caption);
     EXPECT_EQ(doc.GetPathName(), f.dir.file("mine.vpx"));
-    EXPECT_EQ(doc.m_strDocPath, "");
-    EXPECT_EQ(doc.m_bLoadCancelled, 0);
+    EXPECT_EQ(doc.DocPath(), "");
+    EXPECT_EQ(VespinDocAccess::LoadCancelled(doc), 0);
 
     // A wrong password (the prompt's retries end in Cancel) refuses the same way;
     // an unprotected book opens normally afterwards.
     ui.typedPassword = "himitsu";
     EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("secret.vpx")));
     EXPECT_FALSE(doc.OnOpenDocument(f.dir.file("mine.vpx")));  // its password "old" is not typed
-    doc.m_strPassword.clear();
+    VespinDocAccess::Password(doc).clear();
     ASSERT_TRUE(doc.OnSaveDocument(f.dir.file("open.vpx")));
     EXPECT_TRUE(doc.OnOpenDocument(f.dir.file("open.vpx")));
     EXPECT_EQ(ui.caption, f.dir.file("open.vpx") + "-ヴェスピン");
 
     ui.typedPassword = "Himitsu";
     ASSERT_TRUE(doc.OnOpenDocument(f.dir.file("secret.vpx")));
-    EXPECT_EQ(doc.m_aDays.GetSize(), 730);
+    EXPECT_EQ(doc.Days().GetSize(), 730);
     // New after a protected book has no password.
     doc.OnNewDocument();
-    EXPECT_TRUE(doc.m_strPassword.empty());
+    EXPECT_TRUE(doc.Password().empty());
 }
 
 TEST_F(Document, EveryTruncationIsAnInvalidFormat) {
@@ -143,7 +144,7 @@ TEST_F(Document, EveryTruncationIsAnInvalidFormat) {
         ASSERT_EQ(ui.messages.size(), 1u) << n;
         EXPECT_EQ(ui.messages[0], "予期しないﾌｧｲﾙ形式です。");
         // Half a book is never taken in; the caller falls back to New since it is modified.
-        EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+        EXPECT_EQ(doc.Years().GetSize(), 1);
         EXPECT_TRUE(doc.IsModified());
     }
 }
@@ -216,7 +217,7 @@ TEST_F(Document, MissingFileIsReportedAndTheBookKept) {
     EXPECT_FALSE(doc.OnOpenDocument(path));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], path + " が見つかりませんでした。");
-    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+    EXPECT_EQ(doc.Years().GetSize(), 1);
     EXPECT_TRUE(doc.IsModified());
     // A missing folder names the path as the fault.
     ui.messages.clear();
@@ -239,9 +240,9 @@ TEST_F(Document, CaptionAfterNewOpenSaveAndEmployee) {
     std::filesystem::create_directory(f.dir.file("フォルダ 名"));
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_EQ(ui.caption, path + "-ヴェスピン");
-    EXPECT_EQ(doc.m_strDocPath, path);
+    EXPECT_EQ(doc.DocPath(), path);
     doc.OnNewDocument();
-    EXPECT_EQ(doc.m_strDocPath, "");
+    EXPECT_EQ(doc.DocPath(), "");
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(ui.caption, path + "-ヴェスピン");
     EXPECT_EQ(doc.GetTitle().Utf8(), "出勤簿 2026.vpx");
@@ -294,23 +295,23 @@ TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
     EXPECT_EQ(ui.messages.back(), "該当の年度を削除しますか？");
     EXPECT_EQ(ui.kinds.back(), MsgKind::okCancel);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.m_aYears.GetSize(), 2);
+    EXPECT_EQ(doc.Years().GetSize(), 2);
 
     // Confirmed on the 2026 year item.
     ui.answer = MsgAnswer::ok;
     tree.SelectItem(FakeTree::ToHandle(root->children[0]));
     doc.OnYearDelete();
     ASSERT_EQ(root->children.size(), 1u);
-    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
-    EXPECT_EQ(doc.m_aYears[0]->GetYear(), 2024);
-    EXPECT_EQ(doc.m_aYears[0]->GetFirstIndex(), 0);
+    EXPECT_EQ(doc.Years().GetSize(), 1);
+    EXPECT_EQ(doc.Years()[0]->GetYear(), 2024);
+    EXPECT_EQ(doc.Years()[0]->GetFirstIndex(), 0);
     EXPECT_TRUE(doc.IsModified());
 
     // Confirmed on a month item: nothing deleted, but marked modified.
     doc.SetModifiedFlag(false);
     tree.SelectItem(FakeTree::ToHandle(root->children[0]->children[3]));
     doc.OnYearDelete();
-    EXPECT_EQ(doc.m_aYears.GetSize(), 1);
+    EXPECT_EQ(doc.Years().GetSize(), 1);
     EXPECT_TRUE(doc.IsModified());
 
     // The day list hears of New and of edited days.
@@ -335,8 +336,8 @@ TEST_F(Document, EmployeeAndPasswordCommands) {
     EXPECT_FALSE(doc.IsModified());
     ui.employee = {{"A-012", "   "}};
     doc.OnEmployeeInfo();
-    EXPECT_EQ(doc.m_strEmployeeNo, "A-012");
-    EXPECT_EQ(doc.m_strEmployeeName, "   ");
+    EXPECT_EQ(doc.EmployeeNo(), "A-012");
+    EXPECT_EQ(doc.EmployeeName(), "   ");
     EXPECT_TRUE(doc.IsModified());
 
     doc.SetModifiedFlag(false);
@@ -347,7 +348,7 @@ TEST_F(Document, EmployeeAndPasswordCommands) {
     EXPECT_TRUE(doc.IsModified());  // also without change
     ui.newPassword = "abc";
     doc.OnPasswordSet();
-    EXPECT_EQ(doc.m_strPassword, "abc");
+    EXPECT_EQ(doc.Password(), "abc");
 }
 
 TEST_F(Document, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
@@ -362,7 +363,7 @@ TEST_F(Document, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], folder + " へのｱｸｾｽは拒否されました。");
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_strDocPath, folder);  // already names the new path
+    EXPECT_EQ(doc.DocPath(), folder);  // already names the new path
     EXPECT_EQ(ReadFile(path), before);
     // A folder that does not exist.
     ui.messages.clear();

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "framework/archive.h"
+#include "model/vespindocaccess.h"
 #include "testutil.h"
 
 namespace {
@@ -148,7 +149,7 @@ TEST(Holidays, LawTypesEveryRegisteredDay) {
     std::map<int, std::set<std::string>> published;
     for (const auto& entry : kPublished) published[entry.first] = Published(entry.first);
     int checked = 0;
-    for (const auto& r : b.doc->m_aDays) {
+    for (const auto& r : b.doc->Days()) {
         const int y = r->GetYear(), w = holidays::DayOfWeek(y, r->GetMonth(), r->GetDay());
         const std::string md = std::to_string(r->GetMonth()) + "/" + std::to_string(r->GetDay());
         int want = w == 0 ? 3 : (w == 6 ? 2 : 1);
@@ -170,7 +171,7 @@ TEST(Holidays, FixedTableBytesAreUnchanged) {
     DocFixture none;  // no settings file at all
     for (const std::string& ini : {kFourLines, kFourLines + "暦\r\n", kFourLines + " 祝日法\r\n"}) {
         Book b(ini);
-        EXPECT_FALSE(b.doc->m_calendar.law);
+        EXPECT_FALSE(b.doc->Settings().m_calendar.law);
         for (CVespinDoc* doc : {b.doc.get(), &none.doc}) {
             std::string all;
             for (int y = CVespinDoc::kFirstYear; y <= CVespinDoc::kLastYear; ++y) {
@@ -193,13 +194,13 @@ TEST(Holidays, CompanyHolidaysAndTheirMessage) {
               "8番目の項目「１/２」\n9番目の項目「2026/8」");
     b.doc->RegisterYear(2026);
     auto type = [&](int y, int m, int d) {
-        return b.doc->m_aDays[FiscalDayNumber(2026, y, m, d)]->GetDayType();
+        return b.doc->Days()[FiscalDayNumber(2026, y, m, d)]->GetDayType();
     };
     EXPECT_EQ(type(2026, 12, 29), 3);
     EXPECT_EQ(type(2026, 12, 30), 3);
     EXPECT_EQ(type(2026, 8, 14), 3);
     EXPECT_EQ(type(2026, 8, 13), 1);
-    HolidayNames names(b.doc->m_calendar);
+    HolidayNames names(b.doc->Settings().m_calendar);
     EXPECT_EQ(U(names.Name(2026, 12, 29)), "会社休日");
     EXPECT_EQ(U(names.Name(2026, 8, 11)), "山の日");
     EXPECT_EQ(names.Name(2027, 8, 14), "");
@@ -207,24 +208,24 @@ TEST(Holidays, CompanyHolidaysAndTheirMessage) {
     // A company holiday on a Sunday moves nothing; under the fixed table it applies as well.
     Book sunday(kFourLines + "\r\n2026/5/10,2027/1/15\r\n");
     sunday.doc->AppendFiscalYear(2026);
-    EXPECT_EQ(sunday.doc->m_aDays[FiscalDayNumber(2026, 2026, 5, 11)]->GetDayType(), 1);
-    EXPECT_EQ(sunday.doc->m_aDays[FiscalDayNumber(2026, 2027, 1, 15)]->GetDayType(), 3);
-    EXPECT_EQ(sunday.doc->m_aDays[FiscalDayNumber(2026, 2027, 1, 11)]->GetDayType(), 3);
-    EXPECT_EQ(HolidayNames(sunday.doc->m_calendar).Name(2027, 1, 15), "");
+    EXPECT_EQ(sunday.doc->Days()[FiscalDayNumber(2026, 2026, 5, 11)]->GetDayType(), 1);
+    EXPECT_EQ(sunday.doc->Days()[FiscalDayNumber(2026, 2027, 1, 15)]->GetDayType(), 3);
+    EXPECT_EQ(sunday.doc->Days()[FiscalDayNumber(2026, 2027, 1, 11)]->GetDayType(), 3);
+    EXPECT_EQ(HolidayNames(sunday.doc->Settings().m_calendar).Name(2027, 1, 15), "");
 }
 
 TEST(Holidays, RetypingChangesOnlyTheDayTypes) {
     Book b(kFourLines);
     b.doc->AppendFiscalYear(2025);
     b.doc->AppendFiscalYear(2026);
-    for (int i = 0; i < b.doc->m_aDays.GetSize(); i += 3)
+    for (int i = 0; i < b.doc->Days().GetSize(); i += 3)
         b.doc->StoreDayEntry(i, {i % 10, "08:30", "17:45", S("勤務地１")});
     const std::string before = Bytes(*b.doc);
     b.doc->SetModifiedFlag(false);
 
     EXPECT_FALSE(b.doc->RetypeFiscalYear(2030));
     EXPECT_FALSE(b.doc->IsModified());
-    b.doc->m_calendar.law = true;
+    VespinDocAccess::Settings(*b.doc).m_calendar.law = true;
     ASSERT_TRUE(b.doc->RetypeFiscalYear(2026));
     EXPECT_TRUE(b.doc->IsModified());
 
@@ -234,17 +235,18 @@ TEST(Holidays, RetypingChangesOnlyTheDayTypes) {
     fresh.doc->AppendFiscalYear(2025);
     fresh.doc->AppendFiscalYear(2026);
     std::set<std::string> changed;
-    for (int i = 0; i < doc.m_aDays.GetSize(); ++i) {
-        const CDayRecord* now = doc.m_aDays[i];
-        if (now->GetDayType() != fresh.doc->m_aDays[i]->GetDayType())
+    for (int i = 0; i < doc.Days().GetSize(); ++i) {
+        const CDayRecord* now = doc.Days()[i];
+        if (now->GetDayType() != fresh.doc->Days()[i]->GetDayType())
             changed.insert(std::to_string(now->GetMonth()) + "/" + std::to_string(now->GetDay()) +
                            "=" + std::to_string(now->GetDayType()));
     }
     EXPECT_EQ(changed, (std::set<std::string>{"5/6=3", "8/11=3", "9/21=3", "9/22=3", "10/12=3",
                                               "2/23=3", "9/15=1", "10/5=1", "12/23=1"}));
     // Every entry kept: with the old types put back the book is byte for byte as before.
-    for (int i = 0; i < doc.m_aDays.GetSize(); ++i)
-        doc.m_aDays[i]->SetDayType(fresh.doc->m_aDays[i]->GetDayType());
+    for (int i = 0; i < doc.Days().GetSize(); ++i)
+        VespinDocAccess::Days(doc)[i]->SetDayType(
+            VespinDocAccess::Days(*fresh.doc)[i]->GetDayType());
     EXPECT_EQ(Bytes(doc), before);
 }
 
@@ -253,10 +255,10 @@ TEST(Holidays, TheShippedSettingsChooseTheLawAndKeepTheirLists) {
     CVespinDoc shipped(&ui, "/nonexistent/vespin", VESPIN_SHIPPED_INI);
     DocFixture defaults;
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(shipped.m_calendar.law);
-    EXPECT_TRUE(shipped.m_calendar.company.empty());
-    EXPECT_EQ(shipped.m_astrCategories, defaults.doc.m_astrCategories);
-    EXPECT_EQ(shipped.m_astrCategoryCodes, defaults.doc.m_astrCategoryCodes);
-    EXPECT_EQ(shipped.m_astrTimeFlags, defaults.doc.m_astrTimeFlags);
-    EXPECT_EQ(shipped.m_astrPlaces, defaults.doc.m_astrPlaces);
+    EXPECT_TRUE(shipped.Settings().m_calendar.law);
+    EXPECT_TRUE(shipped.Settings().m_calendar.company.empty());
+    EXPECT_EQ(shipped.Settings().m_astrCategories, defaults.doc.Settings().m_astrCategories);
+    EXPECT_EQ(shipped.Settings().m_astrCategoryCodes, defaults.doc.Settings().m_astrCategoryCodes);
+    EXPECT_EQ(shipped.Settings().m_astrTimeFlags, defaults.doc.Settings().m_astrTimeFlags);
+    EXPECT_EQ(shipped.Settings().m_astrPlaces, defaults.doc.Settings().m_astrPlaces);
 }

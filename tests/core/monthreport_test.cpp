@@ -58,8 +58,8 @@ TEST(MonthReport, WageMonthAgreementYearAndOrder) {
     doc.ReadSettings();
     doc.RegisterYear(2025);
     doc.RegisterYear(2026);
-    for (int k = 0; k < doc.m_aDays.GetSize(); ++k) {
-        const CDayRecord& r = *doc.m_aDays[k];
+    for (int k = 0; k < doc.Days().GetSize(); ++k) {
+        const CDayRecord& r = *doc.Days()[k];
         if (r.GetDayType() == 1 && D(r.GetYear(), r.GetMonth(), r.GetDay()) >= D(2026, 1, 1))
             doc.StoreDayEntry(k, DayEntry{0, "09:00", "21:00", ""});
     }

@@ -43,16 +43,17 @@ TEST(Settings, MissingFileGivesTheMessageAndTheDefaults) {
     FakeUi ui;
     CVespinDoc doc(&ui, dir.file("vespin"));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "【 vespin.ini 】がありませんので、\nデフォルトの設定とします。"
-                              "\n\n探した場所：\n" +
-                                  dir.file("vespin.ini") + "\n" + doc.m_astrSettingsPlaces[1]);
-    EXPECT_EQ(doc.m_strExeDir, dir.path() + "/");
-    EXPECT_EQ(doc.m_strExeName, "vespin");
-    EXPECT_EQ(U(doc.m_astrCategories[0]), "出勤");
-    EXPECT_EQ(U(doc.m_astrCategories[9]), "特欠");
-    EXPECT_EQ(doc.m_astrCategoryCodes[3], "20");
-    EXPECT_EQ(doc.m_astrTimeFlags[3], "0");
-    EXPECT_EQ(Utf8(doc.m_astrPlaces),
+    EXPECT_EQ(ui.messages[0],
+              "【 vespin.ini 】がありませんので、\nデフォルトの設定とします。"
+              "\n\n探した場所：\n" +
+                  dir.file("vespin.ini") + "\n" + doc.Settings().m_astrSettingsPlaces[1]);
+    EXPECT_EQ(doc.ExeDir(), dir.path() + "/");
+    EXPECT_EQ(doc.ExeName(), "vespin");
+    EXPECT_EQ(U(doc.Settings().m_astrCategories[0]), "出勤");
+    EXPECT_EQ(U(doc.Settings().m_astrCategories[9]), "特欠");
+    EXPECT_EQ(doc.Settings().m_astrCategoryCodes[3], "20");
+    EXPECT_EQ(doc.Settings().m_astrTimeFlags[3], "0");
+    EXPECT_EQ(Utf8(doc.Settings().m_astrPlaces),
               (std::vector<std::string>{"直行不帰", "勤務地１", "勤務地２", "勤務地３"}));
 }
 
@@ -65,41 +66,41 @@ TEST(Settings, DefaultEquivalentFileReadsExactlyAsTheDefaults) {
                               kDefaultEquivalent[3]},
                              eol));
         EXPECT_TRUE(c.ui.messages.empty());
-        EXPECT_EQ(c.doc->m_astrCategories, defaults.m_astrCategories);
-        EXPECT_EQ(c.doc->m_astrCategoryCodes, defaults.m_astrCategoryCodes);
-        EXPECT_EQ(c.doc->m_astrTimeFlags, defaults.m_astrTimeFlags);
-        EXPECT_EQ(c.doc->m_astrPlaces, defaults.m_astrPlaces);
-        EXPECT_EQ(U(c.doc->m_astrSettingLines[3]), kDefaultEquivalent[3]);
+        EXPECT_EQ(c.doc->Settings().m_astrCategories, defaults.Settings().m_astrCategories);
+        EXPECT_EQ(c.doc->Settings().m_astrCategoryCodes, defaults.Settings().m_astrCategoryCodes);
+        EXPECT_EQ(c.doc->Settings().m_astrTimeFlags, defaults.Settings().m_astrTimeFlags);
+        EXPECT_EQ(c.doc->Settings().m_astrPlaces, defaults.Settings().m_astrPlaces);
+        EXPECT_EQ(U(c.doc->Settings().m_astrSettingLines[3]), kDefaultEquivalent[3]);
     }
 }
 
 TEST(Settings, LastLineWithoutLineEndKeepsItsLastByte) {
     SettingsCase c(S("出勤\r\n10\r\n1\r\n勤務地１"));
-    EXPECT_EQ(Utf8(c.doc->m_astrPlaces), std::vector<std::string>{"勤務地１"});
+    EXPECT_EQ(Utf8(c.doc->Settings().m_astrPlaces), std::vector<std::string>{"勤務地１"});
 }
 
 TEST(Settings, FieldsAndGaps) {
     SettingsCase c(Lines({",遅刻", "10", "", "本社,,支社"}, "\r\n"));
-    EXPECT_EQ(c.doc->m_astrCategories[0], "");
-    EXPECT_EQ(U(c.doc->m_astrCategories[1]), "遅刻");
-    EXPECT_EQ(c.doc->m_astrCategories[2], "");
-    EXPECT_EQ(c.doc->m_astrCategoryCodes[0], "10");
-    EXPECT_EQ(c.doc->m_astrTimeFlags[0], "");
+    EXPECT_EQ(c.doc->Settings().m_astrCategories[0], "");
+    EXPECT_EQ(U(c.doc->Settings().m_astrCategories[1]), "遅刻");
+    EXPECT_EQ(c.doc->Settings().m_astrCategories[2], "");
+    EXPECT_EQ(c.doc->Settings().m_astrCategoryCodes[0], "10");
+    EXPECT_EQ(c.doc->Settings().m_astrTimeFlags[0], "");
     // An empty field ends the place list.
-    EXPECT_EQ(Utf8(c.doc->m_astrPlaces), std::vector<std::string>{"本社"});
-    EXPECT_EQ(Utf8(c.doc->CategoryListEntries()), std::vector<std::string>{"遅刻"});
+    EXPECT_EQ(Utf8(c.doc->Settings().m_astrPlaces), std::vector<std::string>{"本社"});
+    EXPECT_EQ(Utf8(c.doc->Settings().CategoryListEntries()), std::vector<std::string>{"遅刻"});
 }
 
 TEST(Settings, FewerLinesAndMoreLines) {
     SettingsCase few("A,B\r\n");
-    EXPECT_EQ(few.doc->m_astrCategories[1], "B");
-    EXPECT_EQ(few.doc->m_astrCategoryCodes[0], "");
-    EXPECT_TRUE(few.doc->m_astrPlaces.empty());
+    EXPECT_EQ(few.doc->Settings().m_astrCategories[1], "B");
+    EXPECT_EQ(few.doc->Settings().m_astrCategoryCodes[0], "");
+    EXPECT_TRUE(few.doc->Settings().m_astrPlaces.empty());
 
     std::string many;
     for (int i = 0; i < 12; ++i) many += "line" + std::to_string(i) + "\r\n";
     SettingsCase c(many);
-    EXPECT_EQ(c.doc->m_astrSettingLines[9], "line9");
+    EXPECT_EQ(c.doc->Settings().m_astrSettingLines[9], "line9");
 }
 
 TEST(Settings, AtMostThreeHundredPlaces) {
@@ -110,8 +111,8 @@ TEST(Settings, AtMostThreeHundredPlaces) {
         places += std::to_string(i);
     }
     SettingsCase c("a\r\nb\r\nc\r\n" + places + "\r\n");
-    ASSERT_EQ(c.doc->m_astrPlaces.size(), 300u);
-    EXPECT_EQ(c.doc->m_astrPlaces.back(), "P300");
+    ASSERT_EQ(c.doc->Settings().m_astrPlaces.size(), 300u);
+    EXPECT_EQ(c.doc->Settings().m_astrPlaces.back(), "P300");
 }
 
 TEST(Settings, GetField) {
@@ -137,9 +138,9 @@ TEST(Settings, LookedForBesideTheProgramThenInItsInstallationsEtc) {
     const std::string exe = root.file("bin/vespin");
     WriteFile(root.file("etc/vespin/vespin.ini"), S("本社\r\n"));
     FakeUi ui;
-    EXPECT_EQ(U(CVespinDoc(&ui, exe).m_astrCategories[0]), "本社");
+    EXPECT_EQ(U(CVespinDoc(&ui, exe).Settings().m_astrCategories[0]), "本社");
     WriteFile(root.file("bin/vespin.ini"), S("支社\r\n"));
-    EXPECT_EQ(U(CVespinDoc(&ui, exe).m_astrCategories[0]), "支社");
+    EXPECT_EQ(U(CVespinDoc(&ui, exe).Settings().m_astrCategories[0]), "支社");
     EXPECT_TRUE(ui.messages.empty());
 
     // An explicit file is the only place looked at.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "model/vespindocaccess.h"
 #include "output/attendancesheet.h"
 #include "output/sheetcanvas.h"
 #include "testutil.h"
@@ -188,7 +189,7 @@ TEST_F(Sheet, SundaysAndHolidaysAreShadedBeforeTheirText) {
     }
     std::vector<int> expected;
     for (int d = 1; d <= 31; ++d)
-        if (doc.m_aDays[Index(5, d)]->GetDayType() == kHoliday) expected.push_back(d);
+        if (doc.Days()[Index(5, d)]->GetDayType() == kHoliday) expected.push_back(d);
     EXPECT_EQ(shaded, expected);
     EXPECT_GE(expected.size(), 5u);
     // Each fill comes before its row's day number, and text is then drawn transparently.
@@ -219,7 +220,7 @@ TEST_F(Sheet, ToolsAreSetUpAndRestored) {
 }
 
 TEST_F(Sheet, HeaderNamesStandAtTheirSlots) {
-    doc.m_astrCategories[3] = "";
+    VespinDocAccess::Settings(doc).m_astrCategories[3] = "";
     Draw(4);
     for (int k = 0; k < 10; ++k) {
         const auto at = canvas.TextsAt(542 + 130 * k);
@@ -228,7 +229,7 @@ TEST_F(Sheet, HeaderNamesStandAtTheirSlots) {
         } else {
             ASSERT_EQ(at.size(), 1u);
             EXPECT_EQ(at[0].y, 600);
-            EXPECT_EQ(S(at[0].text), doc.m_astrCategories[static_cast<size_t>(k)]);
+            EXPECT_EQ(S(at[0].text), doc.Settings().m_astrCategories[static_cast<size_t>(k)]);
         }
     }
     EXPECT_EQ(canvas.TextOf("出勤時刻").x, 1852);

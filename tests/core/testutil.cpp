@@ -73,7 +73,7 @@ MsgAnswer FakeUi::MessageBox(const UiText& text, MsgKind kind) {
 bool FakeUi::AskPassword(CVespinDoc& doc, const std::string& path) {
     ++passwordPrompts;
     promptPath = path;
-    return typedPassword && S(*typedPassword) == doc.m_strPassword;
+    return typedPassword && S(*typedPassword) == doc.Password();
 }
 
 bool FakeUi::AskEmployee(CVespinDoc&, std::string& number, std::string& name) {

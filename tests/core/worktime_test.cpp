@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/checks.h"
+#include "model/vespindocaccess.h"
 #include "testutil.h"
 
 using namespace worktime;
@@ -58,7 +59,8 @@ TEST(WorkTime, CountedDaysUnderTheDefaultRules) {
               (H{"9:30", "1:00", "8:30", "0:30", "0:00", "8:30"}));
     // A night shift: the departure is the next morning.
     EXPECT_EQ(Counted({0, "22:00", "07:00"}), (H{"9:00", "0:00", "9:00", "1:00", "7:00", "0:00"}));
-    EXPECT_EQ(Counted({0, "24:50", "24:40"}), (H{"23:50", "0:00", "23:50", "15:50", "6:50", "0:00"}));
+    EXPECT_EQ(Counted({0, "24:50", "24:40"}),
+              (H{"23:50", "0:00", "23:50", "15:50", "6:50", "0:00"}));
     // Arrival equal to departure counts as a day of nothing.
     EXPECT_EQ(Counted({0, "09:00", "09:00"}), (H{"0:00", "0:00", "0:00", "0:00", "0:00", "0:00"}));
 }
@@ -135,7 +137,7 @@ TEST(WorkTime, BadFieldsAreListedAndTakeTheDefault) {
     EXPECT_EQ(ui.messages[0],
               "【 vespin.ini 】の７行目(所定労働時間と休憩)の次の項目は正しくありませんので、\n"
               "デフォルトの設定とします。\n1番目の項目「9:0」\n3番目の項目「x」");
-    EXPECT_EQ(doc.m_workRules.scheduled, 480);
+    EXPECT_EQ(doc.Settings().m_workRules.scheduled, 480);
 
     // Thousands of bad fields: ten named, the rest counted.
     std::string many = "8:00";
@@ -176,8 +178,7 @@ TEST(WorkTime, MonthAndFiscalYearToDate) {
     f.doc.SetExtension(ext);
     EXPECT_EQ(FormatHours(SummarizeMonth(f.doc, 2026, 12)->monthTotals.sum.overtime), "71:45");
     // Line 8 may give Saturdays and holidays a 所定 of their own.
-    f.doc.m_astrSettingLines[7] = ",,,,8:00,8:00";
-    f.doc.ReadWorkRules();
+    VespinDocAccess::SetSettingLine(f.doc, 7, ",,,,8:00,8:00");
     EXPECT_EQ(FormatHours(SummarizeMonth(f.doc, 2026, 12)->monthTotals.sum.overtime), "7:45");
 
     const std::optional<MonthSummary> nov = SummarizeMonth(f.doc, 2026, 11);

@@ -23,12 +23,12 @@ public:
 
 // Touches every day the views could show, as they compute the ranges.
 void WalkMonths(const CVespinDoc& doc) {
-    for (const auto& yr : doc.m_aYears) {
-        for (int m : doc.m_anMonthOrder) {
+    for (const auto& yr : doc.Years()) {
+        for (int m : doc.MonthOrder()) {
             const auto [first, last] = doc.MonthRange(yr->GetYear(), m);
-            if (first < 0 || last >= doc.m_aDays.GetSize() || first > last) std::abort();
+            if (first < 0 || last >= doc.Days().GetSize() || first > last) std::abort();
             for (int i = first; i <= last; ++i)
-                if (doc.m_aDays[i]->GetCategory() < -1 || doc.m_aDays[i]->GetCategory() > 9)
+                if (doc.Days()[i]->GetCategory() < -1 || doc.Days()[i]->GetCategory() > 9)
                     std::abort();
         }
     }

@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static CVespinDoc doc(nullptr, "/nonexistent/vespin", "/fuzz/vespin.ini");
     doc.ReadSettings();
     SetFileReaderForTesting(nullptr);
-    if (doc.m_bSettingsMissing) std::abort();
-    if (doc.m_astrPlaces.size() > CVespinDoc::kMaxPlaces) std::abort();
-    for (const auto& p : doc.m_astrPlaces)
+    if (doc.Settings().m_bSettingsMissing) std::abort();
+    if (doc.Settings().m_astrPlaces.size() > CVespinDoc::kMaxPlaces) std::abort();
+    for (const auto& p : doc.Settings().m_astrPlaces)
         if (p.empty() || p.find(',') != std::string::npos) std::abort();
-    for (const auto& line : doc.m_astrSettingLines)
+    for (const auto& line : doc.Settings().m_astrSettingLines)
         if (line.find('\n') != std::string::npos) std::abort();
-    if (doc.CategoryListEntries().size() > 10) std::abort();
+    if (doc.Settings().CategoryListEntries().size() > 10) std::abort();
     // Lines 8-10 always come out as values the computation can take.
     const lawsettings::Settings& law = doc.LawSettings();
     if (law.week.wageMonthStart < 1 || law.week.wageMonthStart > 28 || law.week.weekStart < 0 ||

@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     const std::string afterHead = Store(doc).substr(3);
     write("wide-strings.vpx", WideHead(afterHead));
 
-    doc.m_strEmployeeNo = "1234";
-    doc.m_strEmployeeName = texts::S("山田 太郎");
+    doc.EmployeeNo() = "1234";
+    doc.EmployeeName() = texts::S("山田 太郎");
     doc.StoreDayEntry(3, {0, "08:30", "17:45", texts::S("勤務地１・勤務地２")});
     doc.StoreDayEntry(10, {6, "", "", ""});
     write("one-filled-year.vpx", Store(doc));
@@ -63,11 +63,11 @@ int main(int argc, char** argv) {
     write("extension.vpx", Store(doc));
     doc.SetExtension({});
 
-    doc.m_strPassword = "secret";
+    VespinDocAccess::Password(doc) = "secret";
     write("password.vpx", Store(doc));
-    doc.m_strPassword = std::string(300, 'p');  // 16-bit length prefix
+    VespinDocAccess::Password(doc) = std::string(300, 'p');  // 16-bit length prefix
     write("long-password.vpx", Store(doc));
-    doc.m_strPassword.clear();
+    VespinDocAccess::Password(doc).clear();
     doc.StoreDayEntry(20, {1, "09:10", "18:00", std::string(70000, 'x')});  // 32-bit prefix
     write("long-place.vpx", Store(doc));
 
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
     CVespinDoc big(nullptr, "/nonexistent/vespin", "/nonexistent/vespin.ini");
     for (int y = 2020; y <= 2024; ++y) big.AppendFiscalYear(y);
-    for (int i = 0; i < big.m_aDays.GetSize(); i += 3)
+    for (int i = 0; i < big.Days().GetSize(); i += 3)
         big.StoreDayEntry(i, {i % 10, "07:05", "", ""});
     write("five-years.vpx", Store(big));
     return 0;

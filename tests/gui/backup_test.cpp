@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(app.caption(),
                  QString("無題 (b.vpx 2030/06/01 09:05:07 のバックアップ)-ヴェスピン"));
         QVERIFY(app.doc()->GetPathName().empty());
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 1);
+        QCOMPARE(app.doc()->Years().GetSize(), 1);
         QVERIFY(!app.doc()->IsModified());
         // Still the generations of the book it came from; a save offers that book's name.
         app.frame()->UpdateCommandUI();

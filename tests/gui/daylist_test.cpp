@@ -32,6 +32,7 @@
 #include "gui/support/guitest.h"
 #include "model/dayrecord.h"
 #include "model/vespindoc.h"
+#include "model/vespindocaccess.h"
 #include "views/vespintreeview.h"
 #include "views/vespinview.h"
 
@@ -180,12 +181,12 @@ private slots:
         QCOMPARE(p.cell(30, 0), QString("31"));
         QCOMPARE(p.cell(1, 1), QString("土"));
         // Every row's image by its day: 2 May 2026 a Saturday, 3-6 May holidays.
-        const int first = p.doc().m_nShownFirst;
+        const int first = p.doc().ShownFirst();
         const qint64 book = p.list().m_images[0].cacheKey();
         const qint64 stack = p.list().m_images[1].cacheKey();
         const qint64 shelf = p.list().m_images[2].cacheKey();
         for (int row = 0; row < 31; ++row) {
-            const int type = p.doc().m_aDays[first + row]->GetDayType();
+            const int type = p.doc().Days()[first + row]->GetDayType();
             const qint64 want = type == kSaturday ? shelf : type == kHoliday ? stack : book;
             QCOMPARE(p.list().topLevelItem(row)->icon(0).cacheKey(), want);
         }
@@ -211,13 +212,13 @@ private slots:
         Program p;
         p.doc().RegisterYear(2026);
         QVERIFY(p.selectMonth(2026, 8));
-        p.doc().StoreDayEntry(p.doc().m_nShownFirst + 10, {0, "08:30", "17:45", S("本社")});
+        p.doc().StoreDayEntry(p.doc().ShownFirst() + 10, {0, "08:30", "17:45", S("本社")});
         const qint64 book = p.list().m_images[0].cacheKey();
         const qint64 stack = p.list().m_images[1].cacheKey();
         QCOMPARE(p.list().topLevelItem(10)->toolTip(0), QString());  // the fixed table: no names
 
         // The settings now ask for the law: names at once, the types only when re-typed.
-        p.doc().m_calendar.law = true;
+        VespinDocAccess::Settings(p.doc()).m_calendar.law = true;
         QVERIFY(p.selectMonth(2026, 9));
         QVERIFY(p.selectMonth(2026, 8));
         QCOMPARE(p.list().topLevelItem(10)->toolTip(0), QString("山の日"));
@@ -266,7 +267,7 @@ private slots:
         QCOMPARE(p.cell(3, 2), QString("untouched"));
         QCOMPARE(p.list().topLevelItemCount(), 31);
         QVERIFY(p.doc().IsModified());
-        const CDayRecord* r = p.doc().m_aDays[p.doc().m_nShownFirst + 2];
+        const CDayRecord* r = p.doc().Days()[p.doc().ShownFirst() + 2];
         QCOMPARE(r->GetDay(), 3);
         QCOMPARE(r->GetCategory(), 0);
         QCOMPARE(U(r->Place()), std::string("勤務地１"));
@@ -285,7 +286,7 @@ private slots:
         QTest::keyClick(&p.list(), Qt::Key_Return);
         QCOMPARE(p.cell(2, 2) + p.cell(2, 3) + p.cell(2, 14), QString());
         QVERIFY(p.marks(2).isEmpty());
-        QCOMPARE(p.doc().m_aDays[p.doc().m_nShownFirst + 2]->GetCategory(), -1);
+        QCOMPARE(p.doc().Days()[p.doc().ShownFirst() + 2]->GetCategory(), -1);
     }
 
     void cancelChangesNothing() {
@@ -297,7 +298,7 @@ private slots:
         DoubleClickRow(p.list(), 9);
         QVERIFY(!p.doc().IsModified());
         QCOMPARE(p.cell(9, 2), QString());
-        QCOMPARE(p.doc().m_aDays[p.doc().m_nShownFirst + 9]->GetCategory(), -1);
+        QCOMPARE(p.doc().Days()[p.doc().ShownFirst() + 9]->GetCategory(), -1);
         QCOMPARE(p.app->MainFrame()->focusWidget(), &p.list());
     }
 
@@ -412,8 +413,8 @@ private slots:
             dlg->m_btnOk->click();
         });
         p.app->MainFrame()->Action(cmd::kEmployeeInfo)->trigger();
-        QCOMPARE(p.doc().m_strEmployeeNo, std::string("A-012"));
-        QCOMPARE(U(p.doc().m_strEmployeeName), std::string("山田 花子"));
+        QCOMPARE(p.doc().EmployeeNo(), std::string("A-012"));
+        QCOMPARE(U(p.doc().EmployeeName()), std::string("山田 花子"));
         QVERIFY(p.doc().IsModified());
         QCOMPARE(p.app->MainFrame()->Pane(1)->text(), QString("A-012"));
         QCOMPARE(p.app->MainFrame()->Pane(2)->text(), QString("山田 花子"));
@@ -459,7 +460,7 @@ private slots:
         const std::string saved = ReadFile(first.toStdString());
 
         QVERIFY(p.app->DocManager()->OnFileNew());
-        QCOMPARE(p.doc().m_aDays.GetSize(), 0);
+        QCOMPARE(p.doc().Days().GetSize(), 0);
         QVERIFY(p.app->DocManager()->OpenDocumentFile(first));
         QVERIFY(p.selectMonth(2026, 10));
         for (const Entry& e : entries) {
@@ -483,7 +484,7 @@ private slots:
         QCOMPARE(json["employeeNo"].toString(), QString("0815"));
         QCOMPARE(json["employeeName"].toString(), QString("鈴木 一郎"));
         const QJsonArray days = json["days"].toArray();
-        const int shown = p.doc().m_nShownFirst;
+        const int shown = p.doc().ShownFirst();
         for (const Entry& e : entries) {
             const QJsonObject d = days.at(shown + e.row).toObject();
             QCOMPARE(d["month"].toInt(), 10);

@@ -100,14 +100,14 @@ private slots:
         QVERIFY(!app.manager()->OnFileNew());
         QCOMPARE(app.boxes.texts, QStringList({"book.vpx への変更を保存しますか?"}));
         QCOMPARE(app.boxes.kinds.back(), MsgKind::yesNoCancel);
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 2);
+        QCOMPARE(app.doc()->Years().GetSize(), 2);
         QVERIFY(app.doc()->IsModified());
 
         // No: the work is dropped.
         app.boxes.clear();
         app.boxes.answers = {MsgAnswer::no};
         QVERIFY(app.manager()->OnFileNew());
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 0);
+        QCOMPARE(app.doc()->Years().GetSize(), 0);
         QCOMPARE(ReadFile(path.toStdString()),
                  WriteBook(books.file("x.vpx"), BookSpec{{2026}, {}, {}, {}}));
 
@@ -118,13 +118,13 @@ private slots:
         CFileDialog::SetNextFileName({});
         QVERIFY(!app.manager()->OnFileNew());
         QCOMPARE(app.boxes.texts, QStringList({kPromptUntitled}));
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 1);
+        QCOMPARE(app.doc()->Years().GetSize(), 1);
         app.boxes.answers = {MsgAnswer::yes};
         CFileDialog::SetNextFileName(QString::fromStdString(books.file("saved.vpx")));
         QVERIFY(app.manager()->OnFileNew());
         QCOMPARE(ReadFile(books.file("saved.vpx")),
                  WriteBook(books.file("x.vpx"), BookSpec{{2026}, {}, {}, {}}));
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 0);
+        QCOMPARE(app.doc()->Years().GetSize(), 0);
     }
 
     void exitAsksForUnsavedWork() {
@@ -154,9 +154,9 @@ private slots:
         QCOMPARE(app.boxes.texts, QStringList({"予期しないﾌｧｲﾙ形式です。"}));
         QCOMPARE(app.caption(), QString("無題.vpx-ヴェスピン"));
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 0);
-        QCOMPARE(app.doc()->m_aDays.GetSize(), 0);
-        QVERIFY(app.doc()->m_strEmployeeNo.empty());
+        QCOMPARE(app.doc()->Years().GetSize(), 0);
+        QCOMPARE(app.doc()->Days().GetSize(), 0);
+        QVERIFY(app.doc()->EmployeeNo().empty());
         QVERIFY(app.doc()->GetPathName().empty());
         QVERIFY(!app.doc()->IsModified());
         // The new book works like any other.
@@ -177,7 +177,7 @@ private slots:
                                                missing + " が見つかりませんでした。"}));
         QCOMPARE(app.caption(), good + "-ヴェスピン");
         QCOMPARE(TreeLines(app.tree()).size(), 27);
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 2);
+        QCOMPARE(app.doc()->Years().GetSize(), 2);
         QVERIFY(app.doc()->IsModified());
         QCOMPARE(QString::fromStdString(app.doc()->GetPathName()), good);
     }

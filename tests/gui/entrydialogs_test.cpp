@@ -16,6 +16,7 @@
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
 #include "model/dayrecord.h"
+#include "model/vespindocaccess.h"
 
 namespace {
 
@@ -434,8 +435,8 @@ private slots:
 
     void employeeFieldsComeFromTheBookAndEnterMovesOn() {
         DocFixture book;
-        book.doc.m_strEmployeeNo = "0815";
-        book.doc.m_strEmployeeName = S("山田 太郎");
+        VespinDocAccess::EmployeeNo(book.doc) = "0815";
+        VespinDocAccess::EmployeeName(book.doc) = S("山田 太郎");
         CEmployeeDlg dlg;
         dlg.m_pDoc = &book.doc;
         dlg.show();

@@ -21,7 +21,7 @@ void Book(const std::string& path, const char* number, const char* end) {
     f.doc.AppendFiscalYear(2026);
     const auto [first, last] = f.doc.MonthRange(2026, 4);
     for (int k = first; k <= last; ++k)
-        if (f.doc.m_aDays[k]->GetDayType() == 1) f.doc.StoreDayEntry(k, {0, "09:00", end, ""});
+        if (f.doc.Days()[k]->GetDayType() == 1) f.doc.StoreDayEntry(k, {0, "09:00", end, ""});
     f.doc.SetEmployee(number, S("社員"));
     QVERIFY(f.doc.OnSaveDocument(path));
 }

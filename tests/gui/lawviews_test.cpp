@@ -27,7 +27,7 @@ void FillBusySummer(CVespinDoc& doc) {
     for (int month : {6, 7}) {
         const auto [first, last] = doc.MonthRange(2026, month);
         for (int k = first; k <= last; ++k)
-            if (doc.m_aDays[k]->GetDayType() == 1) doc.StoreDayEntry(k, {0, "09:00", "21:30", ""});
+            if (doc.Days()[k]->GetDayType() == 1) doc.StoreDayEntry(k, {0, "09:00", "21:30", ""});
     }
     doc.StoreDayEntry(doc.MonthRange(2026, 6).first + 6, {5, "09:00", "15:00", ""});
 }

@@ -13,6 +13,7 @@
 #include "gui/support/guitest.h"
 #include "model/civildate.h"
 #include "model/leavebook.h"
+#include "model/vespindocaccess.h"
 
 namespace {
 
@@ -25,8 +26,7 @@ class LeaveLedgerTest : public QObject {
 private slots:
     void ledgerOfABook() {
         DocFixture f;
-        f.doc.m_astrSettingLines[9] = sjis::FromUtf8("有休=1,半休=0.5");
-        f.doc.ReadWorkRules();
+        VespinDocAccess::SetSettingLine(f.doc, 9, sjis::FromUtf8("有休=1,半休=0.5"));
         f.doc.AppendFiscalYear(2025);
         f.doc.AppendFiscalYear(2026);
         leave::Employment e;

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "app/commandids.h"
+#include "app/exportcommand.h"
 #include "app/mainframe.h"
 #include "app/vespinapp.h"
 #include "core/testutil.h"
@@ -20,7 +21,7 @@
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
-#include "output/qt/exportcommand.h"
+#include "model/vespindocaccess.h"
 #include "output/qt/qtsheetcanvas.h"
 #include "output/qt/sheetpaint.h"
 #include "output/qt/sheetpreview.h"
@@ -53,8 +54,7 @@ struct Book {
     void Select(int fiscalYear, int month) {
         HTREEITEM year = tree.InsertItem(root, S("年度"), 0, 1, fiscalYear);
         tree.SelectItem(tree.InsertItem(year, S("月"), 2, 3, month));
-        f.doc.m_nSelYear = fiscalYear;
-        f.doc.m_nSelMonth = month;
+        f.doc.SetSelection(fiscalYear, month, f.doc.ShownFirst());
     }
     void Fill(int fiscalYear, int month, int day, int category) {
         f.doc.StoreDayEntry(f.doc.MonthRange(fiscalYear, month).first + day - 1,

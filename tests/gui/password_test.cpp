@@ -19,6 +19,7 @@
 #include "gui/support/apptest.h"
 #include "gui/support/guitest.h"
 #include "model/vespindoc.h"
+#include "model/vespindocaccess.h"
 #include "views/vespintreeview.h"
 #include "views/vespinview.h"
 
@@ -159,7 +160,7 @@ private slots:
         QCOMPARE(set.message, QStringLiteral("パスワードを指定して下さい。"));
         QCOMPARE(set.field, QString());
         QVERIFY(set.masked);
-        QCOMPARE(p.doc()->m_strPassword, std::string("Himitsu 1"));
+        QCOMPARE(p.doc()->Password(), std::string("Himitsu 1"));
         QVERIFY(p.doc()->IsModified());
         QVERIFY(rec.texts.isEmpty());
     }
@@ -167,8 +168,8 @@ private slots:
     void setDialogShowsTheCurrentPasswordMasked() {
         CVespinDoc doc(nullptr, {}, "/nonexistent/vespin.ini");
         // Bytes that are no Shift-JIS character survive an OK without typing.
-        doc.m_strPassword = S("秘密");
-        doc.m_strPassword.append("\x81\x20\xA0");
+        VespinDocAccess::Password(doc) = S("秘密");
+        VespinDocAccess::Password(doc).append("\x81\x20\xA0");
         CPasswordSetDlg dlg;
         dlg.m_pDoc = &doc;
         dlg.show();
@@ -181,7 +182,7 @@ private slots:
         QVERIFY(dlg.m_edit->text().startsWith(QStringLiteral("秘密")));
         dlg.m_btnOk->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(Hex(dlg.m_strPassword), Hex(doc.m_strPassword));
+        QCOMPARE(Hex(dlg.m_strPassword), Hex(doc.Password()));
     }
 
     void unchangedOkMarksModifiedCancelDoesNotNewHasNone() {
@@ -205,7 +206,7 @@ private slots:
         SetScript same;  // OK without touching the field
         same.arm();
         Command(p, cmd::kPasswordSet);
-        QCOMPARE(p.doc()->m_strPassword, std::string("abc"));
+        QCOMPARE(p.doc()->Password(), std::string("abc"));
         QVERIFY(p.doc()->IsModified());
 
         // New after the protected book: no password.
@@ -215,7 +216,7 @@ private slots:
         fresh.cancel = true;
         fresh.arm();
         Command(p, cmd::kPasswordSet);
-        QVERIFY(p.doc()->m_strPassword.empty());
+        QVERIFY(p.doc()->Password().empty());
         QCOMPARE(fresh.message, QStringLiteral("パスワードを指定して下さい。"));
         QCOMPARE(fresh.field, QString());
     }
@@ -234,7 +235,7 @@ private slots:
         clear.typed = QString();
         clear.arm();
         Command(p, cmd::kPasswordSet);
-        QVERIFY(p.doc()->m_strPassword.empty());
+        QVERIFY(p.doc()->Password().empty());
         QVERIFY(p.doc()->IsModified());
         Command(p, cmd::kFileSave);
         QVERIFY(!p.doc()->IsModified());
@@ -243,7 +244,7 @@ private slots:
         ModalGuard guard;
         QVERIFY(Open(again, QString::fromStdString(path)));
         QCOMPARE(guard.count, 0);
-        QCOMPARE(again.doc()->m_aYears.GetSize(), 1);
+        QCOMPARE(again.doc()->Years().GetSize(), 1);
     }
 
     void promptRefusesAnyOtherBytesUntilTheRightOne() {
@@ -263,14 +264,14 @@ private slots:
         QCOMPARE(prompt.fieldAfterAttempt.mid(0, 4), QStringList(4, QString()));
         QCOMPARE(prompt.focusOnField.mid(0, 4), QList<bool>(4, true));
         QCOMPARE(prompt.stillOpen, (QList<bool>{true, true, true, true, false}));
-        QCOMPARE(p.doc()->m_strEmployeeName, S("山田"));
+        QCOMPARE(p.doc()->EmployeeName(), S("山田"));
         QCOMPARE(p.frame()->windowTitle(),
                  QString::fromStdString(path) + QStringLiteral("-ヴェスピン"));
     }
 
     void promptLooksAsDesigned() {
         CVespinDoc doc(nullptr, {}, "/nonexistent/vespin.ini");
-        doc.m_strPassword = "secret";
+        VespinDocAccess::Password(doc) = "secret";
         CPasswordDlg dlg;
         dlg.m_pDoc = &doc;
         // A long path wraps after its folders and pushes the rest of the dialog down.
@@ -329,13 +330,13 @@ private slots:
         QCOMPARE(counter.hints.size(), size_t(0));
         QCOMPARE(counter.initialUpdates, 0);
         QVERIFY(p.doc()->IsModified());
-        QCOMPARE(p.doc()->m_strPassword, std::string("mine"));
-        QCOMPARE(p.doc()->m_strEmployeeName, S("山田 花子"));
-        QCOMPARE(p.doc()->m_aYears.GetSize(), 1);
-        QCOMPARE(p.doc()->m_nSelYear, 2025);
-        QCOMPARE(p.doc()->m_nSelMonth, 5);
+        QCOMPARE(p.doc()->Password(), std::string("mine"));
+        QCOMPARE(p.doc()->EmployeeName(), S("山田 花子"));
+        QCOMPARE(p.doc()->Years().GetSize(), 1);
+        QCOMPARE(p.doc()->SelYear(), 2025);
+        QCOMPARE(p.doc()->SelMonth(), 5);
         QCOMPARE(p.doc()->GetPathName(), mine);
-        QVERIFY(p.doc()->m_strDocPath.empty());
+        QVERIFY(p.doc()->DocPath().empty());
         QCOMPARE(p.app->RecentFileList().Paths(), recentBefore);
         p.frame()->UpdateCommandUI();
         QVERIFY(p.frame()->Action(cmd::kFileSave)->isEnabled());
@@ -347,9 +348,9 @@ private slots:
         QCOMPARE(rec.texts, QStringList{QStringLiteral("mine.vpx への変更を保存しますか?")});
         QCOMPARE(p.frame()->windowTitle(),
                  QString::fromStdString(plain) + QStringLiteral("-ヴェスピン"));
-        QCOMPARE(p.doc()->m_strDocPath, plain);
-        QCOMPARE(p.doc()->m_strEmployeeName, S("鈴木"));
-        QVERIFY(p.doc()->m_strPassword.empty());
+        QCOMPARE(p.doc()->DocPath(), plain);
+        QCOMPARE(p.doc()->EmployeeName(), S("鈴木"));
+        QVERIFY(p.doc()->Password().empty());
         QVERIFY(!p.doc()->IsModified());
         QCOMPARE(counter.initialUpdates, 1);
         QVERIFY(SelectMonth(p, 2031, 4));

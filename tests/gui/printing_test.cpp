@@ -14,6 +14,7 @@
 #include "core/testutil.h"
 #include "framework/qt/qtstrings.h"
 #include "gui/support/guitest.h"
+#include "model/vespindocaccess.h"
 #include "output/qt/printingbox.h"
 #include "output/qt/printsetupdlg.h"
 #include "output/qt/sheetpreview.h"
@@ -27,8 +28,7 @@ struct Sheet {
     QString pdf = PathToQ(f.dir.file("sheet.pdf"));
     Sheet() {
         f.doc.AppendFiscalYear(2026);
-        f.doc.m_nSelYear = 2026;
-        f.doc.m_nSelMonth = 5;
+        f.doc.SetSelection(2026, 5, f.doc.ShownFirst());
         sheetprinting::SetPrinterDefaults();
         sheetprinting::AppPrinter().setOutputFileName(pdf);
     }

@@ -50,7 +50,7 @@ private slots:
         QVERIFY(app.frame()->windowState() & Qt::WindowMaximized);
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
         QVERIFY(!app.doc()->IsModified());
-        QVERIFY(app.doc()->m_strDocPath.empty());
+        QVERIFY(app.doc()->DocPath().empty());
         // The tree is the first view, the day list the second.
         QCOMPARE(app.doc()->Views().size(), size_t(2));
         QCOMPARE(app.doc()->Views()[0], static_cast<CView*>(app.tree()));
@@ -121,7 +121,7 @@ private slots:
         AppFixture app({"\"" + QString::fromStdString(path) + "\""});
         QVERIFY(app.boxes.texts.isEmpty());
         QCOMPARE(app.caption(), QString::fromStdString(path) + "-ヴェスピン");
-        QCOMPARE(app.doc()->m_strDocPath, path);
+        QCOMPARE(app.doc()->DocPath(), path);
         QCOMPARE(TreeLines(app.tree()).size(), 27);
         QVERIFY(!app.doc()->IsModified());
     }
@@ -155,8 +155,8 @@ private slots:
         QVERIFY(app.boxes.texts.isEmpty());
         QCOMPARE(app.caption(), QString("無題.vpx-ヴェスピン"));
         QCOMPARE(TreeLines(app.tree()), QStringList({"勤怠管理"}));
-        QVERIFY(app.doc()->m_strPassword.empty());
-        QVERIFY(app.doc()->m_strDocPath.empty());
+        QVERIFY(app.doc()->Password().empty());
+        QVERIFY(app.doc()->DocPath().empty());
         QVERIFY(!app.doc()->IsModified());
     }
 
@@ -176,13 +176,13 @@ private slots:
         QCOMPARE(MenuItems(menus[1]->menu()),
                  QStringList(
                      {"年度の登録(&A)...", "-", "年度の削除(&D)", "-", "休日の付け直し(&R)..."}));
-        QCOMPARE(MenuItems(menus[2]->menu()),
-                 QStringList({"社員情報登録(&S)...", "ショートカットの作成(&C)", "-",
-                              "本部提出用のデータ作成(&D)...", "月の集計(&T)...",
-                              "36協定の状況(&A)...", "有給休暇管理簿(&L)...",
-                              "雇用情報の設定(&H)...", "フォルダの集計(&F)...", "-",
-                              "法定休日の指定(&K)", "所定労働日の指定(&W)", "-",
-                              "パスワードの設定・変更(&P)"}));
+        QCOMPARE(
+            MenuItems(menus[2]->menu()),
+            QStringList({"社員情報登録(&S)...", "ショートカットの作成(&C)", "-",
+                         "本部提出用のデータ作成(&D)...", "月の集計(&T)...", "36協定の状況(&A)...",
+                         "有給休暇管理簿(&L)...", "雇用情報の設定(&H)...", "フォルダの集計(&F)...",
+                         "-", "法定休日の指定(&K)", "所定労働日の指定(&W)", "-",
+                         "パスワードの設定・変更(&P)"}));
         QCOMPARE(MenuItems(menus[3]->menu()), QStringList({"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
 
         // Each item carries its command id, prompt and tool tip.
@@ -255,7 +255,7 @@ private slots:
             // Opening the entry opens the book; a vanished book leaves the list.
             app.manager()->OnFileNew();
             entry->trigger();
-            QCOMPARE(app.doc()->m_strDocPath, b.toStdString());
+            QCOMPARE(app.doc()->DocPath(), b.toStdString());
             ::unlink(b.toLocal8Bit().constData());
             app.manager()->OnFileNew();
             entry->trigger();

@@ -23,6 +23,7 @@
 #include "gui/support/apptest.h"
 #include "gui/support/guitest.h"
 #include "model/vespindoc.h"
+#include "model/vespindocaccess.h"
 #include "output/desktopentry.h"
 #include "output/shelllink.h"
 
@@ -91,7 +92,7 @@ private:
     QString desktop() const { return PathToQ(m_home.file("Desktop")); }
     QString link(const QString& name) const { return desktop() + u'/' + name; }
     static std::string program(const AppFixture& p) {
-        return p.doc()->m_strExeDir + p.doc()->m_strExeName;
+        return p.doc()->ExeDir() + p.doc()->ExeName();
     }
 
 private slots:
@@ -298,8 +299,8 @@ private slots:
 
         AppFixture p;
         WriteFile(progDir + "/vespin.ini", ReadFile(p.file("vespin.ini")));
-        p.doc()->m_strExeDir = progDir + "/";
-        p.doc()->m_strExeName = "vespin";
+        VespinDocAccess::ExeDir(*p.doc()) = progDir + "/";
+        VespinDocAccess::ExeName(*p.doc()) = "vespin";
         QVERIFY(Open(p, PathToQ(book)));
         MessageBoxRecorder& rec = p.boxes;
         rec.clear();

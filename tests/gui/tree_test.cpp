@@ -59,10 +59,10 @@ private slots:
         QCOMPARE(book.tree()->currentItem()->parent()->text(0), QString("2026年度"));
         QVERIFY(FindTreeItem(book.tree(), "2026年度")->isExpanded());
         QVERIFY(!FindTreeItem(book.tree(), "2025年度")->isExpanded());
-        QCOMPARE(book.doc()->m_nSelYear, 2026);
-        QCOMPARE(book.doc()->m_nSelMonth, 2);
+        QCOMPARE(book.doc()->SelYear(), 2026);
+        QCOMPARE(book.doc()->SelMonth(), 2);
         // 2025 fills 0..364; in 2026, April to January are 306 days; February 2027 has 28.
-        QCOMPARE(book.doc()->m_nShownFirst, 365 + 306);
+        QCOMPARE(book.doc()->ShownFirst(), 365 + 306);
         // The day list, told after the tree, opened today's entry.
         QCOMPARE(book.app->entriesDismissed, 1);
 
@@ -81,9 +81,9 @@ private slots:
         QCOMPARE(TreeLines(book.tree()).size(), 27);
         QVERIFY(book.tree()->currentItem() == nullptr);
         QVERIFY(!book.tree()->topLevelItem(0)->isExpanded());
-        QCOMPARE(book.doc()->m_nSelYear, -1);
-        QCOMPARE(book.doc()->m_nSelMonth, -1);
-        QCOMPARE(book.doc()->m_nShownFirst, -1);
+        QCOMPARE(book.doc()->SelYear(), -1);
+        QCOMPARE(book.doc()->SelMonth(), -1);
+        QCOMPARE(book.doc()->ShownFirst(), -1);
         QCOMPARE(book.app->entriesDismissed, 0);
         // The deletion works on the item selected last: here the top item.
         int data = 0;
@@ -96,7 +96,7 @@ private slots:
         OpenedBook book({2026, 2027}, Date(2028, 2, 10));
         HintSpy spy(book.doc());
         QCOMPARE(CurrentTreeText(book.tree()), QString("2 月"));
-        QCOMPARE(book.doc()->m_nShownFirst, 365 + 306);
+        QCOMPARE(book.doc()->ShownFirst(), 365 + 306);
         book.tree()->setCurrentItem(MonthItem(book.tree(), 2027, 3));
         CUpdateHint march = spy.Last(CUpdateHint::kShowRange);
         QCOMPARE(march.m_nFirst, 365 + 306 + 29);
@@ -120,17 +120,17 @@ private slots:
         QCOMPARE(h.m_nMonth, -1);
         QCOMPARE(h.m_nFirst, -1);
         QCOMPARE(h.m_nLast, -1);
-        QCOMPARE(book.doc()->m_nSelYear, 2026);
-        QCOMPARE(book.doc()->m_nSelMonth, -1);
-        QCOMPARE(book.doc()->m_nShownFirst, -1);
+        QCOMPARE(book.doc()->SelYear(), 2026);
+        QCOMPARE(book.doc()->SelMonth(), -1);
+        QCOMPARE(book.doc()->ShownFirst(), -1);
         book.app->frame()->UpdateCommandUI();
         QVERIFY(!book.app->action(cmd::kFilePrint)->isEnabled());
 
         book.tree()->setCurrentItem(book.tree()->topLevelItem(0));
         h = spy.Last(CUpdateHint::kShowRange);
         QCOMPARE(h.m_nYear, -1);
-        QCOMPARE(book.doc()->m_nSelYear, -1);
-        QCOMPARE(book.doc()->m_nSelMonth, -1);
+        QCOMPARE(book.doc()->SelYear(), -1);
+        QCOMPARE(book.doc()->SelMonth(), -1);
     }
 
     void registeredYearsKeepRegistrationOrder() {
@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(CurrentTreeText(app.tree()), QString("2024年度"));
         QVERIFY(FindTreeItem(app.tree(), "2024年度")->isExpanded());
         QVERIFY(app.doc()->IsModified());
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 2);
-        QCOMPARE(app.doc()->m_aDays.GetSize(), 365 + 365);
+        QCOMPARE(app.doc()->Years().GetSize(), 2);
+        QCOMPARE(app.doc()->Days().GetSize(), 365 + 365);
         // Item data and images: year 0/1, month 2/3.
         QTreeWidgetItem* year = FindTreeItem(app.tree(), "2024年度");
         QCOMPARE(CVespinTreeView::ItemData(year), 2024);
@@ -185,8 +185,8 @@ private slots:
             QVERIFY(probe.shown);
             QCOMPARE(probe.items, QStringList({"削 除"}));
             QCOMPARE(CurrentTreeText(tree), QString("2025年度"));
-            QCOMPARE(book.doc()->m_nSelMonth, -1);
-            QCOMPARE(book.doc()->m_aYears.GetSize(), 2);
+            QCOMPARE(book.doc()->SelMonth(), -1);
+            QCOMPARE(book.doc()->Years().GetSize(), 2);
             QVERIFY(book.app->boxes.texts.isEmpty());
         }
         {
@@ -197,8 +197,8 @@ private slots:
             QCOMPARE(TreeLines(tree).size(), 14);
             QVERIFY(!FindTreeItem(tree, "2025年度"));
             QCOMPARE(CurrentTreeText(tree), QString("2026年度"));
-            QCOMPARE(book.doc()->m_aYears.GetSize(), 1);
-            QCOMPARE(book.doc()->m_aYears[0]->GetFirstIndex(), 0);
+            QCOMPARE(book.doc()->Years().GetSize(), 1);
+            QCOMPARE(book.doc()->Years()[0]->GetFirstIndex(), 0);
             QVERIFY(book.doc()->IsModified());
         }
     }
@@ -216,15 +216,15 @@ private slots:
         // Cancelled: nothing changes.
         book.app->boxes.answers.push_back(MsgAnswer::cancel);
         del->trigger();
-        QCOMPARE(book.doc()->m_aYears.GetSize(), 2);
+        QCOMPARE(book.doc()->Years().GetSize(), 2);
         QVERIFY(!book.doc()->IsModified());
 
         // Confirmed: the last year goes, the one before it becomes current.
         del->trigger();
-        QCOMPARE(book.doc()->m_aYears.GetSize(), 1);
-        QCOMPARE(book.doc()->m_aYears[0]->GetYear(), 2025);
+        QCOMPARE(book.doc()->Years().GetSize(), 1);
+        QCOMPARE(book.doc()->Years()[0]->GetYear(), 2025);
         QCOMPARE(CurrentTreeText(book.tree()), QString("2025年度"));
-        QCOMPARE(book.doc()->m_nSelYear, 2025);
+        QCOMPARE(book.doc()->SelYear(), 2025);
         book.tree()->setCurrentItem(book.tree()->topLevelItem(0));
         frame->UpdateCommandUI();
         QVERIFY(!del->isEnabled());

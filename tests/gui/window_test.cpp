@@ -63,7 +63,7 @@ private slots:
             press(nullptr);
             QVERIFY(!probe.shown);
             QCOMPARE(CurrentTreeText(tree), QString("12 月"));
-            QCOMPARE(doc->m_nSelMonth, 12);
+            QCOMPARE(doc->SelMonth(), 12);
             QCOMPARE(book.list()->topLevelItemCount(), 31);
         }
         // The keyboard's menu requests act on the current item: nothing for a month ...
@@ -72,7 +72,7 @@ private slots:
             PopupProbe probe;
             QTest::keyClick(tree, key, mods);
             QVERIFY(!probe.shown);
-            QCOMPARE(doc->m_nSelMonth, 12);
+            QCOMPARE(doc->SelMonth(), 12);
         }
         // ... and "削 除" for a year.
         tree->setCurrentItem(FindTreeItem(tree, "2026年度"));
@@ -80,14 +80,14 @@ private slots:
         QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
         QVERIFY(probe.shown);
         QCOMPARE(probe.items, QStringList({"削 除"}));
-        QCOMPARE(doc->m_aYears.GetSize(), 1);
+        QCOMPARE(doc->Years().GetSize(), 1);
     }
 
     void workLocationsTakeTheRestOfTheWidth() {
         OpenBook book;
         CVespinDoc* doc = book.app->doc();
         const QString place = QStringLiteral("直行不帰・勤務地２");
-        doc->StoreDayEntry(doc->m_nShownFirst, {0, "08:30", "17:45", S(place.toStdString())});
+        doc->StoreDayEntry(doc->ShownFirst(), {0, "08:30", "17:45", S(place.toStdString())});
         book.app->frame()->showNormal();
         book.app->frame()->resize(1600, 900);
         CVespinView* list = book.list();
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(states(), QString("01"));
         app.tree()->setCurrentItem(FindTreeItem(app.tree(), "2027年度"));
         app.doc()->OnYearDelete();
-        QCOMPARE(app.doc()->m_aYears.GetSize(), 0);
+        QCOMPARE(app.doc()->Years().GetSize(), 0);
         QCOMPARE(states(), QString("00"));
         app.manager()->OpenDocumentFile(QString::fromStdString(books.file("b.vpx")));
         app.tree()->setCurrentItem(MonthItem(app.tree(), 2026, 5));

@@ -16,6 +16,7 @@
 #include "framework/qt/docmanager.h"
 #include "framework/qt/filedialog.h"
 #include "model/vespindoc.h"
+#include "model/vespindocaccess.h"
 #include "views/vespintreeview.h"
 
 std::string WriteBook(const std::string& path, const BookSpec& book) {
@@ -23,7 +24,7 @@ std::string WriteBook(const std::string& path, const BookSpec& book) {
     doc.OnNewDocument();
     for (int y : book.years) doc.RegisterYear(y);
     if (!book.number.empty() || !book.name.empty()) doc.SetEmployee(S(book.number), S(book.name));
-    doc.m_strPassword = S(book.password);
+    VespinDocAccess::Password(doc) = S(book.password);
     doc.OnSaveDocument(path);
     return ReadFile(path);
 }
@@ -50,7 +51,8 @@ AppFixture::AppFixture(const QStringList& arguments) {
             return;
         }
         const LocalTime t = clock_::Now();
-        const QString today = QStringLiteral("%1 年 %2 月 %3 日").arg(t.year).arg(t.month).arg(t.day);
+        const QString today =
+            QStringLiteral("%1 年 %2 月 %3 日").arg(t.year).arg(t.month).arg(t.day);
         if (dlg->m_wndDate->text().startsWith(today)) {
             ++entriesDismissed;
             dlg->reject();

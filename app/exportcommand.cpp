@@ -1,11 +1,11 @@
-#include "output/qt/exportcommand.h"
+#include "app/exportcommand.h"
 
+#include "dialogs/exportdlg.h"
 #include "framework/fileerror.h"
 #include "framework/qt/messagebox.h"
 #include "model/vespindoc.h"
 #include "output/csvexport.h"
 #include "output/exportrules.h"
-#include "dialogs/exportdlg.h"
 
 void OnExportMonthCommand(CVespinDoc& doc, QWidget* parent) {
     CExportDlg dlg(parent);
