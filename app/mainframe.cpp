@@ -335,16 +335,21 @@ void CMainFrame::CreateMenus() {
     command(cmd::kWorkSummary, [this] { OnWorkSummary(); });
     command(cmd::kLeaveLedger, [this] { OnLeaveLedger(); });
     command(cmd::kAgreementYear, [this] { OnAgreementYear(); });
-    const std::tuple<int, bool, bookext::Mark> markCommands[] = {
+    struct MarkCommand {
+        int id;
+        bool legal;
+        bookext::Mark mark;
+    };
+    const MarkCommand markCommands[] = {
         {cmd::kMarkLegalHolidayAuto, true, bookext::Mark::automatic},
         {cmd::kMarkLegalHolidayYes, true, bookext::Mark::yes},
         {cmd::kMarkLegalHolidayNo, true, bookext::Mark::no},
         {cmd::kMarkWorkdayAuto, false, bookext::Mark::automatic},
         {cmd::kMarkWorkdayYes, false, bookext::Mark::yes},
         {cmd::kMarkWorkdayNo, false, bookext::Mark::no}};
-    for (const auto& [id, legal, mark] : markCommands)
-        command(id, [this, legal, mark] {
-            if (m_pListView) m_pListView->MarkSelectedDay(legal, mark);
+    for (const MarkCommand& c : markCommands)
+        command(c.id, [this, c] {
+            if (m_pListView) m_pListView->MarkSelectedDay(c.legal, c.mark);
         });
     command(cmd::kEmploymentInfo, [this] { OnEmploymentInfo(); });
     command(cmd::kFolderReport, [this] { OnFolderReportCommand(m_doc, m_docManager, this); });

@@ -84,7 +84,7 @@ AgreementTable AgreementTableOf(const CVespinDoc& doc, int y, int m) {
                 const int sum = month.sums[k];
                 row.cells.push_back(sum < 0 ? texts::kAgreementNoDays
                                             : FormatHours(AverageUp(sum, k)));
-                row.red[static_cast<size_t>(k + 2)] = sum > 80 * 60 * k;
+                row.red[static_cast<size_t>(k) + 2] = sum > 80 * 60 * k;
             }
         }
         t.rows.push_back(std::move(row));
