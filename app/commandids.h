@@ -12,7 +12,15 @@ constexpr int kCreateShortcut = 32785;
 constexpr int kFileOpenBackup = 32800;  // バックアップから開く
 // 年度メニュー: type the selected year's days again by the current calendar rules.
 constexpr int kYearRetype = 32812;
-constexpr int kWorkSummary = 32813;     // 月の集計
+constexpr int kWorkSummary = 32813;  // 月の集計
+// 処理メニュー → 法定休日の指定 / 所定労働日の指定 of the selected day: by the rules, yes, no.
+constexpr int kMarkLegalHolidayAuto = 32814;
+constexpr int kMarkLegalHolidayYes = 32815;
+constexpr int kMarkLegalHolidayNo = 32816;
+constexpr int kMarkWorkdayAuto = 32817;
+constexpr int kMarkWorkdayYes = 32818;
+constexpr int kMarkWorkdayNo = 32819;
+constexpr int kAgreementYear = 32820;   // 36協定の状況
 constexpr int kLeaveLedger = 32830;     // 有給休暇管理簿
 constexpr int kEmploymentInfo = 32831;  // 雇用情報の設定
 constexpr int kFolderReport = 32840;    // フォルダの集計

@@ -1,6 +1,7 @@
 #include "app/mainframe.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "app/backupcommand.h"
@@ -30,6 +32,7 @@
 #include "app/exportcommand.h"
 #include "app/folderreportcommand.h"
 #include "app/toolbarimages.h"
+#include "dialogs/agreementdlg.h"
 #include "dialogs/employmentdlg.h"
 #include "dialogs/leaveledgerdlg.h"
 #include "dialogs/shortcutdlg.h"
@@ -47,6 +50,7 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
+#include "output/qt/lawpaint.h"
 #include "output/qt/sheetprinting.h"
 #include "output/shelllink.h"
 #include "views/vespintreeview.h"
@@ -83,6 +87,23 @@ QString Prompt(int id) {
             return QStringLiteral("社員情報登録\n社員情報登録");
         case cmd::kWorkSummary:
             return QStringLiteral("選択した月の勤務時間を集計\n月の集計");
+        case cmd::kMarkLegalHolidayAuto:
+            return QStringLiteral(
+                "選択した日が法定休日かどうかを、設定どおりにする\n法定休日: 自動");
+        case cmd::kMarkLegalHolidayYes:
+            return QStringLiteral("選択した日を法定休日とする (振替など)\n法定休日にする");
+        case cmd::kMarkLegalHolidayNo:
+            return QStringLiteral("選択した日を法定休日としない\n法定休日にしない");
+        case cmd::kMarkWorkdayAuto:
+            return QStringLiteral(
+                "選択した日が所定労働日かどうかを、設定どおりにする\n所定労働日: 自動");
+        case cmd::kMarkWorkdayYes:
+            return QStringLiteral("選択した日を所定労働日とする\n所定労働日にする");
+        case cmd::kMarkWorkdayNo:
+            return QStringLiteral("選択した日を所定休日とする\n所定労働日にしない");
+        case cmd::kAgreementYear:
+            return QStringLiteral(
+                "選択した月を含む協定年度の時間外・休日労働と36協定の限度\n36協定の状況");
         case cmd::kLeaveLedger:
             return QStringLiteral("有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿");
         case cmd::kEmploymentInfo:
@@ -191,6 +212,7 @@ bool CMainFrame::OnCreateClient() {
     m_wndSplitter->setChildrenCollapsible(false);
     m_pTreeView = new CVespinTreeView(m_wndSplitter);
     m_pListView = new CVespinView(m_wndSplitter);
+    m_pListView->SetDayMarkMenus(m_pMarkMenus[0], m_pMarkMenus[1]);
     m_wndSplitter->addWidget(m_pTreeView);
     m_wndSplitter->addWidget(m_pListView);
     m_wndSplitter->setStretchFactor(0, 0);
@@ -251,9 +273,34 @@ void CMainFrame::CreateMenus() {
     process->addSeparator();
     AddCommand(process, cmd::kExportMonth, QStringLiteral("本部提出用のデータ作成(&D)..."));
     AddCommand(process, cmd::kWorkSummary, QStringLiteral("月の集計(&T)..."));
+    AddCommand(process, cmd::kAgreementYear, QStringLiteral("36協定の状況(&A)..."));
     AddCommand(process, cmd::kLeaveLedger, QStringLiteral("有給休暇管理簿(&L)..."));
     AddCommand(process, cmd::kEmploymentInfo, QStringLiteral("雇用情報の設定(&H)..."));
     AddCommand(process, cmd::kFolderReport, QStringLiteral("フォルダの集計(&F)..."));
+    process->addSeparator();
+    // The selected day's marks, where the rules do not fit it; also the day list's right-click
+    // menu.
+    QMenu** marks = m_pMarkMenus;
+    marks[0] = process->addMenu(QStringLiteral("法定休日の指定(&K)"));
+    marks[1] = process->addMenu(QStringLiteral("所定労働日の指定(&W)"));
+    const std::pair<int, QString> markItems[2][3] = {
+        {{cmd::kMarkLegalHolidayAuto, QStringLiteral("自動 (設定どおり)(&A)")},
+         {cmd::kMarkLegalHolidayYes, QStringLiteral("法定休日にする(&Y)")},
+         {cmd::kMarkLegalHolidayNo, QStringLiteral("法定休日にしない(&N)")}},
+        {{cmd::kMarkWorkdayAuto, QStringLiteral("自動 (設定どおり)(&A)")},
+         {cmd::kMarkWorkdayYes, QStringLiteral("所定労働日にする(&Y)")},
+         {cmd::kMarkWorkdayNo, QStringLiteral("所定労働日にしない(&N)")}}};
+    for (int w = 0; w < 2; ++w) {
+        marks[w]->menuAction()->setObjectName(w == 0 ? QStringLiteral("legalHolidayMenu")
+                                                     : QStringLiteral("workdayMenu"));
+        auto* group = new QActionGroup(marks[w]);
+        for (const auto& [id, text] : markItems[w]) {
+            QAction* a = AddCommand(marks[w], id, text);
+            a->setCheckable(true);
+            group->addAction(a);
+        }
+        connect(marks[w], &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    }
     process->addSeparator();
     AddCommand(process, cmd::kPasswordSet, QStringLiteral("パスワードの設定・変更(&P)"));
 
@@ -304,6 +351,23 @@ void CMainFrame::CreateMenus() {
     command(cmd::kCreateShortcut, [this] { OnCreateShortcut(); });
     command(cmd::kWorkSummary, [this] { OnWorkSummary(); });
     command(cmd::kLeaveLedger, [this] { OnLeaveLedger(); });
+    command(cmd::kAgreementYear, [this] { OnAgreementYear(); });
+    struct MarkCommand {
+        int id;
+        bool legal;
+        bookext::Mark mark;
+    };
+    const MarkCommand markCommands[] = {
+        {cmd::kMarkLegalHolidayAuto, true, bookext::Mark::automatic},
+        {cmd::kMarkLegalHolidayYes, true, bookext::Mark::yes},
+        {cmd::kMarkLegalHolidayNo, true, bookext::Mark::no},
+        {cmd::kMarkWorkdayAuto, false, bookext::Mark::automatic},
+        {cmd::kMarkWorkdayYes, false, bookext::Mark::yes},
+        {cmd::kMarkWorkdayNo, false, bookext::Mark::no}};
+    for (const MarkCommand& c : markCommands)
+        command(c.id, [this, c] {
+            if (m_pListView) m_pListView->MarkSelectedDay(c.legal, c.mark);
+        });
     command(cmd::kEmploymentInfo, [this] { OnEmploymentInfo(); });
     command(cmd::kFolderReport, [this] { OnFolderReportCommand(m_doc, m_docManager, this); });
 
@@ -491,6 +555,21 @@ void CMainFrame::UpdateCommandUI() {
     Action(cmd::kExportMonth)->setEnabled(ExportCommandEnabled(m_doc).value_or(false));
 
     Action(cmd::kWorkSummary)->setEnabled(SelectedExportMonth(m_doc).has_value());
+    Action(cmd::kAgreementYear)->setEnabled(SelectedExportMonth(m_doc).has_value());
+    // The marks of the day selected in the list, when one is.
+    const bool day = m_pListView && m_pListView->SelectedDay() >= 0;
+    const bookext::DayMark marks = day ? m_pListView->SelectedDayMarks() : bookext::DayMark{};
+    const std::tuple<int, bookext::Mark, bookext::Mark> markStates[] = {
+        {cmd::kMarkLegalHolidayAuto, marks.legalHoliday, bookext::Mark::automatic},
+        {cmd::kMarkLegalHolidayYes, marks.legalHoliday, bookext::Mark::yes},
+        {cmd::kMarkLegalHolidayNo, marks.legalHoliday, bookext::Mark::no},
+        {cmd::kMarkWorkdayAuto, marks.workday, bookext::Mark::automatic},
+        {cmd::kMarkWorkdayYes, marks.workday, bookext::Mark::yes},
+        {cmd::kMarkWorkdayNo, marks.workday, bookext::Mark::no}};
+    for (const auto& [id, now, mark] : markStates) {
+        Action(id)->setEnabled(day);
+        Action(id)->setChecked(day && now == mark);
+    }
 
     const bool monthShown = m_doc.SelYear() != -1 && m_doc.SelMonth() != -1;
     Action(cmd::kFilePrint)->setEnabled(monthShown);
@@ -613,10 +692,29 @@ void CMainFrame::OnEmploymentInfo() {
         leave::SetBookEmployment(m_doc, dlg.m_employment);
 }
 
+void CMainFrame::OnAgreementYear() {
+    const std::optional<ExportMonth> month = SelectedExportMonth(m_doc);
+    if (!month) return;
+    const int fy = month->fiscalYear, m = month->month;
+    CAgreementDlg dlg(m_doc, fy, m, this);
+    dlg.SetPrint([this, fy, m](QWidget* parent) {
+        sheetprinting::PrintOnePage(
+            QStringLiteral("36協定の状況"), parent, true,
+            [this, fy, m](QPainter& p, int dpi) { PaintAgreement(p, dpi, m_doc, fy, m); });
+    });
+    dlg.exec();
+}
+
 void CMainFrame::OnWorkSummary() {
     const std::optional<ExportMonth> month = SelectedExportMonth(m_doc);
     if (!month) return;
-    CWorkSummaryDlg dlg(m_doc, month->fiscalYear, month->month, this);
+    const int fy = month->fiscalYear, m = month->month;
+    CWorkSummaryDlg dlg(m_doc, fy, m, this);
+    dlg.SetPrint([this, fy, m](QWidget* parent) {
+        sheetprinting::PrintOnePage(
+            QStringLiteral("月の集計"), parent, true,
+            [this, fy, m](QPainter& p, int dpi) { PaintWorkSummary(p, dpi, m_doc, fy, m); });
+    });
     if (dlg.exec() != QDialog::Accepted || dlg.m_nOpenDay < 0 || !m_pListView) return;
     // The list shows the same month: its row is selected, as after a double-click there.
     if (QTreeWidgetItem* row = m_pListView->topLevelItem(dlg.m_nOpenDay - m_doc.ShownFirst()))

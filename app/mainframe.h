@@ -72,6 +72,7 @@ public slots:
     // 月の集計: the working time of the selected month; an incomplete day chosen there opens
     // its entry.
     void OnWorkSummary();
+    void OnAgreementYear();
     // 有給休暇管理簿 as of today.
     void OnLeaveLedger();
     // 雇用情報の設定: the hire date, contracts and earlier use of paid leave, kept in the book.
@@ -104,6 +105,8 @@ private:
 
     CVespinTreeView* m_pTreeView = nullptr;
     CVespinView* m_pListView = nullptr;
+    // 法定休日の指定 and 所定労働日の指定, also the day list's right-click menu.
+    QMenu* m_pMarkMenus[2] = {nullptr, nullptr};
     std::map<int, QAction*> m_actions;
     std::array<QLabel*, 5> m_panes{};
     QLabel* m_paneLeave = nullptr;

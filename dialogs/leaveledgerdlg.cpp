@@ -161,9 +161,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     layout->addWidget(scroll, 1);
 
     // OK closes the window, as do Enter and Esc; 印刷 prints the grant year of the day shown.
-    m_btnPrint = new QPushButton(QStringLiteral("印刷(&P)..."), this);
-    m_btnPrint->setObjectName(QStringLiteral("printButton"));
-    m_btnPrint->setAutoDefault(false);
+    m_btnPrint = NewPrintButton();
     m_btnPrint->setEnabled(!l.grants.empty());
     layout->addLayout(ButtonRow(false, {m_btnPrint}));
 

@@ -59,6 +59,13 @@ QHBoxLayout* CVespinDialog::ButtonRow(bool withCancel, std::initializer_list<QPu
     return row;
 }
 
+QPushButton* CVespinDialog::NewPrintButton() {
+    auto* print = new QPushButton(QStringLiteral("印刷(&P)..."), this);
+    print->setObjectName(QStringLiteral("printButton"));
+    print->setAutoDefault(false);
+    return print;
+}
+
 void CVespinDialog::AddOkCancel(const DialogUnits& du, QPoint ok, QPoint cancel) {
     AddOkCancel();
     du.Place(m_btnOk, QRect(ok, QSize(50, 14)));

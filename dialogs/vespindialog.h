@@ -48,6 +48,8 @@ protected:
     // The foot of a dialog laid out by Qt's layouts: OK (the default, accepting) and, when
     // asked, ｷｬﾝｾﾙ at the right, `before` to their left (made by the caller), all 50 x 14.
     QHBoxLayout* ButtonRow(bool withCancel, std::initializer_list<QPushButton*> before = {});
+    // 印刷(&P)... ("printButton"), never the default: Enter still closes the dialog.
+    QPushButton* NewPrintButton();
     // Resizes to width x height, no taller than the screen holds with a title bar; true when
     // the height had to be cut.
     bool ResizeWithinScreen(int width, int height);

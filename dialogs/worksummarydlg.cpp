@@ -111,19 +111,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     auto* law = new QGroupBox(QStringLiteral("法定労働時間による集計 (この月)"), this);
     auto* lawGrid = new QGridLayout(law);
     lawGrid->setHorizontalSpacing(12);
-    labourlaw::Figures lawMonth;
-    int breakShort = 0;
-    if (summary.calendarYear != 0) {
-        const int first = labourlaw::DayNumber(summary.calendarYear, month, 1);
-        const int last =
-            labourlaw::DayNumber(month == 12 ? summary.calendarYear + 1 : summary.calendarYear,
-                                 month == 12 ? 1 : month + 1, 1) -
-            1;
-        for (const labourlaw::DayFigures& d : labourlaw::Compute(doc, first, last).days) {
-            lawMonth.Add(d.f);
-            breakShort += d.BreakShort();
-        }
-    }
+    const labourlaw::Period lawPeriod =
+        summary.calendarYear != 0 ? labourlaw::CalendarMonth(doc, summary.calendarYear, month)
+                                  : labourlaw::Period{};
+    const labourlaw::Figures& lawMonth = lawPeriod.f;
+    const int breakShort = lawPeriod.breakShortDays;
     const std::pair<const char*, QString> lawRows[] = {
         {"withinStatutory", QStringLiteral("法定内残業")},
         {"overtimeLaw", QStringLiteral("法定時間外労働")},
@@ -224,11 +216,21 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     connect(m_listIncomplete, &QListWidget::itemDoubleClicked, this,
             &CWorkSummaryDlg::OnIncompleteDoubleClicked);
 
-    // One button: Enter and Esc both close the dialog.
-    layout->addLayout(ButtonRow(false));
+    // Enter and Esc both close the dialog; 印刷 is there when the caller can print.
+    m_btnPrint = NewPrintButton();
+    m_btnPrint->hide();
+    connect(m_btnPrint, &QPushButton::clicked, this, [this] {
+        if (m_print) m_print(this);
+    });
+    layout->addLayout(ButtonRow(false, {m_btnPrint}));
 
     // A few rows of the list to start with; it can be resized for more.
     resize(minimumSizeHint() + QSize(0, du.Size(0, 12).height()));
+}
+
+void CWorkSummaryDlg::SetPrint(std::function<void(QWidget*)> print) {
+    m_print = std::move(print);
+    m_btnPrint->setVisible(static_cast<bool>(m_print));
 }
 
 QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {

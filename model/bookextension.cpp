@@ -137,6 +137,12 @@ std::vector<DayMark> DayMarks(const Extension& ext) {
     return DecodeDayMarks(*bytes).value_or(std::vector<DayMark>{});
 }
 
+DayMark FindDayMark(const Extension& ext, int year, int month, int day) {
+    for (const DayMark& m : DayMarks(ext))
+        if (m.year == year && m.month == month && m.day == day) return m;
+    return {year, month, day, Mark::automatic, Mark::automatic};
+}
+
 void SetDayMark(Extension& ext, const DayMark& mark) {
     std::vector<DayMark> marks = DayMarks(ext);
     auto it = std::lower_bound(marks.begin(), marks.end(), mark,

@@ -63,6 +63,8 @@ std::string EncodeDayMarks(const std::vector<DayMark>& marks);
 std::optional<std::vector<DayMark>> DecodeDayMarks(std::string_view bytes);
 // The marks of the extension (none when it has no section 1; the section was checked on load).
 std::vector<DayMark> DayMarks(const Extension& ext);
+// The marks of one day (both auto when it has none).
+DayMark FindDayMark(const Extension& ext, int year, int month, int day);
 // Sets one day's marks, keeping the order; both auto removes the day.
 void SetDayMark(Extension& ext, const DayMark& mark);
 // Drops the marks of fiscal year fy (April fy to March fy + 1), as its days go.

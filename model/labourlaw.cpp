@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <tuple>
 
 #include "model/lawtexts.h"
 #include "model/vespindoc.h"
@@ -174,6 +175,35 @@ const char* RuleName(Rule r) {
 
 std::string FindingText(const Finding& f) {
     return texts::Format1(texts::kFindingTexts[static_cast<int>(f.rule)], std::to_string(f.months));
+}
+
+std::string RuleLabel(Rule r) { return texts::kRuleLabels[static_cast<int>(r)]; }
+
+bool IsAgreementRule(Rule r) { return r != Rule::break_34 && r != Rule::aneihou_80; }
+
+int AverageUp(int sum, int k) { return (sum + k - 1) / k; }
+
+std::string FindingFigures(const Finding& f) {
+    using worktime::FormatHours;
+    switch (f.rule) {
+        case Rule::special_count:
+            return texts::Format2(texts::kFindingCount, std::to_string(f.value),
+                                  std::to_string(f.limit));
+        case Rule::avg_80:
+            return texts::Format2(texts::kFindingAverage, FormatHours(AverageUp(f.value, f.months)),
+                                  FormatHours(f.limit));
+        case Rule::break_34:
+            return texts::Format2(texts::kFindingBreak, FormatHours(f.value), FormatHours(f.limit));
+        case Rule::single_month_100:
+            return texts::Format2(texts::kFindingBelow, FormatHours(f.value), FormatHours(f.limit));
+        default:
+            return texts::Format2(texts::kFindingLimit, FormatHours(f.value), FormatHours(f.limit));
+    }
+}
+
+std::pair<int, int> AgreementYearRange(const lawsettings::Agreement& a, int date) {
+    const int start = YearStart(date, a);
+    return {start, AddMonths(start, 12) - 1};
 }
 
 bool IsRestDay(const DayInput& d, const Params& p) {
@@ -505,6 +535,49 @@ Result Compute(const CVespinDoc& doc, int from, int to) {
     int lo, hi;
     Window(p, from, to, lo, hi);
     return Compute(Inputs(doc, lo - 1, hi), p, from, to);
+}
+
+AgreementYearView AgreementYearOf(const CVespinDoc& doc, int y, int m) {
+    AgreementYearView v;
+    v.agreement = doc.LawSettings().agreement;
+    std::tie(v.start, v.end) =
+        AgreementYearRange(v.agreement, DayNumber(y, m, v.agreement.startDay));
+    const Result r = Compute(doc, v.start, v.end);
+    auto found = r.agreementMonths.begin();
+    for (int ms = v.start; ms <= v.end; ms = NextMonth(ms)) {
+        while (found != r.agreementMonths.end() && found->start < ms) ++found;
+        if (found != r.agreementMonths.end() && found->start == ms) {
+            v.months.push_back(*found);
+        } else {
+            AgreementMonth empty;
+            empty.start = ms;
+            empty.end = NextMonth(ms) - 1;
+            v.months.push_back(empty);
+        }
+    }
+    for (const AgreementYear& year : r.years)
+        if (year.start == v.start) v.year = year;
+    v.year.start = v.start;
+    v.year.end = v.end;
+    for (const Finding& f : r.findings) {
+        if (f.rule == Rule::break_34)
+            ++v.breakShortDays;
+        else
+            v.findings.push_back(f);
+    }
+    return v;
+}
+
+Period CalendarMonth(const CVespinDoc& doc, int y, int m) {
+    Period month;
+    month.start = DayNumber(y, m, 1);
+    month.end = DayNumber(m == 12 ? y + 1 : y, m == 12 ? 1 : m + 1, 1) - 1;
+    for (const DayFigures& d : Compute(doc, month.start, month.end).days) {
+        ++month.days;
+        month.f.Add(d.f);
+        month.breakShortDays += d.BreakShort();
+    }
+    return month;
 }
 
 }  // namespace labourlaw

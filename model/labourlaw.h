@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/bookextension.h"
@@ -111,6 +112,13 @@ struct Finding {
 
 // What the finding means, in the program's words (Shift-JIS).
 std::string FindingText(const Finding& f);
+// The rule's short name, e.g. "月の限度時間" (Shift-JIS).
+std::string RuleLabel(Rule r);
+// The finding's value against its limit, e.g. "52:30 (限度 45:00)" (Shift-JIS); an average is
+// rounded up to the minute, so that one over its limit never reads as the limit.
+std::string FindingFigures(const Finding& f);
+// Whether the rule is one of the 36協定's (month_limit … avg_80).
+bool IsAgreementRule(Rule r);
 
 struct Result {
     std::vector<DayFigures> days;                 // counted days in the range
@@ -134,9 +142,29 @@ Result Compute(const std::vector<DayInput>& days, const Params& p, int from, int
 int Scheduled(const DayInput& d, const Params& p);
 bool IsRestDay(const DayInput& d, const Params& p);
 
+// The first and last day of the agreement year holding date.
+std::pair<int, int> AgreementYearRange(const lawsettings::Agreement& a, int date);
+// An average of sum over k months, rounded up to the minute.
+int AverageUp(int sum, int k);
+
 // The book's registered days of the window of [from, to], with its settings and marks.
 std::vector<DayInput> Inputs(const CVespinDoc& doc, int lo, int hi);
 Params ParamsOf(const CVespinDoc& doc);
 Result Compute(const CVespinDoc& doc, int from, int to);
+// 36協定の状況: the agreement year holding the agreement month that starts in calendar month
+// y/m, all twelve months (those without recorded days not covered), its totals and findings.
+struct AgreementYearView {
+    int start = 0, end = 0;
+    lawsettings::Agreement agreement;
+    std::vector<AgreementMonth> months;
+    AgreementYear year;             // zero when the book has no day in it
+    std::vector<Finding> findings;  // the 36協定's and 安衛法's, by date
+    int breakShortDays = 0;         // 34条's, counted
+};
+AgreementYearView AgreementYearOf(const CVespinDoc& doc, int y, int m);
+
+// The calendar month y/m of the book: its counted days' figures summed (start, end, days, f,
+// breakShortDays).
+Period CalendarMonth(const CVespinDoc& doc, int y, int m);
 
 }  // namespace labourlaw

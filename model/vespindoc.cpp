@@ -372,6 +372,23 @@ void CVespinDoc::SetExtension(bookext::Extension ext) {
     SetModifiedFlag(true);
 }
 
+bool CVespinDoc::MarkDay(const bookext::DayMark& mark) {
+    const auto [first, last] = MonthRange(mark.month >= 4 ? mark.year : mark.year - 1, mark.month);
+    const int index = first + mark.day - 1;
+    if (first < 0 || mark.day < 1 || index > last) return false;
+    bookext::Extension ext = m_extension;
+    bookext::SetDayMark(ext, mark);
+    if (ext == m_extension) return true;
+    SetExtension(std::move(ext));
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kDayChanged;
+    hint.m_nYear = mark.year;
+    hint.m_nMonth = mark.month;
+    hint.m_nFirst = hint.m_nLast = index;
+    UpdateAllViews(nullptr, 0, &hint);
+    return true;
+}
+
 void CVespinDoc::OnCloseDocument() {
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();

@@ -102,6 +102,9 @@ public:
     const bookext::Extension& Extension() const { return m_extension; }
     // Takes a changed extension and marks the book modified.
     void SetExtension(bookext::Extension ext);
+    // Sets one day's marks (both automatic: the day has none); when they change, tells the
+    // views of the day and marks the book modified. False when the day is not registered.
+    bool MarkDay(const bookext::DayMark& mark);
 
     // The tree's selection: the fiscal year and month selected (-1 for none) and the first
     // day index on show (-1 when no month is). The one way in for all three.

@@ -134,13 +134,7 @@ int SetDayFlags(CVespinDoc& doc, const std::vector<std::string>& a) {
     if (!ParseDate(a[0], date)) return 2;
     int y, m, d;
     labourlaw::CivilDate(date, y, m, d);
-    const auto [first, last] = doc.MonthRange(m >= 4 ? y : y - 1, m);
-    if (first < 0) return Fail("the day " + a[0] + " is not in a registered fiscal year");
-    (void)last;
-
-    bookext::DayMark mark{y, m, d, bookext::Mark::automatic, bookext::Mark::automatic};
-    for (const bookext::DayMark& k : bookext::DayMarks(doc.Extension()))
-        if (k.year == y && k.month == m && k.day == d) mark = k;
+    bookext::DayMark mark = bookext::FindDayMark(doc.Extension(), y, m, d);
     for (size_t i = 1; i < a.size(); ++i) {
         const size_t eq = a[i].find('=');
         const std::string key = a[i].substr(0, eq);
@@ -161,9 +155,7 @@ int SetDayFlags(CVespinDoc& doc, const std::vector<std::string>& a) {
         else
             return 2;
     }
-    bookext::Extension ext = doc.Extension();
-    bookext::SetDayMark(ext, mark);
-    doc.SetExtension(std::move(ext));
+    if (!doc.MarkDay(mark)) return Fail("the day " + a[0] + " is not in a registered fiscal year");
     return 0;
 }
 

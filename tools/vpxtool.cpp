@@ -21,7 +21,11 @@
 #include "framework/savefile.h"
 #include "framework/sjis.h"
 #include "model/backuplist.h"
+#include "model/bookextension.h"
 #include "model/checks.h"
+#include "model/civildate.h"
+#include "model/employment.h"
+#include "model/leavebook.h"
 #include "model/quietui.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -278,11 +282,47 @@ nlohmann::ordered_json Dump(const CVespinDoc& doc) {
                     ? u(holidayNames.Name(d->GetYear(), d->GetMonth(), d->GetDay()))
                     : std::string();
     }
-    return {{"password", u(doc.Password())},
-            {"employeeNo", u(doc.EmployeeNo())},
-            {"employeeName", u(doc.EmployeeName())},
-            {"years", std::move(years)},
-            {"days", std::move(days)}};
+    json out = {{"password", u(doc.Password())},
+                {"employeeNo", u(doc.EmployeeNo())},
+                {"employeeName", u(doc.EmployeeName())},
+                {"years", std::move(years)},
+                {"days", std::move(days)}};
+    // What the book's extension keeps, only when it keeps it: a dump of a book without one
+    // stays as it was.
+    const auto isoDate = [](int serial) {
+        const civil::Ymd d = civil::FromSerial(serial);
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.y, d.m, d.d);
+        return std::string(text);
+    };
+    const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc.Extension());
+    if (!marks.empty()) {
+        const char* names[3] = {"auto", "yes", "no"};
+        json list = json::array();
+        for (const bookext::DayMark& m : marks)
+            list.push_back({{"date", isoDate(civil::Serial(m.year, m.month, m.day))},
+                            {"legalHoliday", names[static_cast<int>(m.legalHoliday)]},
+                            {"workday", names[static_cast<int>(m.workday)]}});
+        out["dayMarks"] = std::move(list);
+    }
+    if (const leave::Employment e = leave::BookEmployment(doc); !e.Empty()) {
+        json contracts = json::array(), opening = json::array();
+        for (const leave::Contract& c : e.contracts) {
+            json j = {{"from", isoDate(c.from)}};
+            if (c.daysPerWeek > 0)
+                j["daysPerWeek"] = c.daysPerWeek;
+            else
+                j["daysPerYear"] = c.daysPerYear;
+            j["weeklyHours"] = c.centiHours / 100.0;
+            contracts.push_back(std::move(j));
+        }
+        for (const leave::OpeningUse& o : e.opening)
+            opening.push_back({{"grant", isoDate(o.grant)}, {"days", o.halfDays / 2.0}});
+        out["employment"] = {{"hired", e.hire ? json(isoDate(*e.hire)) : json(nullptr)},
+                             {"contracts", std::move(contracts)},
+                             {"openingUse", std::move(opening)}};
+    }
+    return out;
 }
 
 int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {

@@ -1,7 +1,9 @@
 #include "views/vespinview.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "model/calendarrules.h"
+#include "model/lawtexts.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
 #include "model/vespindoc.h"
@@ -162,6 +165,7 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
     const int place = PlaceColumn();
     const QString mark = ToQ(texts::kMark);
     HolidayNames holidayNames(doc->Settings().m_calendar);
+    const std::vector<bookext::DayMark> marks = bookext::DayMarks(doc->Extension());
 
     setUpdatesEnabled(false);
     for (int i = hint.m_nFirst; i <= hint.m_nLast; ++i, ++w) {
@@ -180,7 +184,27 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
         // Also on a rewrite: re-typing a year changes the day types of rows on show.
         item->setIcon(kColDay,
                       m_images[static_cast<size_t>(dayimages::ForDayType(r->GetDayType()))]);
-        item->setToolTip(kColDay, ToQ(holidayNames.Name(r->GetYear(), r->GetMonth(), r->GetDay())));
+        // A day the user marked says so in its tip, and its date leans.
+        std::string tip = holidayNames.Name(r->GetYear(), r->GetMonth(), r->GetDay());
+        const auto marked =
+            std::find_if(marks.begin(), marks.end(), [r](const bookext::DayMark& m) {
+                return m.year == r->GetYear() && m.month == r->GetMonth() && m.day == r->GetDay();
+            });
+        if (marked != marks.end()) {
+            using bookext::Mark;
+            for (const std::string* text :
+                 {marked->legalHoliday == Mark::yes  ? &texts::kMarkedLegalHoliday
+                  : marked->legalHoliday == Mark::no ? &texts::kMarkedNotLegalHoliday
+                                                     : nullptr,
+                  marked->workday == Mark::yes  ? &texts::kMarkedWorkday
+                  : marked->workday == Mark::no ? &texts::kMarkedRestDay
+                                                : nullptr})
+                if (text) tip += (tip.empty() ? "" : "\n") + *text;
+        }
+        item->setToolTip(kColDay, ToQ(tip));
+        QFont dayFont = font();
+        dayFont.setItalic(marked != marks.end());
+        item->setFont(kColDay, dayFont);
         item->setText(kColDay, QString::number(r->GetDay()));
         item->setText(kColWeekday, ToQ(r->Weekday()));
         item->setText(kColStart, ToQ(r->Start()));
@@ -246,6 +270,54 @@ int CVespinView::FirstSelectedRow() const {
     for (int row = 0; row < topLevelItemCount(); ++row)
         if (topLevelItem(row)->isSelected()) return row;
     return -1;
+}
+
+int CVespinView::SelectedDay() const {
+    const CVespinDoc* doc = GetDocument();
+    const int row = FirstSelectedRow();
+    if (!doc || row == -1 || doc->ShownFirst() < 0) return -1;
+    const int k = doc->ShownFirst() + row;
+    return k < doc->Days().GetSize() ? k : -1;
+}
+
+bookext::DayMark CVespinView::SelectedDayMarks() const {
+    const int k = SelectedDay();
+    if (k < 0) return {};
+    const CDayRecord* r = GetDocument()->Days()[k];
+    return bookext::FindDayMark(GetDocument()->Extension(), r->GetYear(), r->GetMonth(),
+                                r->GetDay());
+}
+
+void CVespinView::MarkSelectedDay(bool legalHoliday, bookext::Mark mark) {
+    if (SelectedDay() < 0) return;
+    bookext::DayMark marks = SelectedDayMarks();
+    (legalHoliday ? marks.legalHoliday : marks.workday) = mark;
+    GetDocument()->MarkDay(marks);
+}
+
+void CVespinView::SetDayMarkMenus(QMenu* legalHoliday, QMenu* workday) {
+    m_pMarkMenus[0] = legalHoliday;
+    m_pMarkMenus[1] = workday;
+}
+
+void CVespinView::contextMenuEvent(QContextMenuEvent* event) {
+    if (!m_pMarkMenus[0] || !m_pMarkMenus[1]) return;
+    // The day under the pointer becomes the selected one; from the keyboard, the selected day.
+    QPoint at = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        QTreeWidgetItem* item = itemAt(event->pos());
+        if (!item) return;
+        setCurrentItem(item);
+    } else if (QTreeWidgetItem* item = currentItem()) {
+        at = viewport()->mapToGlobal(visualItemRect(item).center());
+    }
+    if (SelectedDay() < 0) return;
+    QMenu popup(this);
+    popup.setObjectName(QStringLiteral("dayMenu"));
+    popup.addMenu(m_pMarkMenus[0]);
+    popup.addMenu(m_pMarkMenus[1]);
+    popup.exec(at);
+    event->accept();
 }
 
 void CVespinView::OnDblClk() {

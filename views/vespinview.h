@@ -6,9 +6,11 @@
 #include <array>
 
 #include "framework/view.h"
+#include "model/bookextension.h"
 
 class CVespinDoc;
 class CUpdateHint;
+class QMenu;
 
 // The right pane: one row per day of the month selected in the tree, with the times, a mark
 // under the day's attendance category and the work locations. Double-click or Enter opens the
@@ -41,6 +43,15 @@ public:
     int HotItem() const { return m_nHotItem; }
     // The first selected row from the top, -1 for none.
     int FirstSelectedRow() const;
+    // The day index of the selected row, -1 for none.
+    int SelectedDay() const;
+    // The selected day's marks (both automatic when it has none or no day is selected).
+    bookext::DayMark SelectedDayMarks() const;
+    // Marks the selected day as the 法定休日 or not (legalHoliday), or as a 所定労働日 or not.
+    void MarkSelectedDay(bool legalHoliday, bookext::Mark mark);
+    // The menus of the day's marks, offered by the right-click menu of a day (the main
+    // window's, so that both run the same commands).
+    void SetDayMarkMenus(QMenu* legalHoliday, QMenu* workday);
 
     // The images of the rows (icons 140, 145, 146).
     std::array<QIcon, 3> m_images;
@@ -53,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void OnDblClk();
@@ -67,4 +79,5 @@ private:
     // Day index of today's entry, waiting for the end of the initial update; -1 for none.
     int m_nTodayDue = -1;
     QTimer m_hoverTimer;
+    QMenu* m_pMarkMenus[2] = {nullptr, nullptr};
 };

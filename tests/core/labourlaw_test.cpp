@@ -5,6 +5,7 @@
 #include <map>
 
 #include "framework/frameworktexts.h"
+#include "framework/sjis.h"
 
 using namespace labourlaw;
 using bookext::Mark;
@@ -352,4 +353,24 @@ TEST(LabourLaw, AgreesWithAMinuteByMinuteWalk) {
                              std::max(0, e.worked - Scheduled(b.At(d.date), b.p))}));
         EXPECT_EQ(d.f.regular, e.regular);
     }
+}
+
+TEST(LabourLaw, FindingFiguresAndTheAgreementYear) {
+    // An average just over its limit never reads as the limit itself.
+    const std::pair<Finding, const char*> cases[] = {
+        {{Rule::month_limit, 0, 45 * 60 + 1, 45 * 60, 0}, "45:01 (限度 45:00)"},
+        {{Rule::avg_80, 0, 2 * 80 * 60 + 1, 80 * 60, 2}, "平均 80:01 (限度 80:00)"},
+        {{Rule::avg_80, 0, 3 * 85 * 60, 80 * 60, 3}, "平均 85:00 (限度 80:00)"},
+        {{Rule::special_count, 0, 7, 6, 0}, "7回 (限度 6回)"},
+        {{Rule::single_month_100, 0, 100 * 60, 100 * 60, 0}, "100:00 (100:00 未満)"},
+        {{Rule::break_34, 0, 30, 45, 0}, "休憩 0:30 (必要 0:45)"},
+    };
+    for (const auto& [f, text] : cases) EXPECT_EQ(sjis::ToUtf8(FindingFigures(f)), text);
+
+    lawsettings::Agreement a;
+    EXPECT_EQ(AgreementYearRange(a, D(3, 31, 2027)), std::make_pair(D(4, 1), D(3, 31, 2027)));
+    a.startMonth = 10;
+    a.startDay = 16;
+    EXPECT_EQ(AgreementYearRange(a, D(10, 15)), std::make_pair(D(10, 16, 2025), D(10, 15)));
+    EXPECT_EQ(AgreementYearRange(a, D(10, 16)), std::make_pair(D(10, 16), D(10, 15, 2027)));
 }

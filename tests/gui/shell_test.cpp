@@ -176,11 +176,13 @@ private slots:
         QCOMPARE(MenuItems(menus[1]->menu()),
                  QStringList(
                      {"年度の登録(&A)...", "-", "年度の削除(&D)", "-", "休日の付け直し(&R)..."}));
-        QCOMPARE(MenuItems(menus[2]->menu()),
-                 QStringList({"社員情報登録(&S)...", "ショートカットの作成(&C)", "-",
-                              "本部提出用のデータ作成(&D)...", "月の集計(&T)...",
-                              "有給休暇管理簿(&L)...", "雇用情報の設定(&H)...",
-                              "フォルダの集計(&F)...", "-", "パスワードの設定・変更(&P)"}));
+        QCOMPARE(
+            MenuItems(menus[2]->menu()),
+            QStringList({"社員情報登録(&S)...", "ショートカットの作成(&C)", "-",
+                         "本部提出用のデータ作成(&D)...", "月の集計(&T)...", "36協定の状況(&A)...",
+                         "有給休暇管理簿(&L)...", "雇用情報の設定(&H)...", "フォルダの集計(&F)...",
+                         "-", "法定休日の指定(&K)", "所定労働日の指定(&W)", "-",
+                         "パスワードの設定・変更(&P)"}));
         QCOMPARE(MenuItems(menus[3]->menu()), QStringList({"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
 
         // Each item carries its command id, prompt and tool tip.

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/testutil.h"
+#include "dialogs/agreementdlg.h"
 #include "dialogs/attendancedlg.h"
 #include "dialogs/backupdlg.h"
 #include "dialogs/employeedlg.h"
@@ -38,6 +39,9 @@ private slots:
         f.doc.AppendFiscalYear(2026);
         for (int day = 0; day < 31; ++day)
             f.doc.StoreDayEntry(f.doc.MonthRange(2026, 12).first + day, {0, "08:30", "", ""});
+        // November past every limit: 36協定の状況 lists its findings.
+        for (int day = 0; day < 30; ++day)
+            f.doc.StoreDayEntry(f.doc.MonthRange(2026, 11).first + day, {0, "07:00", "23:30", ""});
         QPrinter printer;
         std::vector<std::pair<const char*, std::unique_ptr<QWidget>>> windows;
         windows.emplace_back("attendance", std::make_unique<CAttendanceDlg>());
@@ -49,6 +53,7 @@ private slots:
         windows.emplace_back("shortcut", std::make_unique<CShortcutDlg>());
         windows.emplace_back("year", std::make_unique<CYearDlg>());
         windows.emplace_back("summary", std::make_unique<CWorkSummaryDlg>(f.doc, 2026, 12));
+        windows.emplace_back("agreement", std::make_unique<CAgreementDlg>(f.doc, 2026, 12));
         windows.emplace_back(
             "backups",
             std::make_unique<CBackupDlg>(std::vector<GenerationInfo>(30), QStringLiteral("b.vpx")));

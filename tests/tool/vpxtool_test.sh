@@ -142,11 +142,15 @@ check "hours after 40" "['agreement', 'days', 'findings', 'months'] 8:00 8:00 0:
 check "hours into the 法定休日" "['agreement', 'days', 'findings', 'months'] 10:00 0:00 4:00 6:00 5:00 True ['break_34']" "$(hours 2026-04-18)"
 run day-flags "$hb" 2026-04-19 legal-holiday=no; check "day-flags" 0 "$rc"
 check "hours after 振替" "['agreement', 'days', 'findings', 'months'] 10:00 0:00 8:00 0:00 0:00 True ['break_34']" "$(hours 2026-04-18)"
+run dump "$hb"; check "dump shows the marks" '[{"date": "2026-04-19", "legalHoliday": "no", "workday": "auto"}] False' \
+    "$(printf '%s' "$out" | python3 -c 'import json,sys; j=json.load(sys.stdin); print(json.dumps(j["dayMarks"]), "employment" in j)')"
 run day-flags "$hb" 2026-04-19 legal-holiday=auto; check "day-flags auto" 0 "$rc"
 run new "$dir/plain.vpx"; run add-year "$dir/plain.vpx" 2026
 for d in 06 07 08 09 10 11; do run set-day "$dir/plain.vpx" 2026-04-$d 出勤 09:00 18:00; done
 run set-day "$dir/plain.vpx" 2026-04-18 休出 20:00 06:00
 check "no marks, no extension" "$(cmp "$hb" "$dir/plain.vpx" && echo same)" "same"
+run dump "$hb"; check "dump without extension" "False False" \
+    "$(printf '%s' "$out" | python3 -c 'import json,sys; j=json.load(sys.stdin); print("dayMarks" in j, "employment" in j)')"
 run day-flags "$hb" 2030-04-19 workday=yes;  check "day-flags unregistered" 1 "$rc"
 run day-flags "$hb" 2026-04-19 holiday=yes;  check "day-flags usage" 2 "$rc"
 run hours "$hb" 2026-04-30 2026-04-01;       check "hours backwards" 1 "$rc"
@@ -298,6 +302,8 @@ lrun contract "$lbook" 2024-04-01 3 24;  check "contract part time" 0 "$rc"
 lrun contract "$lbook" 2025-10-01 5 40;  check "contract full time" 0 "$rc"
 lrun leave-used "$lbook" 2024-10-01 2.3; check "leave-used steps" "1 使用済みの日数は、0 から 20 までを 0.5 日単位で入力して下さい。" "$rc $err"
 lrun leave-used "$lbook" 2024-10-01 2;   check "leave-used" 0 "$rc"
+lrun dump "$lbook"; check "dump shows the employment" '{"hired": "2024-04-01", "contracts": [{"from": "2024-04-01", "daysPerWeek": 3, "weeklyHours": 24.0}, {"from": "2025-10-01", "daysPerWeek": 5, "weeklyHours": 40.0}], "openingUse": [{"grant": "2024-10-01", "days": 2.0}]}' \
+    "$(printf '%s' "$out" | python3 -c 'import json,sys; print(json.dumps(json.load(sys.stdin)["employment"]))')"
 lrun set-day "$lbook" 2025-06-02 有休; lrun set-day "$lbook" 2025-06-03 半休 09:00 13:00
 lrun set-day "$lbook" 2025-11-04 有休
 lrun leave "$lbook" 2026-03-31
