@@ -9,6 +9,7 @@
 #include "model/leavebook.h"
 #include "model/leavetexts.h"
 #include "model/vespindoc.h"
+#include "tools/toolexit.h"
 
 #ifdef VPXTOOL_SHEET
 #include <QGuiApplication>
@@ -21,7 +22,10 @@
 namespace leavetool {
 namespace {
 
-enum { kDone = 0, kRefused = 1, kUsage = 2 };
+using tool::kDone;
+using tool::kFileError;
+using tool::kRefused;
+using tool::kUsage;
 
 using json = nlohmann::ordered_json;
 
@@ -120,7 +124,7 @@ int WriteLedger(const CVespinDoc& doc, const std::vector<std::string>& a) {
         if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
         const std::string text = FileErrorText(cause, a[1]).Utf8();
         std::fprintf(stderr, "%s\n", text.c_str());
-        return 3;
+        return kFileError;
     }
     return kDone;
 #else
