@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <iterator>
+#include <numeric>
 #include <utility>
 
 #include "dialogs/folderchooser.h"
@@ -282,8 +283,8 @@ int CFolderReportDlg::Paint(QPagedPaintDevice& device) const {
     for (int c = 0; c < kColumns; ++c) x[c + 1] = x[c] + page.width() * shares[c] / sum;
     const int rowsPerPage = std::max(1, (page.height() - 3 * line) / line);
     // In the order the table shows.
-    std::vector<int> order;
-    for (int i = 0; i < m_table->rowCount(); ++i) order.push_back(i);
+    std::vector<int> order(static_cast<size_t>(m_table->rowCount()));
+    std::iota(order.begin(), order.end(), 0);
     const int pages = std::max(1, static_cast<int>((order.size() + rowsPerPage - 1) / rowsPerPage));
     auto cell = [&](int c, int y, const QString& text) {
         p.drawText(QRect(x[c] + 2, y, x[c + 1] - x[c] - 4, line), Qt::AlignVCenter | Qt::AlignLeft,
@@ -326,6 +327,7 @@ void CFolderReportDlg::OnPrint() {
 bool CFolderReportDlg::SaveCsv(const QString& path) {
     // In the order the table shows.
     std::vector<monthreport::Row> rows;
+    rows.reserve(static_cast<size_t>(m_table->rowCount()));
     for (int i = 0; i < m_table->rowCount(); ++i)
         rows.push_back(
             m_rows[static_cast<size_t>(m_table->item(i, 0)->data(Qt::UserRole + 1).toInt())]);

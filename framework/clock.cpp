@@ -20,5 +20,6 @@ LocalTime Now() {
 }
 
 void SetFixed(std::optional<LocalTime> t) { Fixed() = t; }
+bool IsFixed() { return Fixed().has_value(); }
 
 }  // namespace clock_

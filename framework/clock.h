@@ -18,6 +18,8 @@ namespace clock_ {
 LocalTime Now();
 // Fixes the clock at t (tests); std::nullopt returns to the system clock.
 void SetFixed(std::optional<LocalTime> t);
+// Whether a test has fixed the clock.
+bool IsFixed();
 
 }  // namespace clock_
 

@@ -9,6 +9,7 @@
 #include "model/labourlaw.h"
 #include "model/lawtexts.h"
 #include "model/vespindoc.h"
+#include "tools/toolexit.h"
 
 namespace lawcommands {
 namespace {
@@ -16,10 +17,9 @@ namespace {
 using json = nlohmann::ordered_json;
 using worktime::FormatHours;
 
-int Fail(const std::string& utf8) {
-    std::fprintf(stderr, "vpxtool: %s\n", utf8.c_str());
-    return 1;
-}
+using tool::Fail;
+using tool::kDone;
+using tool::kUsage;
 
 // YYYY-MM-DD of a real date into a day number.
 bool ParseDate(const std::string& s, int& date) {
@@ -65,7 +65,7 @@ void Write(const json& out) {
 int PrintHours(const CVespinDoc& doc, const std::vector<std::string>& a) {
     using namespace labourlaw;
     int from = 0, to = 0;
-    if (!ParseDate(a[0], from) || !ParseDate(a[1], to)) return 2;
+    if (!ParseDate(a[0], from) || !ParseDate(a[1], to)) return kUsage;
     if (from > to) return Fail("the range " + a[0] + " to " + a[1] + " runs backwards");
     const Result r = Compute(doc, from, to);
 
@@ -126,12 +126,12 @@ int PrintHours(const CVespinDoc& doc, const std::vector<std::string>& a) {
     for (int d : r.overlaps)
         std::fprintf(stderr, "%s\n",
                      sjis::ToUtf8(texts::Format1(texts::kShiftOverlaps, FormatDate(d))).c_str());
-    return 0;
+    return kDone;
 }
 
 int SetDayFlags(CVespinDoc& doc, const std::vector<std::string>& a) {
     int date = 0;
-    if (!ParseDate(a[0], date)) return 2;
+    if (!ParseDate(a[0], date)) return kUsage;
     int y, m, d;
     labourlaw::CivilDate(date, y, m, d);
     bookext::DayMark mark = bookext::FindDayMark(doc.Extension(), y, m, d);
@@ -147,16 +147,16 @@ int SetDayFlags(CVespinDoc& doc, const std::vector<std::string>& a) {
         else if (value == "auto")
             v = bookext::Mark::automatic;
         else
-            return 2;
+            return kUsage;
         if (key == "legal-holiday")
             mark.legalHoliday = v;
         else if (key == "workday")
             mark.workday = v;
         else
-            return 2;
+            return kUsage;
     }
     if (!doc.MarkDay(mark)) return Fail("the day " + a[0] + " is not in a registered fiscal year");
-    return 0;
+    return kDone;
 }
 
 }  // namespace lawcommands

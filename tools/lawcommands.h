@@ -6,7 +6,7 @@
 class CVespinDoc;
 
 // vpxtool's commands of working time as the law counts it. Each returns the tool's exit code
-// (0 done, 1 refused, 2 usage).
+// (tools/toolexit.h).
 namespace lawcommands {
 
 // hours BOOK FROM TO: the statutory figures of the days, wage months and agreement months and

@@ -9,6 +9,7 @@
 #include "model/leavebook.h"
 #include "model/leavetexts.h"
 #include "model/vespindoc.h"
+#include "tools/toolexit.h"
 
 #ifdef VPXTOOL_SHEET
 #include "output/qt/ledgerpaint.h"
@@ -18,7 +19,10 @@
 namespace leavetool {
 namespace {
 
-enum { kDone = 0, kRefused = 1, kUsage = 2 };
+using tool::kDone;
+using tool::kFileError;
+using tool::kRefused;
+using tool::kUsage;
 
 using json = nlohmann::ordered_json;
 

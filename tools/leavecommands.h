@@ -5,8 +5,8 @@
 
 class CVespinDoc;
 
-// vpxtool's commands of paid leave. Each returns the tool's exit code (0 done, 1 refused,
-// 2 usage); the setters change the opened book, which the caller then saves.
+// vpxtool's commands of paid leave. Each returns the tool's exit code (tools/toolexit.h); the
+// setters change the opened book, which the caller then saves.
 namespace leavetool {
 
 // hired BOOK YYYY-MM-DD

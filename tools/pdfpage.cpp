@@ -6,6 +6,7 @@
 
 #include "framework/fileerror.h"
 #include "framework/savefile.h"
+#include "tools/toolexit.h"
 
 int WritePdfPage(const std::string& out, const std::function<QByteArray()>& make) {
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
@@ -19,10 +20,10 @@ int WritePdfPage(const std::string& out, const std::function<QByteArray()>& make
     const QByteArray pdf = make();
     const SaveResult r =
         SaveFileAtomic(out, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
-    if (r) return 0;
+    if (r) return tool::kDone;
     FileError cause = r.cause;
     if (!r.created && cause == FileError::fileNotFound) cause = FileError::badPath;
     const std::string text = FileErrorText(cause, out).Utf8();
     std::fprintf(stderr, "%s\n", text.c_str());
-    return 3;
+    return tool::kFileError;
 }

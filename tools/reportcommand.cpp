@@ -7,11 +7,14 @@
 #include "model/monthreport.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
+#include "tools/toolexit.h"
 
 namespace reportcommand {
 namespace {
 
-enum { kDone = 0, kUsage = 2, kSomeUnread = 5 };
+using tool::kDone;
+using tool::kSomeUnread;
+using tool::kUsage;
 
 using json = nlohmann::ordered_json;
 

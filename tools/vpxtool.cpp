@@ -4,12 +4,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "framework/archive.h"
@@ -37,6 +39,7 @@
 #include "tools/lawcommands.h"
 #include "tools/leavecommands.h"
 #include "tools/reportcommand.h"
+#include "tools/toolexit.h"
 
 #ifdef VPXTOOL_SHEET
 #include "output/qt/sheetpaint.h"
@@ -45,43 +48,13 @@
 
 namespace {
 
-enum Exit { kDone = 0, kRefused = 1, kUsage = 2, kFileError = 3, kInUse = 4 };
-
-const char* const kUsageText =
-    "usage: vpxtool [--password-stdin | --password-fd N | --password P] [--settings INI]\n"
-    "               COMMAND BOOK [ARGS...]\n"
-    "options:\n"
-    "  --password-stdin   read the book's password from the first line of standard input\n"
-    "  --password-fd N    read it from the first line of file descriptor N (a line of at\n"
-    "                     most 4096 bytes)\n"
-    "  --password P       the password itself (kept for old scripts: every user of the\n"
-    "                     machine can read a command line; prefer the two above)\n"
-    "commands:\n"
-    "  new BOOK                     (a name that exists is refused, never replaced)\n"
-    "  add-year BOOK FY\n"
-    "  delete-year BOOK FY\n"
-    "  employee BOOK NUMBER NAME\n"
-    "  password BOOK NEW            (\"\" removes the password)\n"
-    "  set-day BOOK YYYY-MM-DD CATEGORY [START [END [PLACE]]]   (CATEGORY - for none)\n"
-    "  retype-year BOOK FY          (types FY's days again by the current calendar rules)\n"
-    "  dump BOOK\n"
-    "  csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)\n"
-    "  sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)\n"
-    "  backups BOOK                 (the kept generations of the book as JSON, newest first)\n"
-    "  summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)\n"
-    "  hours BOOK FROM TO           (the hours as the law counts them, days YYYY-MM-DD, as JSON)\n"
-    "  day-flags BOOK YYYY-MM-DD [legal-holiday=yes|no|auto] [workday=yes|no|auto]\n"
-    "  hired BOOK YYYY-MM-DD        (the date of hire)\n"
-    "  contract BOOK FROM DAYS HOURS   (the contract from FROM: DAYS a week, or yN days a\n"
-    "                               year; HOURS a week such as 40 or 29.5)\n"
-    "  leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)\n"
-    "  leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)\n"
-    "  ledger BOOK YYYY-MM-DD OUT.pdf   (the printed ledger of the grant year of the date)\n"
-    "  report --month YYYY-MM [--json] BOOK_OR_FOLDER...   (one wage month of every book,\n"
-    "                               folders read for *.vpx, as CSV in Shift-JIS or JSON)\n"
-    "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
-    "included), 4 the book is open for writing in another window or program, 5 report: some\n"
-    "books could not be read\n";
+using tool::Fail;
+using tool::kDone;
+using tool::kFileError;
+using tool::kInUse;
+using tool::kRefused;
+using tool::kUsage;
+using Args = std::vector<std::string>;
 
 void Print(std::FILE* f, const UiText& text) {
     std::fwrite(text.Utf8().data(), 1, text.Utf8().size(), f);
@@ -107,11 +80,6 @@ public:
     bool AskEmployee(const CVespinDoc&, std::string&, std::string&) override { return false; }
     std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return std::nullopt; }
 };
-
-int Fail(const std::string& utf8) {
-    std::fprintf(stderr, "vpxtool: %s\n", utf8.c_str());
-    return kRefused;
-}
 
 // Whether every text the command would store can be held by the book; says which character
 // cannot.
@@ -354,9 +322,9 @@ int SetDay(CVespinDoc& doc, const std::vector<std::string>& a) {
     return kDone;
 }
 
-int RetypeYear(CVespinDoc& doc, const std::string& fyText) {
+int RetypeYear(CVespinDoc& doc, const Args& a) {
     int fy = 0;
-    if (!ParseInt(fyText, fy)) return kUsage;
+    if (!ParseInt(a[0], fy)) return kUsage;
     if (!doc.RetypeFiscalYear(fy)) {
         Print(stderr, texts::kYearNotRegistered);
         return kRefused;
@@ -398,26 +366,6 @@ int WriteSheet(const CVespinDoc& doc, const std::vector<std::string>& a) {
     (void)doc;
     return Fail("this vpxtool was built without Qt and cannot draw the sheet");
 #endif
-}
-
-// --help and --version, alone on the command line; -1 for anything else.
-int HelpOrVersion(const std::vector<std::string>& args) {
-    if (args.size() != 1) return -1;
-    if (args[0] == "--version") {
-        std::printf("vpxtool %s\n", VESPIN_VERSION);
-        return kDone;
-    }
-    if (args[0] != "--help") return -1;
-    std::fputs(kUsageText, stdout);
-    std::fputs(
-        "also:\n"
-        "  --settings INI     read INI instead of vespin.ini beside vpxtool or in\n"
-        "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
-        "  --help, --version\n"
-        "exit codes: 0 done, 1 input refused, 2 usage, 3 file error,\n"
-        "            4 the book is open for writing elsewhere, 5 some books not read (report)\n",
-        stdout);
-    return kDone;
 }
 
 // The working-time summary of one month and of its fiscal year to date.
@@ -475,6 +423,214 @@ int PrintSummary(const CVespinDoc& doc, const std::vector<std::string>& a) {
     return kDone;
 }
 
+int AddYear(CVespinDoc& doc, const Args& a) {
+    const YearCheckResult r = CheckYearText(a[0], doc.Years());
+    if (!r.accepted) {
+        Print(stderr, r.message);
+        return kRefused;
+    }
+    doc.RegisterYear(r.year);
+    return kDone;
+}
+
+int DeleteYear(CVespinDoc& doc, const Args& a) {
+    int y = 0;
+    ParseInt(a[0], y);  // YearNumber let it through
+    if (doc.FindYear(y) < 0) return Fail("fiscal year " + a[0] + " is not registered");
+    doc.DeleteYear(y);
+    return kDone;
+}
+
+int SetEmployee(CVespinDoc& doc, const Args& a) {
+    const std::string number = sjis::FromUtf8(a[0]), name = sjis::FromUtf8(a[1]);
+    const EmployeeCheckResult r = CheckEmployee(number, name);
+    if (r.focus != EmployeeField::none) {
+        Print(stderr, r.message);
+        return kRefused;
+    }
+    doc.SetEmployee(number, name);
+    return kDone;
+}
+
+int SetPassword(CVespinDoc& doc, const Args& a) {
+    doc.SetPassword(sjis::FromUtf8(a[0]));
+    return kDone;
+}
+
+int PrintDump(const CVespinDoc& doc, const Args&) {
+    const std::string out =
+        Dump(doc).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputc('\n', stdout);
+    return kDone;
+}
+
+// Checks made before the book is opened. A usage error found here is answered by the exit code
+// alone, without the usage text.
+int NothingMore(const std::string&, const Args& a) { return a.empty() ? kDone : kUsage; }
+int YearNumber(const std::string&, const Args& a) {
+    int y = 0;
+    return ParseInt(a[0], y) ? kDone : kUsage;
+}
+int StorableArgs(const std::string&, const Args& a) { return Storable(a) ? kDone : kRefused; }
+int OutputFile(const std::string& book, const Args& a) { return CheckOutput(book, a[2]); }
+
+// What a command does with its book; the commands that only read never wait for, nor refuse,
+// a book open for writing elsewhere, and are never saved.
+using Reads = int (*)(const CVespinDoc&, const Args&);     // opened and read
+using Writes = int (*)(CVespinDoc&, const Args&);          // opened, changed, saved
+using Creates = int (*)(CVespinDoc&, const std::string&);  // a new book under BOOK
+using Names = int (*)(const std::string&);                 // the name alone, nothing opened
+struct Report {};                                          // report reads its own words and books
+using Handler = std::variant<Reads, Writes, Creates, Names, Report>;
+
+struct Command {
+    const char* name;
+    const char* usage;                // its lines under "commands:", without the indent
+    size_t minArgs = 0, maxArgs = 0;  // the words after BOOK
+    int (*check)(const std::string& book, const Args& args) = nullptr;  // before opening
+    Handler run;
+};
+
+constexpr size_t kAny = SIZE_MAX;
+
+const Command kCommands[] = {
+    {"new", "new BOOK                     (a name that exists is refused, never replaced)", 0, kAny,
+     NothingMore, Creates{CreateBook}},
+    {"add-year", "add-year BOOK FY", 1, 1, nullptr, Writes{AddYear}},
+    {"delete-year", "delete-year BOOK FY", 1, 1, YearNumber, Writes{DeleteYear}},
+    {"employee", "employee BOOK NUMBER NAME", 2, 2, StorableArgs, Writes{SetEmployee}},
+    {"password", "password BOOK NEW            (\"\" removes the password)", 1, 1, StorableArgs,
+     Writes{SetPassword}},
+    {"set-day", "set-day BOOK YYYY-MM-DD CATEGORY [START [END [PLACE]]]   (CATEGORY - for none)", 2,
+     5, StorableArgs, Writes{SetDay}},
+    {"retype-year",
+     "retype-year BOOK FY          (types FY's days again by the current calendar rules)", 1, 1,
+     nullptr, Writes{RetypeYear}},
+    {"dump", "dump BOOK", 0, 0, nullptr, Reads{PrintDump}},
+    {"csv", "csv BOOK FY MONTH OUT.csv    (the head-office CSV of one month)", 3, 3, OutputFile,
+     Reads{WriteMonthCsv}},
+    {"sheet", "sheet BOOK FY MONTH OUT.pdf  (the monthly attendance sheet as a one-page A4 PDF)", 3,
+     3, OutputFile, Reads{WriteSheet}},
+    {"backups",
+     "backups BOOK                 (the kept generations of the book as JSON, newest first)", 0, 0,
+     nullptr, Names{ListBackups}},
+    {"summary",
+     "summary BOOK FY MONTH        (worked hours, overtime, night and holiday work as JSON)", 2, 2,
+     nullptr, Reads{PrintSummary}},
+    {"hours",
+     "hours BOOK FROM TO           (the hours as the law counts them, days YYYY-MM-DD, as JSON)", 2,
+     2, nullptr, Reads{lawcommands::PrintHours}},
+    {"day-flags", "day-flags BOOK YYYY-MM-DD [legal-holiday=yes|no|auto] [workday=yes|no|auto]", 1,
+     3, nullptr, Writes{lawcommands::SetDayFlags}},
+    {"hired", "hired BOOK YYYY-MM-DD        (the date of hire)", 1, 1, nullptr,
+     Writes{leavetool::SetHired}},
+    {"contract",
+     "contract BOOK FROM DAYS HOURS   (the contract from FROM: DAYS a week, or yN days a\n"
+     "                               year; HOURS a week such as 40 or 29.5)",
+     3, 3, nullptr, Writes{leavetool::SetContract}},
+    {"leave-used", "leave-used BOOK GRANT_DATE DAYS   (days used of a grant made before the book)",
+     2, 2, nullptr, Writes{leavetool::SetLeaveUsed}},
+    {"leave",
+     "leave BOOK [YYYY-MM-DD]      (the paid-leave ledger as JSON, as of the date or today)", 0, 1,
+     nullptr, Reads{leavetool::PrintLeave}},
+    {"ledger",
+     "ledger BOOK YYYY-MM-DD OUT.pdf   (the printed ledger of the grant year of the date)", 2, 2,
+     nullptr, Reads{leavetool::WriteLedger}},
+    {"report",
+     "report --month YYYY-MM [--json] BOOK_OR_FOLDER...   (one wage month of every book,\n"
+     "                               folders read for *.vpx, as CSV in Shift-JIS or JSON)",
+     0, 0, nullptr, Report{}},
+};
+
+const char* const kUsageHead =
+    "usage: vpxtool [--password-stdin | --password-fd N | --password P] [--settings INI]\n"
+    "               COMMAND BOOK [ARGS...]\n"
+    "options:\n"
+    "  --password-stdin   read the book's password from the first line of standard input\n"
+    "  --password-fd N    read it from the first line of file descriptor N (a line of at\n"
+    "                     most 4096 bytes)\n"
+    "  --password P       the password itself (kept for old scripts: every user of the\n"
+    "                     machine can read a command line; prefer the two above)\n"
+    "commands:\n";
+const char* const kExitStatus =
+    "exit status: 0 done, 1 refused, 2 usage, 3 file error (output not written in full\n"
+    "included), 4 the book is open for writing in another window or program, 5 report: some\n"
+    "books could not be read\n";
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& c : kCommands)
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+// The usage, printed with every usage error; --help adds its own lines.
+const std::string& UsageText() {
+    static const std::string text = [] {
+        std::string t = kUsageHead;
+        for (const Command& c : kCommands) (t += "  ") += c.usage, t += '\n';
+        return t + kExitStatus;
+    }();
+    return text;
+}
+
+int Usage() {
+    std::fputs(UsageText().c_str(), stderr);
+    return kUsage;
+}
+
+// --help and --version, alone on the command line; -1 for anything else.
+int HelpOrVersion(const Args& args) {
+    if (args.size() != 1) return -1;
+    if (args[0] == "--version") {
+        std::printf("vpxtool %s\n", VESPIN_VERSION);
+        return kDone;
+    }
+    if (args[0] != "--help") return -1;
+    std::fputs(UsageText().c_str(), stdout);
+    std::fputs(
+        "also:\n"
+        "  --settings INI     read INI instead of vespin.ini beside vpxtool or in\n"
+        "                     <prefix>/etc/vespin (/etc/vespin for /usr/bin/vpxtool)\n"
+        "  --help, --version\n",
+        stdout);
+    return kDone;
+}
+
+// Runs command on book: the checks before opening, the opening (to read or to change), the
+// handler, the save of a changed book.
+int RunCommand(const Command* command, const std::string& book, const Args& rest, ToolUi& ui,
+               const std::string& settings) {
+    if (StdoutIsBook(book)) {
+        Print(stderr, UiText::Format(texts::kOutputIsBook, UiText::Path(book)));
+        return kRefused;
+    }
+    const bool fits = command && rest.size() >= command->minArgs && rest.size() <= command->maxArgs;
+    if (const Names* names = command ? std::get_if<Names>(&command->run) : nullptr)
+        return fits ? (*names)(book) : Usage();
+    ui.writes = !command || !std::holds_alternative<Reads>(command->run);
+
+    // An unknown command, or one with the wrong words, too reads the settings and says their
+    // problems before the usage.
+    CVespinDoc doc(&ui, {}, settings);
+    doc.SetBackupOptions(backups::ReadProfile());
+    doc.OnNewDocument();
+
+    if (!fits) return Usage();
+    if (command->check)
+        if (int rc = command->check(book, rest)) return rc;
+    if (const Creates* create = std::get_if<Creates>(&command->run)) return (*create)(doc, book);
+    if (int rc = Open(doc, ui, book)) return rc;
+    int code = kUsage;
+    if (const Reads* read = std::get_if<Reads>(&command->run))
+        code = (*read)(doc, rest);
+    else if (const Writes* write = std::get_if<Writes>(&command->run))
+        code = (*write)(doc, rest);
+    if (code == kUsage) return Usage();
+    if (code != kDone || !ui.writes) return code;
+    return Save(doc, book);
+}
+
 }  // namespace
 
 // The longest password line read: far beyond any password typed, while an endless input
@@ -523,128 +679,18 @@ int RunTool(int argc, char** argv) {
             settings = args[i + 1];
             i += 2;
         } else {
-            std::fputs(kUsageText, stderr);
-            return kUsage;
+            return Usage();
         }
     }
-    if (args.size() < i + 2) {
-        std::fputs(kUsageText, stderr);
-        return kUsage;
-    }
-    const std::string command = args[i];
-    const std::string book = args[i + 1];
-    const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 2, args.end());
-    auto arity = [&](size_t lo, size_t hi) { return rest.size() >= lo && rest.size() <= hi; };
-
-    if (command == "report") {
+    if (args.size() < i + 2) return Usage();
+    const Command* command = FindCommand(args[i]);
+    if (command && std::holds_alternative<Report>(command->run)) {
         const int rc = reportcommand::Run({args.begin() + static_cast<long>(i) + 1, args.end()},
                                           ui.password, settings);
-        if (rc == kUsage) std::fputs(kUsageText, stderr);
-        return rc;
+        return rc == kUsage ? Usage() : rc;
     }
-    if (StdoutIsBook(book)) {
-        Print(stderr, UiText::Format(texts::kOutputIsBook, UiText::Path(book)));
-        return kRefused;
-    }
-    if (command == "backups") {
-        if (arity(0, 0)) return ListBackups(book);
-        std::fputs(kUsageText, stderr);
-        return kUsage;
-    }
-    // Commands that only read never wait for, nor refuse, a book open for writing elsewhere.
-    ui.writes = command != "dump" && command != "csv" && command != "sheet" &&
-                command != "summary" && command != "hours" && command != "leave" &&
-                command != "ledger";
-
-    CVespinDoc doc(&ui, {}, settings);
-    doc.SetBackupOptions(backups::ReadProfile());
-    doc.OnNewDocument();
-
-    if (command == "new") {
-        if (!arity(0, 0)) return kUsage;
-        return CreateBook(doc, book);
-    }
-    // The commands that read the book and make something of it; a usage error repeats the usage.
-    auto make = [&](int (*maker)(const CVespinDoc&, const std::vector<std::string>&)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        const int rc = maker(doc, rest);
-        if (rc == kUsage) std::fputs(kUsageText, stderr);
-        return rc;
-    };
-    int code = kUsage;
-    if (command == "add-year" && arity(1, 1)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        const YearCheckResult r = CheckYearText(rest[0], doc.Years());
-        if (!r.accepted) {
-            Print(stderr, r.message);
-            return kRefused;
-        }
-        doc.RegisterYear(r.year);
-        code = kDone;
-    } else if (command == "delete-year" && arity(1, 1)) {
-        int y = 0;
-        if (!ParseInt(rest[0], y)) return kUsage;
-        if (int rc = Open(doc, ui, book)) return rc;
-        if (doc.FindYear(y) < 0) return Fail("fiscal year " + rest[0] + " is not registered");
-        doc.DeleteYear(y);
-        code = kDone;
-    } else if (command == "retype-year" && arity(1, 1)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        code = RetypeYear(doc, rest[0]);
-    } else if (command == "employee" && arity(2, 2)) {
-        if (!Storable(rest)) return kRefused;
-        if (int rc = Open(doc, ui, book)) return rc;
-        const std::string number = sjis::FromUtf8(rest[0]), name = sjis::FromUtf8(rest[1]);
-        const EmployeeCheckResult r = CheckEmployee(number, name);
-        if (r.focus != EmployeeField::none) {
-            Print(stderr, r.message);
-            return kRefused;
-        }
-        doc.SetEmployee(number, name);
-        code = kDone;
-    } else if (command == "password" && arity(1, 1)) {
-        if (!Storable(rest)) return kRefused;
-        if (int rc = Open(doc, ui, book)) return rc;
-        doc.SetPassword(sjis::FromUtf8(rest[0]));
-        code = kDone;
-    } else if (command == "set-day" && arity(2, 5)) {
-        if (!Storable(rest)) return kRefused;
-        if (int rc = Open(doc, ui, book)) return rc;
-        code = SetDay(doc, rest);
-    } else if (command == "csv" && arity(3, 3)) {
-        if (int rc = CheckOutput(book, rest[2])) return rc;
-        return make(WriteMonthCsv);
-    } else if (command == "sheet" && arity(3, 3)) {
-        if (int rc = CheckOutput(book, rest[2])) return rc;
-        return make(WriteSheet);
-    } else if (command == "summary" && arity(2, 2)) {
-        return make(PrintSummary);
-    } else if (command == "hours" && arity(2, 2)) {
-        return make(lawcommands::PrintHours);
-    } else if (command == "day-flags" && arity(1, 3)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        code = lawcommands::SetDayFlags(doc, rest);
-    } else if (command == "leave" && arity(0, 1)) {
-        return make(leavetool::PrintLeave);
-    } else if (command == "ledger" && arity(2, 2)) {
-        return make(leavetool::WriteLedger);
-    } else if ((command == "hired" && arity(1, 1)) || (command == "contract" && arity(3, 3)) ||
-               (command == "leave-used" && arity(2, 2))) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        code = command == "hired"      ? leavetool::SetHired(doc, rest)
-               : command == "contract" ? leavetool::SetContract(doc, rest)
-                                       : leavetool::SetLeaveUsed(doc, rest);
-    } else if (command == "dump" && arity(0, 0)) {
-        if (int rc = Open(doc, ui, book)) return rc;
-        const std::string out =
-            Dump(doc).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fputc('\n', stdout);
-        return kDone;
-    }
-    if (code == kUsage) std::fputs(kUsageText, stderr);
-    if (code != kDone) return code;
-    return Save(doc, book);
+    return RunCommand(command, args[i + 1], {args.begin() + static_cast<long>(i) + 2, args.end()},
+                      ui, settings);
 }
 
 // Every byte of the output is checked: a script that keeps what vpxtool printed (a dump as a

@@ -162,10 +162,12 @@ TEST(Backups, AFailingBackupNeverFailsTheSave) {
     // A save that fails keeps nothing either: the hook runs only once the new bytes are safe.
     ::unlink(f.dir.file("data").c_str());
     const std::string before = ReadFile(f.book);
-    CDocument::s_writeFault = [](size_t, size_t&) { return ENOSPC; };
-    f.doc.SetEmployee(S("1"), S("x"));
-    EXPECT_FALSE(f.doc.OnSaveDocument(f.book));
-    CDocument::s_writeFault = nullptr;
+    {
+        ScopedValue<WriteFault> fault(CDocument::s_writeFault,
+                                      [](size_t, size_t&) { return ENOSPC; });
+        f.doc.SetEmployee(S("1"), S("x"));
+        EXPECT_FALSE(f.doc.OnSaveDocument(f.book));
+    }
     EXPECT_EQ(f.doc.LastBackup().outcome, KeepResult::nothing);
     EXPECT_EQ(ReadFile(f.book), before);
 }

@@ -375,21 +375,22 @@ TEST_F(Document, SaveFailingAtEveryByteKeepsTheBookAndTheFile) {
     const std::string before = MakeBook("book.vpx");
     doc.StoreDayEntry(40, {1, "09:30", "18:00", S("勤務地３")});
     std::string expected;
+    ScopedValue<WriteFault> fault(CDocument::s_writeFault, nullptr);
     {
-        CDocument::s_writeFault = nullptr;
         std::string probe = f.dir.file("probe.vpx");
         ASSERT_TRUE(doc.OnSaveDocument(probe));
         expected = ReadFile(probe);
         std::filesystem::remove(probe);
         doc.SetModifiedFlag(true);
     }
-    CDocument::s_flushToDisk = false;  // the fault is injected above the disk anyway
+    // The fault is injected above the disk anyway.
+    ScopedValue<bool> noFlush(CDocument::s_flushToDisk, false);
     for (size_t limit = 0; limit < expected.size(); ++limit) {
-        CDocument::s_writeFault = [limit](size_t offset, size_t& length) {
+        fault.Set([limit](size_t offset, size_t& length) {
             if (offset >= limit) return ENOSPC;
             if (offset + length > limit) length = limit - offset;
             return 0;
-        };
+        });
         ui.messages.clear();
         ASSERT_FALSE(doc.OnSaveDocument(path)) << limit;
         ASSERT_EQ(ui.messages.size(), 1u) << limit;
@@ -398,8 +399,8 @@ TEST_F(Document, SaveFailingAtEveryByteKeepsTheBookAndTheFile) {
         ASSERT_EQ(ReadFile(path), before) << limit;
         ASSERT_EQ(f.dir.entries(), std::vector<std::string>{"book.vpx"}) << limit;
     }
-    CDocument::s_writeFault = nullptr;
-    CDocument::s_flushToDisk = true;
+    fault.Set(nullptr);
+    noFlush.Set(true);
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadFile(path), expected);

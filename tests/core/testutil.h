@@ -10,6 +10,22 @@
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
 
+// Gives a variable (a test seam such as an injected write fault) a value for the scope and puts
+// the old one back on leaving it, also when a failed assertion leaves the test early.
+template <typename T>
+class ScopedValue {
+public:
+    ScopedValue(T& var, T value) : m_var(var), m_old(std::exchange(var, std::move(value))) {}
+    ~ScopedValue() { m_var = std::move(m_old); }
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+    void Set(T value) { m_var = std::move(value); }
+
+private:
+    T& m_var;
+    T m_old;
+};
+
 // A folder under /tmp that is removed with the object.
 class TempDir {
 public:

@@ -14,13 +14,6 @@
 class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
-    void hookRecordsAndAnswers() {
-        MessageBoxRecorder rec;
-        rec.answers.push_back(MsgAnswer::cancel);
-        QCOMPARE(VespinMessageBox(texts::kConfirmYearDelete, MsgKind::okCancel), MsgAnswer::cancel);
-        QCOMPARE(VespinMessageBox(texts::kPasswordWrong), MsgAnswer::ok);
-        QCOMPARE(rec.texts, QStringList({"該当の年度を削除しますか？", "パスワードが違います。"}));
-    }
     void realBoxHasCaptionIconAndJapaneseButtons() {
         QString title, cancelText;
         QMessageBox::Icon icon = QMessageBox::NoIcon;

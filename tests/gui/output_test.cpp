@@ -330,7 +330,7 @@ private slots:
         bool shown = false;
         WhenModalShown([&shown](QWidget* w) {
             shown = qobject_cast<CSheetPreviewDlg*>(w) != nullptr;
-            QTest::qWait(50);
+            QVERIFY(QTest::qWaitForWindowExposed(w));
             w->close();
         });
         sheetprinting::FilePrintPreview(b.f.doc, nullptr);

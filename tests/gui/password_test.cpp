@@ -82,25 +82,6 @@ struct SetScript {
     }
 };
 
-// Rejects and counts every modal dialog shown while it lives: where no dialog may come.
-class ModalGuard {
-public:
-    ModalGuard() {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ++count;
-                w->reject();
-            }
-        });
-        m_timer.start();
-    }
-    int count = 0;
-
-private:
-    QTimer m_timer;
-};
-
 bool Open(const AppFixture& f, const QString& path) { return f.manager()->OpenDocumentFile(path); }
 
 // Triggers a command as the menu does, with the states the idle program gives the commands.
@@ -241,7 +222,7 @@ private slots:
         QVERIFY(!p.doc()->IsModified());
 
         AppFixture again;
-        ModalGuard guard;
+        ModalWatcher guard;
         QVERIFY(Open(again, QString::fromStdString(path)));
         QCOMPARE(guard.count, 0);
         QCOMPARE(again.doc()->Years().GetSize(), 1);

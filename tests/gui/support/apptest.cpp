@@ -30,6 +30,10 @@ std::string WriteBook(const std::string& path, const BookSpec& book) {
 }
 
 AppFixture::AppFixture(const QStringList& arguments) {
+    if (!clock_::IsFixed()) {
+        clock_::SetFixed(kToday);
+        pinnedClock = true;
+    }
     // The settings file the program finds, and a settings store of its own.
     WriteFile(dir.file("vespin.ini"), S("出勤,遅刻,早退,欠勤,半休,休出,有休,振休,特休,特欠\r\n"
                                         "10,11,12,20,13,14,21,22,23,24\r\n1,1,1,0,1,1,0,0,0,0\r\n"
@@ -79,6 +83,7 @@ AppFixture::~AppFixture() {
     app.reset();
     qputenv("XDG_DATA_HOME", oldDataHome);
     qputenv("XDG_CONFIG_HOME", oldConfigHome);
+    if (pinnedClock) clock_::SetFixed(std::nullopt);
 }
 
 CMainFrame* AppFixture::frame() const { return app->MainFrame(); }

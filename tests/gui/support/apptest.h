@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/testutil.h"
+#include "framework/clock.h"
 #include "framework/view.h"
 #include "gui/support/guitest.h"
 #include "model/updatehint.h"
@@ -41,6 +42,10 @@ public:
     explicit AppFixture(const QStringList& arguments = {});
     ~AppFixture();
 
+    // Today, unless the test has fixed the clock first: a day in no year the tests register, so
+    // that no test depends on the day it runs; one that needs today in a year fixes its own.
+    static constexpr LocalTime kToday{2040, 1, 10, 9, 0, 0, 2};
+    bool pinnedClock = false;
     TempDir dir;
     QByteArray oldDataHome;
     QByteArray oldConfigHome;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -30,3 +31,13 @@ public:
 // fails when none is shown within timeoutMs, or when the dialog is still open timeoutMs after
 // fn ran.
 void WhenModalShown(std::function<void(QWidget* dialog)> fn, int timeoutMs = 5000);
+
+// Rejects and counts every modal dialog shown while it lives: where no dialog may come.
+class ModalWatcher {
+public:
+    ModalWatcher();
+    int count = 0;
+
+private:
+    QTimer m_timer;
+};
