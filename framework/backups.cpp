@@ -328,7 +328,7 @@ std::string BookFolder(const std::string& root, const std::string& book, bool cr
     const std::string base = root + "/" + ReadableName(full) + "_" + Hex16(Hash(full));
     // The hash makes the name unique in practice; the recorded path makes sure of it.
     for (int n = 1; n < 100; ++n) {
-        const std::string folder = n == 1 ? base : base + "-" + std::to_string(n);
+        std::string folder = n == 1 ? base : base + "-" + std::to_string(n);
         struct stat st {};
         if (::stat(folder.c_str(), &st) != 0) {
             // The key is the path (a file's number changes with every save, a device's number

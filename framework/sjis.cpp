@@ -26,8 +26,8 @@ public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
         // Without its converter no text of the program can be shown, and this may run while the
         // program's texts are made, before main: say what is missing instead of an uncaught
-        // exception's abort.
-        if (m_cd == reinterpret_cast<iconv_t>(-1)) {
+        // exception's abort. (-1 is iconv_open's own failure value.)
+        if (m_cd == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
             std::fprintf(stderr,
                          "vespin: the C library cannot convert %s to %s (iconv: the gconv modules "
                          "are missing); nothing can be shown.\n",

@@ -48,7 +48,8 @@ void Put32(std::string& out, unsigned long v) {
 }
 void PutDate(std::string& out, int day) {
     const civil::Ymd d = civil::FromSerial(day);
-    Put32(out, static_cast<unsigned long>(d.y * 10000 + d.m * 100 + d.d));
+    Put32(out,
+          static_cast<unsigned long>(d.y) * 10000 + static_cast<unsigned long>(d.m * 100 + d.d));
 }
 
 class Reader {

@@ -7,6 +7,7 @@
 #include "model/labourlaw.h"
 #include "model/lawtexts.h"
 #include "model/vespindoc.h"
+#include "model/worksummary.h"
 #include "model/worktime.h"
 
 namespace lawreport {

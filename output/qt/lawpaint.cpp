@@ -1,10 +1,8 @@
 #include "output/qt/lawpaint.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <functional>
 
@@ -14,10 +12,10 @@
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/lawreport.h"
+#include "output/qt/sheetpaint.h"
 
 namespace {
 
-constexpr int kDpi = 360;
 constexpr int kPageWidth = 2977;  // A4 at 360 dpi
 constexpr int kPageBottom = 4000;
 constexpr int kLeft = 240;
@@ -28,12 +26,7 @@ const QColor kRed(0xc0, 0, 0);
 class Page {
 public:
     Page(QPainter& painter, int dotsPerInch) : m_p(painter) {
-        m_p.save();
-        if (dotsPerInch > 0 && dotsPerInch != kDpi) {
-            const double s = static_cast<double>(dotsPerInch) / kDpi;
-            m_p.scale(s, s);
-        }
-        m_p.setRenderHint(QPainter::Antialiasing, true);
+        BeginSheetUnits(m_p, dotsPerInch);
         m_font = ProgramFont();
         m_font.setPixelSize(44);
         m_font.setHintingPreference(QFont::PreferNoHinting);
@@ -107,24 +100,6 @@ private:
     QFont m_font;
 };
 
-QByteArray Pdf(const QString& title, const std::function<void(QPainter&, int)>& paint) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        writer.setCreator(ToQ(texts::kAppTitle));
-        writer.setTitle(title);
-        QPainter painter(&writer);
-        paint(painter, writer.resolution());
-    }
-    buffer.close();
-    return bytes;
-}
-
 }  // namespace
 
 void PaintWorkSummary(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int fiscalYear,
@@ -190,11 +165,11 @@ void PaintAgreement(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, i
 }
 
 QByteArray WorkSummaryPdf(const CVespinDoc& doc, int fiscalYear, int month) {
-    return Pdf(QStringLiteral("月の集計"),
-               [&](QPainter& p, int dpi) { PaintWorkSummary(p, dpi, doc, fiscalYear, month); });
+    return A4Pdf(QStringLiteral("月の集計"),
+                 [&](QPainter& p, int dpi) { PaintWorkSummary(p, dpi, doc, fiscalYear, month); });
 }
 
 QByteArray AgreementPdf(const CVespinDoc& doc, int fiscalYear, int month) {
-    return Pdf(QStringLiteral("36協定の状況"),
-               [&](QPainter& p, int dpi) { PaintAgreement(p, dpi, doc, fiscalYear, month); });
+    return A4Pdf(QStringLiteral("36協定の状況"),
+                 [&](QPainter& p, int dpi) { PaintAgreement(p, dpi, doc, fiscalYear, month); });
 }
