@@ -49,8 +49,7 @@ int main(int argc, char** argv) {
     const std::string afterHead = Store(doc).substr(3);
     write("wide-strings.vpx", WideHead(afterHead));
 
-    doc.EmployeeNo() = "1234";
-    doc.EmployeeName() = texts::S("山田 太郎");
+    doc.SetEmployee("1234", texts::S("山田 太郎"));
     doc.StoreDayEntry(3, {0, "08:30", "17:45", texts::S("勤務地１・勤務地２")});
     doc.StoreDayEntry(10, {6, "", "", ""});
     write("one-filled-year.vpx", Store(doc));
