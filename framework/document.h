@@ -58,6 +58,8 @@ public:
     // unreadable: the file could not be read. After either the contents are untouched. damaged:
     // the file was read and is not a book of this program; the contents may have been spoilt.
     enum class OpenResult { opened, declined, unreadable, damaged };
+    // What a load from the file's bytes came to; a damaged file throws ArchiveException.
+    enum class LoadResult { loaded, declined };
     virtual OpenResult OpenDocument(const std::string& path);
     bool OnOpenDocument(const std::string& path) {
         return OpenDocument(path) == OpenResult::opened;
@@ -86,8 +88,6 @@ public:
 protected:
     // A view has left: the program's document forgets what it knew of it.
     virtual void OnViewRemoved(CView* view) { (void)view; }
-    // What a load from the file's bytes came to; a damaged file throws ArchiveException.
-    enum class LoadResult { loaded, declined };
     // Loads the document from a file being opened; by default through Serialize.
     virtual LoadResult Load(CArchive& ar);
     void NotifyChange(int aspect) const {

@@ -34,14 +34,12 @@ int MonthEndFrom(int y, int m, int day) {
 class ReaderUi : public IVespinUi {
 public:
     std::optional<std::string> password;
-    bool refused = false;
 
     MsgAnswer MessageBox(const UiText&, MsgKind kind) override {
         return kind == MsgKind::yesNoCancel ? MsgAnswer::no : MsgAnswer::ok;
     }
     bool AskPassword(const CVespinDoc& doc, const std::string&) override {
-        refused = !PasswordOpens(password, doc.Password());
-        return !refused;
+        return PasswordOpens(password, doc.Password());
     }
     std::optional<int> AskYear(const CVespinDoc&) override { return std::nullopt; }
     bool AskEmployee(const CVespinDoc&, std::string&, std::string&) override { return false; }
@@ -73,15 +71,15 @@ bool BookReader::Load(Row& row) {
             err == FileError::generic ? UiText(texts::kFailedToOpen) : FileErrorText(err, row.path);
         return false;
     }
-    m_ui.refused = false;
+    CDocument::LoadResult loaded = CDocument::LoadResult::loaded;
     try {
         CArchive ar{std::string_view(m_bytes)};
-        m_doc.Serialize(ar);
+        loaded = m_doc.Load(ar);
     } catch (const ArchiveException&) {
         row.error = texts::kInvalidFormat;
         return false;
     }
-    if (m_ui.refused) {
+    if (loaded == CDocument::LoadResult::declined) {
         row.error = texts::kPasswordWrong;
         return false;
     }

@@ -155,13 +155,16 @@ public:
     HTREEITEM GetRootItem() const { return m_hRootItem; }
     void SetRootItem(HTREEITEM root) { m_hRootItem = root; }
 
+    // Loads the book from bytes already read (the folder report reads many without opening
+    // them): declined when its password is not given.
+    LoadResult Load(CArchive& ar) override;
+
 protected:
     friend struct VespinDocAccess;  // tests and benchmarks (model/vespindocaccess.h)
     void OnViewRemoved(CView* view) override;
 
 private:
     void InitProgramPaths(const std::string& exePath);
-    LoadResult Load(CArchive& ar) override;
     void LoadBody(CArchive& ar);
     bool IsConsistent(const CRecordArray<CYearRecord>& years,
                       const CRecordArray<CDayRecord>& days) const;
