@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <tuple>
 
-#include "model/lawtexts.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 
 namespace labourlaw {

@@ -8,7 +8,6 @@
 
 #include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
-#include "model/lawtexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/lawreport.h"
