@@ -32,8 +32,8 @@ void OnOpenBackupCommand(CVespinDoc& doc, CDocManager& manager, QWidget* parent)
     CBackupDlg dlg(list, book, parent);
     if (dlg.exec() != QDialog::Accepted || dlg.Selected() < 0) return;
     const Generation& chosen = list[static_cast<size_t>(dlg.Selected())].generation;
-    if (!manager.OpenDocumentCopy(PathToQ(chosen.path), book)) return;
+    if (!manager.OpenDocumentCopy(PathToQ(Utf8Path(chosen.path)), book)) return;
     doc.ShowAsCopy(UiText::Format(texts::kBackupCaption,
                                   UiText::Path(PathFromQ(QFileInfo(book).fileName())),
-                                  GenerationTime(chosen.time)));
+                                  UiText::FromSjis(GenerationTime(chosen.time))));
 }

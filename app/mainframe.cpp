@@ -179,7 +179,7 @@ QAction* CMainFrame::Action(int id) const {
 bool CMainFrame::OnCreate() {
     CreateMenus();
     if (!CreateToolBar() || !CreateStatusBar()) return false;
-    setWindowTitle(ToQ(texts::kUntitledVpx + "-" + texts::kAppTitle));
+    setWindowTitle(ToQ(Sjis(texts::kUntitledVpx + "-" + texts::kAppTitle)));
 
     m_nClockTimerId = startTimer(500);
     if (m_nClockTimerId == 0) return false;
@@ -470,7 +470,7 @@ void CMainFrame::UpdateLeavePane() {
     const int left = leave::BookLedger(m_doc, m_nLeaveDay).balance;
     m_paneLeave->setText(QStringLiteral("有休残 %1日").arg(HalfDaysText(left)));
     m_paneLeave->setToolTip(
-        QStringLiteral("有給休暇の残日数 (%1 現在)").arg(ToQ(civil::Slashed(m_nLeaveDay))));
+        QStringLiteral("有給休暇の残日数 (%1 現在)").arg(ToQ(Sjis(civil::Slashed(m_nLeaveDay)))));
     m_paneLeave->show();
 }
 
@@ -495,8 +495,8 @@ void CMainFrame::ShowLeaveReminder() {
 
 void CMainFrame::OnSetCursor() {
     if (!m_wndStatusBar) return;
-    const QString number = ToQ(m_doc.EmployeeNo());
-    const QString name = ToQ(m_doc.EmployeeName());
+    const QString number = ToQ(Sjis(m_doc.EmployeeNo()));
+    const QString name = ToQ(Sjis(m_doc.EmployeeName()));
     if (m_panes[1]->text() != number) m_panes[1]->setText(number);
     if (m_panes[2]->text() != name) m_panes[2]->setText(name);
 }
@@ -663,9 +663,9 @@ void CMainFrame::OnCreateShortcut() {
     const bool made =
         link && CreateShellLink(m_doc.ExeDir() + m_doc.ExeName(), *link, m_doc.DocPath());
     if (made)
-        VespinMessageBox(
-            texts::kShortcutCreatedBefore + dlg.m_strName + texts::kShortcutCreatedAfter,
-            MsgKind::ok, this);
+        VespinMessageBox(UiText::FromSjis(texts::kShortcutCreatedBefore + dlg.m_strName +
+                                          texts::kShortcutCreatedAfter),
+                         MsgKind::ok, this);
     else
         VespinMessageBox(texts::kShortcutFailed, MsgKind::ok, this);
 }

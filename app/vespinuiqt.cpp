@@ -41,7 +41,7 @@ bool CVespinUiQt::AskEmployee(const CVespinDoc& doc, std::string& number, std::s
 bool CVespinUiQt::AskPassword(const CVespinDoc& doc, const std::string& path) {
     CPasswordDlg dlg(m_pWindow);
     dlg.m_pDoc = &doc;
-    dlg.m_strFilePath = path;
+    dlg.m_strFilePath = Utf8Path(path);
     return dlg.exec() == QDialog::Accepted;
 }
 

@@ -32,13 +32,13 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
 
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QHBoxLayout;
-    auto* title = new QLabel(ToQ(t.title), this);
+    auto* title = new QLabel(ToQ(Sjis(t.title)), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     heading->addWidget(title);
     heading->addStretch(1);
-    heading->addWidget(new QLabel(ToQ(t.limits), this));
+    heading->addWidget(new QLabel(ToQ(Sjis(t.limits)), this));
     layout->addLayout(heading);
 
     // The months and the year as one table: the figures line up, the red ones stand out.
@@ -46,7 +46,7 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
         new QTableWidget(static_cast<int>(t.rows.size()), static_cast<int>(t.columns.size()), this);
     m_months->setObjectName(QStringLiteral("agreementMonths"));
     QStringList heads;
-    for (const std::string& c : t.columns) heads << ToQ(c);
+    for (const std::string& c : t.columns) heads << ToQ(Sjis(c));
     m_months->setHorizontalHeaderLabels(heads);
     m_months->verticalHeader()->hide();
     m_months->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -60,7 +60,7 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
     for (int r = 0; r < static_cast<int>(t.rows.size()); ++r) {
         const lawreport::TableRow& row = t.rows[static_cast<size_t>(r)];
         for (int c = 0; c < static_cast<int>(row.cells.size()); ++c) {
-            auto* item = new QTableWidgetItem(ToQ(row.cells[static_cast<size_t>(c)]));
+            auto* item = new QTableWidgetItem(ToQ(Sjis(row.cells[static_cast<size_t>(c)])));
             item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             if (row.red[static_cast<size_t>(c)]) item->setForeground(kRed);
             if (row.total) {
@@ -90,7 +90,7 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
     m_months->setMinimumWidth(tableWidth);
     layout->addWidget(m_months);
 
-    m_yearLine = new QLabel(ToQ(t.yearLine), this);
+    m_yearLine = new QLabel(ToQ(Sjis(t.yearLine)), this);
     m_yearLine->setObjectName(QStringLiteral("yearLine"));
     if (t.yearLineRed) m_yearLine->setStyleSheet(QStringLiteral("color: #c00000;"));
 
@@ -103,11 +103,11 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
     m_findings->setResizeMode(QListView::Adjust);
     m_findings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const std::string& line : t.findings) {
-        auto* item = new QListWidgetItem(ToQ(line), m_findings);
+        auto* item = new QListWidgetItem(ToQ(Sjis(line)), m_findings);
         item->setForeground(kRed);
     }
     if (t.findings.empty())
-        (new QListWidgetItem(ToQ(t.noFindings), m_findings))->setFlags(Qt::NoItemFlags);
+        (new QListWidgetItem(ToQ(Sjis(t.noFindings)), m_findings))->setFlags(Qt::NoItemFlags);
     m_findings->setMinimumHeight(fontMetrics().height() * 3 + 2 * m_findings->frameWidth());
     m_findings->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(m_findings, 1);

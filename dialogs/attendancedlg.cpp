@@ -117,7 +117,7 @@ void CAttendanceDlg::OnInitDialog() {
     UpdateData(false);
     if (m_pDoc)
         for (const std::string& name : m_pDoc->Settings().CategoryListEntries())
-            m_comboCategory->addItem(ToQ(name));
+            m_comboCategory->addItem(ToQ(Sjis(name)));
     // An index with no entry (names removed from the settings) selects nothing.
     m_comboCategory->setCurrentIndex(m_nCurSel);
     m_wndHeading->setFont(m_fontHeading);

@@ -6,6 +6,7 @@
 
 #include "dialogs/sjisfield.h"
 #include "dialogs/vespindialog.h"
+#include "framework/encoded.h"
 #include "model/dayrecord.h"
 
 enum class AttendanceField;
@@ -35,7 +36,7 @@ public:
     QComboBox* m_comboCategory = nullptr;  // 1007
 
     // Shift-JIS texts.
-    std::string m_strDate;
+    Sjis m_strDate;
     std::string m_strArrival;
     std::string m_strDeparture;
     std::string m_strLocations;

@@ -58,7 +58,7 @@ CBackupDlg::CBackupDlg(const std::vector<GenerationInfo>& generations, const QSt
                 item->setText(
                     3, QString::asprintf("%04d/%02d/%02d", g.lastYear, g.lastMonth, g.lastDay));
         }
-        item->setToolTip(0, PathToQ(g.generation.path));
+        item->setToolTip(0, PathToQ(Utf8Path(g.generation.path)));
     }
     for (int c = 0; c < m_list->columnCount(); ++c) m_list->resizeColumnToContents(c);
     if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));

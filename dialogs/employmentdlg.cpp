@@ -128,8 +128,8 @@ CEmploymentDlg::CEmploymentDlg(const leave::Employment& employment, QWidget* par
 }
 
 bool CEmploymentDlg::Collect(leave::Employment& e) {
-    auto refuse = [this](const std::string& sjis, QWidget* focus) {
-        VespinMessageBox(ToQ(sjis), MsgKind::ok, this);
+    auto refuse = [this](const Sjis& text, QWidget* focus) {
+        VespinMessageBox(ToQ(text), MsgKind::ok, this);
         focus->setFocus();
         return false;
     };
@@ -137,7 +137,8 @@ bool CEmploymentDlg::Collect(leave::Employment& e) {
     if (!hireText.empty()) {
         const std::optional<int> day = civil::ParseTyped(hireText);
         if (!day) return refuse(texts::kHireDateWrong, m_editHire);
-        if (std::string no = leave::SetHire(e, *day); !no.empty()) return refuse(no, m_editHire);
+        if (std::string no = leave::SetHire(e, *day); !no.empty())
+            return refuse(Sjis(no), m_editHire);
     }
     for (int r = 0; r < m_contracts->rowCount(); ++r) {
         m_contracts->setCurrentCell(r, 0);
@@ -151,7 +152,8 @@ bool CEmploymentDlg::Collect(leave::Employment& e) {
         if (!leave::ParseContractDays(Cell(m_contracts, r, 1), c))
             return refuse(texts::kContractDaysWrong, m_contracts);
         c.centiHours = leave::ParseCentiHours(Cell(m_contracts, r, 2));
-        if (std::string no = leave::SetContract(e, c); !no.empty()) return refuse(no, m_contracts);
+        if (std::string no = leave::SetContract(e, c); !no.empty())
+            return refuse(Sjis(no), m_contracts);
     }
     for (int r = 0; r < m_opening->rowCount(); ++r) {
         m_opening->setCurrentCell(r, 0);
@@ -161,7 +163,7 @@ bool CEmploymentDlg::Collect(leave::Employment& e) {
         const int half = leave::ParseHalfDays(Cell(m_opening, r, 1));
         if (half < 0) return refuse(texts::kLeaveUsedDaysWrong, m_opening);
         if (std::string no = leave::SetOpeningUse(e, {*grant, half}); !no.empty())
-            return refuse(no, m_opening);
+            return refuse(Sjis(no), m_opening);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/vespindialog.h"
+#include "framework/encoded.h"
 #include "output/exportrules.h"
 
 class QLabel;
@@ -24,9 +25,9 @@ public:
     QLineEdit* m_editFolder = nullptr;    // 1008
     QLineEdit* m_editFileName = nullptr;  // 1000
     QPushButton* m_btnChoose = nullptr;   // 1009 "選択..."
-    std::string m_strTitle;               // Shift-JIS
-    std::string m_strFileName;            // UTF-8, a path component
-    std::string m_strFolder;              // UTF-8 path
+    Sjis m_strTitle;
+    Utf8Path m_strFileName;  // a path component
+    Utf8Path m_strFolder;
 
     // The month offered (set when the dialog is shown) and, after OK, where its file goes.
     ExportMonth m_month;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/encoded.h"
+
 class QWidget;
 
 // Lets the user pick a folder of the file system, starting at its top ("/"): caption
@@ -18,13 +20,13 @@ public:
 
     // Shows the chooser; true when a folder with a file-system path was chosen.
     bool Browse();
-    const std::string& GetPath() const { return m_strPath; }
+    const Utf8Path& GetPath() const { return m_strPath; }
 
     // Test seam: the next Browse shows nothing and answers with this path (empty: cancelled).
     static void SetNextAnswer(std::optional<QString> path);
 
-    std::string m_strPrompt;  // Shift-JIS
+    Sjis m_strPrompt;
     QPointer<QWidget> m_hWndOwner;
-    std::string m_strPath;     // the chosen folder; empty until a choice is made
-    std::string m_strInitial;  // folder to preselect; empty for none
+    Utf8Path m_strPath;     // the chosen folder; empty until a choice is made
+    Utf8Path m_strInitial;  // folder to preselect; empty for none
 };

@@ -130,7 +130,7 @@ CFolderReportDlg::CFolderReportDlg(std::string settingsPath, const QString& fold
     m_table = new QTableWidget(0, kColumns);
     m_table->setObjectName(QStringLiteral("table"));
     QStringList headings;
-    for (const std::string& c : texts::kReportColumns) headings << ToQ(c);
+    for (const Sjis& c : texts::kReportColumns) headings << ToQ(c);
     m_table->setHorizontalHeaderLabels(headings);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -246,10 +246,11 @@ void CFolderReportDlg::Fill() {
         for (int c = 0; c < kColumns; ++c) {
             double key = 0;
             const bool numeric = SortKey(r, c, key);
-            auto* item = new Item(c == 0 ? PathToQ(r.path) : ToQ(cells[static_cast<size_t>(c)]),
-                                  key, numeric);
+            auto* item = new Item(
+                c == 0 ? PathToQ(Utf8Path(r.path)) : ToQ(Sjis(cells[static_cast<size_t>(c)])), key,
+                numeric);
             if (c == 0) {
-                item->setData(Qt::UserRole, PathToQ(r.path));
+                item->setData(Qt::UserRole, PathToQ(Utf8Path(r.path)));
                 item->setData(Qt::UserRole + 1, static_cast<int>(i));
             }
             if (!r.findings.empty()) item->setForeground(Qt::red);

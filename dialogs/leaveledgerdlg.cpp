@@ -90,7 +90,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     auto* title =
         new QLabel(QStringLiteral("社員№：%1　　氏名：%2　　入社日：%3")
-                       .arg(ToQ(doc.EmployeeNo()), ToQ(doc.EmployeeName()),
+                       .arg(ToQ(Sjis(doc.EmployeeNo())), ToQ(Sjis(doc.EmployeeName())),
                             employment.hire ? Date(*employment.hire) : QStringLiteral("未設定")),
                    this);
     QFont bold = title->font();
@@ -129,7 +129,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
         for (const leave::Portion& p : t.from)
             from << QStringLiteral("%1 (%2日)").arg(Date(p.grant), Days(p.halfDays));
         AddRow(m_takes,
-               {Date(t.date), ToQ(t.category), Days(t.halfDays),
+               {Date(t.date), ToQ(Sjis(t.category)), Days(t.halfDays),
                 from.isEmpty() ? QStringLiteral("残日数なし") : from.join(QStringLiteral("、"))},
                from.isEmpty());
     }
@@ -149,7 +149,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
 
     m_problems = Table({QStringLiteral("日付"), QStringLiteral("内容")}, 2, this);
     for (const leave::Problem& p : l.problems)
-        AddRow(m_problems, {Date(p.date), ToQ(p.text)}, true);
+        AddRow(m_problems, {Date(p.date), ToQ(Sjis(p.text))}, true);
     if (l.problems.empty()) AddRow(m_problems, {QString(), QStringLiteral("ありません")});
     body->addWidget(Box(QStringLiteral("問題"), m_problems, this));
 

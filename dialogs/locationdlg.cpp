@@ -29,7 +29,7 @@ CLocationDlg::CLocationDlg(QWidget* parent) : CVespinDialog(parent) {
 void CLocationDlg::OnInitDialog() {
     if (m_pDoc)
         for (const std::string& place : m_pDoc->Settings().m_astrPlaces)
-            m_listPlaces->addItem(ToQ(place));
+            m_listPlaces->addItem(ToQ(Sjis(place)));
     // Nothing is preselected, and Enter right away accepts the empty choice.
     m_listPlaces->clearSelection();
     m_listPlaces->setCurrentRow(-1, QItemSelectionModel::NoUpdate);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialogs/vespindialog.h"
+#include "framework/encoded.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,13 +16,13 @@ class CPasswordDlg : public CVespinDialog {
 public:
     explicit CPasswordDlg(QWidget* parent = nullptr);
 
-    std::string m_strFilePath;         // the full path of the file (UTF-8), set by the caller
+    Utf8Path m_strFilePath;            // the full path of the file (UTF-8), set by the caller
     QLineEdit* m_edit = nullptr;       // 1000, masked
     QLabel* m_wndFileLabel = nullptr;  // 1016
     QLabel* m_wndProtected = nullptr;  // "このファイルには、パスワードが設定されてます。"
     QLabel* m_wndEnter = nullptr;  // "パスワードを入力して下さい。"
     std::string m_strInput;        // Shift-JIS
-    std::string m_strFileLabel;
+    Utf8Path m_strFileLabel;
 
     void accept() override;
 

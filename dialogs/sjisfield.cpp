@@ -8,7 +8,7 @@
 
 void SjisField::Write(QLineEdit* edit, const std::string& bytes) {
     m_bytes = bytes;
-    m_shown = ToQ(bytes);
+    m_shown = ToQ(Sjis(bytes));
     edit->setText(m_shown);
 }
 
@@ -22,8 +22,9 @@ bool SjisField::CheckStorable(QLineEdit* edit) const {
     if (text == m_shown) return true;
     const std::optional<char32_t> bad = sjis::FirstUnstorable(text.toStdString());
     if (!bad) return true;
-    VespinMessageBox(texts::Format1(texts::kCharNotStorable, sjis::CodePointName(*bad)),
-                     MsgKind::ok, edit->window());
+    VespinMessageBox(
+        UiText::Format(texts::kCharNotStorable, UiText::Path(sjis::CodePointName(*bad))),
+        MsgKind::ok, edit->window());
     edit->setFocus();
     return false;
 }

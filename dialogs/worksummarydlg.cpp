@@ -20,7 +20,7 @@ namespace {
 
 QString Hours(int minutes) { return QString::fromStdString(worktime::FormatHours(minutes)); }
 
-QString Clock(const std::string& t) { return t.empty() ? QStringLiteral("--:--") : ToQ(t); }
+QString Clock(const std::string& t) { return t.empty() ? QStringLiteral("--:--") : ToQ(Sjis(t)); }
 
 QLabel* RightAligned(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -174,7 +174,7 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     for (size_t k = 0; k < doc.Settings().m_astrCategories.size(); ++k) {
         if (doc.Settings().m_astrCategories[k].empty()) continue;
         auto* label = new QLabel(QStringLiteral("%1  %2日")
-                                     .arg(ToQ(doc.Settings().m_astrCategories[k]))
+                                     .arg(ToQ(Sjis(doc.Settings().m_astrCategories[k])))
                                      .arg(summary.categoryDays[k]),
                                  categories);
         label->setObjectName(QStringLiteral("category%1").arg(k));
@@ -192,14 +192,14 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
     for (int k : summary.incomplete) {
         const CDayRecord& d = *doc.Days()[k];
         const int c = d.GetCategory();
-        const QString category = c >= 0 && c < 10
-                                     ? ToQ(doc.Settings().m_astrCategories[static_cast<size_t>(c)])
-                                     : QString();
+        const QString category =
+            c >= 0 && c < 10 ? ToQ(Sjis(doc.Settings().m_astrCategories[static_cast<size_t>(c)]))
+                             : QString();
         auto* item = new QListWidgetItem(
             QStringLiteral("%1月%2日 (%3)   %4 ～ %5   %6")
                 .arg(d.GetMonth())
                 .arg(d.GetDay())
-                .arg(ToQ(d.Weekday()), Clock(d.Start()), Clock(d.End()), category),
+                .arg(ToQ(Sjis(d.Weekday())), Clock(d.Start()), Clock(d.End()), category),
             m_listIncomplete);
         item->setData(Qt::UserRole, k);
     }

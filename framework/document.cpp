@@ -42,8 +42,7 @@ void CDocument::UpdateAllViews(CView* sender, long hint, CObject* hintObject) {
 UiText CDocument::GetTitle() const {
     if (m_strPathName.empty()) return texts::kUntitled;
     const size_t slash = m_strPathName.rfind('/');
-    return UiText::Path(slash == std::string::npos ? m_strPathName
-                                                   : m_strPathName.substr(slash + 1));
+    return UiText::Path(m_strPathName.substr(slash == std::string::npos ? 0 : slash + 1));
 }
 
 MsgAnswer CDocument::Message(const UiText& text, MsgKind kind) const {

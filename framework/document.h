@@ -7,6 +7,7 @@
 
 #include "framework/backups.h"
 #include "framework/booklock.h"
+#include "framework/encoded.h"
 #include "framework/object.h"
 #include "framework/savefile.h"
 #include "framework/userinterface.h"
@@ -48,8 +49,8 @@ public:
 
     // The path of the file the document was last opened from or saved to (UTF-8); empty when
     // untitled.
-    const std::string& GetPathName() const { return m_strPathName; }
-    void SetPathName(const std::string& path) { m_strPathName = path; }
+    const Utf8Path& GetPathName() const { return m_strPathName; }
+    void SetPathName(std::string path) { m_strPathName = Utf8Path(std::move(path)); }
     // The file title for the save prompt: the file name, or "無題".
     UiText GetTitle() const;
 
@@ -102,7 +103,7 @@ private:
 
     std::vector<CView*> m_views;
     bool m_bModified = false;
-    std::string m_strPathName;
+    Utf8Path m_strPathName;
     BackupOptions m_backups;
     KeepResult m_lastBackup;
     ChangeListener m_changeListener;

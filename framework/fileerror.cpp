@@ -38,7 +38,7 @@ FileError FileErrorFromErrno(int err) {
 
 UiText FileErrorText(FileError cause, const std::string& path) {
     // In the order of FileError; none says as little as generic.
-    static const std::string* const kTexts[] = {
+    static const Sjis* const kTexts[] = {
         &texts::kFileErrGeneric,       &texts::kFileErrGeneric,   &texts::kFileErrNotFound,
         &texts::kFileErrBadPath,       &texts::kFileErrTooMany,   &texts::kFileErrAccess,
         &texts::kFileErrInvalidHandle, &texts::kFileErrRemoveDir, &texts::kFileErrDirFull,
@@ -48,6 +48,6 @@ UiText FileErrorText(FileError cause, const std::string& path) {
     };
     static_assert(std::size(kTexts) == static_cast<size_t>(FileError::tooLarge) + 1);
     const auto index = static_cast<size_t>(cause);
-    const std::string& fmt = index < std::size(kTexts) ? *kTexts[index] : texts::kFileErrGeneric;
+    const Sjis& fmt = index < std::size(kTexts) ? *kTexts[index] : texts::kFileErrGeneric;
     return UiText::Format(fmt, UiText::Path(path));
 }

@@ -22,10 +22,10 @@ TimeCheck CheckTime(const std::string& t) {
 namespace {
 
 struct TimeTexts {
-    const std::string& form;
-    const std::string& hour;
-    const std::string& minute;
-    const std::string& colon;
+    const Sjis& form;
+    const Sjis& hour;
+    const Sjis& minute;
+    const Sjis& colon;
 };
 
 void CheckTimeField(const std::string& t, const TimeTexts& msg, AttendanceField field,
@@ -125,8 +125,9 @@ YearCheckResult CheckYearText(const std::string& text, const CRecordArray<CYearR
     }
     if (value < CVespinDoc::kFirstYear || value > CVespinDoc::kLastYear) {
         r.problem = YearProblem::outOfRange;
-        r.message = texts::Format2(texts::kIntegerRange, std::to_string(CVespinDoc::kFirstYear),
-                                   std::to_string(CVespinDoc::kLastYear));
+        r.message =
+            Sjis(texts::Format2(texts::kIntegerRange, std::to_string(CVespinDoc::kFirstYear),
+                                std::to_string(CVespinDoc::kLastYear)));
         return r;
     }
     r.year = static_cast<int>(value);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/encoded.h"
 #include "model/dayrecord.h"
 #include "model/recordarray.h"
 #include "model/yearrecord.h"
@@ -29,7 +30,7 @@ enum class AttendanceProblem {
 };
 
 struct CheckMessage {
-    std::string text;
+    Sjis text;
     AttendanceField focus;
     AttendanceProblem problem;
 };
@@ -56,7 +57,7 @@ struct YearCheckResult {
     bool accepted = false;
     int year = 0;
     YearProblem problem = YearProblem::none;
-    std::string message;  // empty when accepted
+    Sjis message;  // empty when accepted
 };
 
 YearCheckResult CheckYearText(const std::string& text, const CRecordArray<CYearRecord>& years);
@@ -67,7 +68,7 @@ enum class EmployeeField { none, number, name };
 
 struct EmployeeCheckResult {
     EmployeeField focus = EmployeeField::none;  // none: accepted
-    std::string message;
+    Sjis message;
 };
 
 EmployeeCheckResult CheckEmployee(const std::string& number, const std::string& name);

@@ -85,17 +85,17 @@ void ApplySettingLines(CompanySettings& s) {
     }
     std::string problem;
     s.m_calendar = ReadCalendarRules(s.m_astrSettingLines[4], s.m_astrSettingLines[5], problem);
-    if (!problem.empty()) s.m_problems.emplace_back(problem);
+    if (!problem.empty()) s.m_problems.push_back(UiText::FromSjis(problem));
     worktime::RulesReading r = worktime::ParseRules(s.m_astrSettingLines[6]);
     s.m_workRules = std::move(r.rules);
-    if (!r.bad.empty()) s.m_problems.emplace_back(worktime::BadRulesMessage(r.bad));
+    if (!r.bad.empty()) s.m_problems.push_back(UiText::FromSjis(worktime::BadRulesMessage(r.bad)));
     std::vector<std::string> messages;
     s.m_lawSettings =
         lawsettings::ReadSettings(s.m_astrSettingLines[7], s.m_astrSettingLines[8],
                                   s.m_astrSettingLines[9], s.m_astrCategories, messages);
-    for (const std::string& m : messages) s.m_problems.emplace_back(m);
+    for (const std::string& m : messages) s.m_problems.push_back(UiText::FromSjis(m));
     if (const auto policy = leave::ParsePolicy(s.m_astrSettingLines[9]); !policy.bad.empty())
-        s.m_problems.emplace_back(leave::BadPolicyMessage(policy.bad));
+        s.m_problems.push_back(UiText::FromSjis(leave::BadPolicyMessage(policy.bad)));
 }
 
 std::vector<std::string> CompanySettings::CategoryListEntries() const {

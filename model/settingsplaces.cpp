@@ -12,7 +12,7 @@ std::vector<std::string> SettingsPlaces(const std::string& exeDir) {
 }
 
 UiText SettingsMissingMessage(const std::vector<std::string>& places) {
-    UiText text = texts::kSettingsMissing + texts::kSettingsPlacesLooked;
+    UiText text = UiText(texts::kSettingsMissing) + texts::kSettingsPlacesLooked;
     for (const auto& p : places) text += UiText::Path("\n" + p);
     return text;
 }

@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
-
 #include "framework/archive.h"
 #include "framework/sjis.h"
 #include "framework/view.h"
@@ -407,7 +405,7 @@ HTREEITEM CVespinDoc::InsertTreeItem(HTREEITEM parent, const std::string& text, 
 }
 
 void CVespinDoc::SetWindowTitle(const UiText& name) {
-    if (m_pUi) m_pUi->SetCaption(name + UiText("-" + texts::kAppTitle));
+    if (m_pUi) m_pUi->SetCaption(name + UiText::Path("-") + texts::kAppTitle);
 }
 
 void CVespinDoc::SetSelection(int year, int month, int shownFirst) {
@@ -443,11 +441,8 @@ void CVespinDoc::RegisterYear(int y) {
 
 HTREEITEM CVespinDoc::InsertYearItems(int y) {
     HTREEITEM node = InsertTreeItem(m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
-    for (const int m : m_anMonthOrder) {
-        char text[16];
-        std::snprintf(text, sizeof text, texts::kMonthItemFormat.c_str(), m);
-        InsertTreeItem(node, text, 2, m);
-    }
+    for (const int m : m_anMonthOrder)
+        InsertTreeItem(node, texts::Format1(texts::kMonthItemFormat, std::to_string(m)), 2, m);
     return node;
 }
 

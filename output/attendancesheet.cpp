@@ -1,7 +1,5 @@
 #include "output/attendancesheet.h"
 
-#include <cstdio>
-
 #include "framework/clock.h"
 #include "model/dayrecord.h"
 #include "model/texts.h"
@@ -20,20 +18,6 @@ constexpr int kBold = 700;
 constexpr int kNormal = 400;
 
 std::string Int(int v) { return std::to_string(v); }
-
-// Replaces each "%s" of a Shift-JIS template in turn; the inserted texts are not searched
-// again, so a value holding "%s" stays as it is.
-std::string FillPlaceholders(const std::string& fmt, const std::string& a, const std::string& b) {
-    std::string out = fmt;
-    size_t at = 0;
-    for (const std::string* v : {&a, &b}) {
-        at = out.find("%s", at);
-        if (at == std::string::npos) break;
-        out.replace(at, 2, *v);
-        at += v->size();
-    }
-    return out;
-}
 
 // Texts that are empty draw nothing; skipping them keeps the surface's work to what shows.
 void Put(ISheetCanvas& c, int x, int y, const std::string& text) {
@@ -67,12 +51,10 @@ void DrawAttendanceSheet(ISheetCanvas& c, const CVespinDoc& doc, int fiscalYear,
     for (int x : {2100, 2485, kRight}) c.Line(x, yb, x, yb + 390);
 
     c.SelectFont(80, kNormal);
-    char line[64];
-    std::snprintf(line, sizeof line, texts::kSheetMonthLine.c_str(), calendarYear, month);
-    c.Text(150, 300, line);
+    c.Text(150, 300, texts::Format2(texts::kSheetMonthLine, Int(calendarYear), Int(month)));
     c.SelectFont(80, kNormal);
     c.Text(150, 450,
-           FillPlaceholders(texts::kSheetEmployeeLine, doc.EmployeeNo(), doc.EmployeeName()));
+           texts::Format2(texts::kSheetEmployeeLine, doc.EmployeeNo(), doc.EmployeeName()));
 
     // Header.
     const int lh = c.SelectFont(60, kNormal);

@@ -35,16 +35,15 @@ std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc) {
     return data != -1 && data < CVespinDoc::kFirstYear;
 }
 
-std::string DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month) {
+Utf8Path DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "_%d_%d.csv", calendarYear, month);
-    return sjis::ToUtf8(employeeNo) + buf;
+    return Utf8Path(sjis::ToUtf8(employeeNo) + buf);
 }
 
-std::string ExportTitle(int calendarYear, int month) {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, texts::kExportTitleFormat.c_str(), calendarYear, month);
-    return buf;
+Sjis ExportTitle(int calendarYear, int month) {
+    return Sjis(texts::Format2(texts::kExportTitleFormat, std::to_string(calendarYear),
+                               std::to_string(month)));
 }
 
 std::string LowerExtension(const std::string& path) {
@@ -75,8 +74,6 @@ bool ExportFileExists(const std::string& path) {
     return static_cast<bool>(UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)));
 }
 
-std::string ExportCountMessage(int count) {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, texts::kExportCount.c_str(), count);
-    return buf;
+Sjis ExportCountMessage(int count) {
+    return Sjis(texts::Format1(texts::kExportCount, std::to_string(count)));
 }

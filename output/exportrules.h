@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/encoded.h"
+
 class CVespinDoc;
 
 // The rules of the export dialog and command that need no window.
@@ -31,15 +33,15 @@ struct ExportTarget {
 std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc);
 
 // 社員番号_年_月.csv, numbers without leading zeros: 1234_2004_1.csv.
-std::string DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month);
+Utf8Path DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month);
 // The dialog's title line: 2004年度 1月 のデータを出力します。
-std::string ExportTitle(int calendarYear, int month);
+Sjis ExportTitle(int calendarYear, int month);
 
 enum class ExportField { none, fileName, folder };
 
 struct ExportCheck {
     ExportField focus = ExportField::none;  // none: passed
-    std::string message;                    // Shift-JIS
+    Sjis message;
 };
 
 // The OK checks that precede the question about an existing file, in their order: file name
@@ -57,4 +59,4 @@ std::string ExportPath(const std::string& folder, const std::string& fileName);
 bool ExportFileExists(const std::string& path);
 
 // "%d件のデータを出力しました。"
-std::string ExportCountMessage(int count);
+Sjis ExportCountMessage(int count);

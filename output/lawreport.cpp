@@ -1,7 +1,6 @@
 #include "output/lawreport.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <iterator>
 
 #include "model/labourlaw.h"
@@ -15,21 +14,6 @@ namespace {
 
 using worktime::FormatHours;
 
-// %1, %2 … of fmt replaced in one pass.
-std::string Fill(const std::string& fmt, std::initializer_list<std::string> args) {
-    std::string out;
-    for (size_t i = 0; i < fmt.size(); ++i) {
-        const size_t k = i + 1 < fmt.size() ? static_cast<size_t>(fmt[i + 1] - '1') : args.size();
-        if (fmt[i] == '%' && k < args.size()) {
-            out += *(args.begin() + k);
-            ++i;
-        } else {
-            out += fmt[i];
-        }
-    }
-    return out;
-}
-
 // A limit in whole hours as the agreement states them ("45時間"), else H:MM.
 std::string Limit(int minutes) {
     return minutes % 60 == 0 ? std::to_string(minutes / 60) + texts::S("時間")
@@ -39,7 +23,8 @@ std::string Limit(int minutes) {
 std::string Date(int day) {
     int y, m, d;
     labourlaw::CivilDate(day, y, m, d);
-    return Fill(texts::kDateLong, {std::to_string(y), std::to_string(m), std::to_string(d)});
+    return texts::Format(texts::kDateLong,
+                         {std::to_string(y), std::to_string(m), std::to_string(d)});
 }
 
 }  // namespace
@@ -60,9 +45,9 @@ AgreementTable AgreementTableOf(const CVespinDoc& doc, int y, int m) {
               texts::Format2(texts::kAgreementPeriod, Date(v.start), Date(v.end));
     t.limits = texts::Format2(texts::kAgreementLimits, Limit(a.monthLimit), Limit(a.yearLimit));
     if (a.special)
-        t.limits +=
-            Fill(texts::kAgreementSpecial, {Limit(a.specialMonthLimit), Limit(a.specialYearLimit),
-                                            std::to_string(a.specialMaxMonths)});
+        t.limits += texts::Format(texts::kAgreementSpecial,
+                                  {Limit(a.specialMonthLimit), Limit(a.specialYearLimit),
+                                   std::to_string(a.specialMaxMonths)});
     t.columns.assign(std::begin(texts::kAgreementColumns), std::end(texts::kAgreementColumns));
 
     const int monthLimit = a.monthLimit;
@@ -83,7 +68,7 @@ AgreementTable AgreementTableOf(const CVespinDoc& doc, int y, int m) {
             row.red[3] = total > sumLimit;
             for (int k = 2; k <= 6; ++k) {
                 const int sum = month.sums[k];
-                row.cells.push_back(sum < 0 ? texts::kAgreementNoDays
+                row.cells.push_back(sum < 0 ? std::string(texts::kAgreementNoDays)
                                             : FormatHours(AverageUp(sum, k)));
                 row.red[static_cast<size_t>(k) + 2] = sum > 80 * 60 * k;
             }
@@ -107,7 +92,7 @@ AgreementTable AgreementTableOf(const CVespinDoc& doc, int y, int m) {
     t.yearLine += texts::Format1(texts::kAgreementBreakShort, std::to_string(v.breakShortDays));
 
     for (const Finding& f : v.findings)
-        t.findings.push_back(Fill(
+        t.findings.push_back(texts::Format(
             texts::kFindingLine,
             {FindingWhen(f.date, false), RuleLabel(f.rule), FindingText(f), FindingFigures(f)}));
     t.noFindings = texts::kNoFindings;
@@ -119,14 +104,15 @@ SummaryPage SummaryPageOf(const CVespinDoc& doc, int fiscalYear, int month) {
         worktime::SummarizeMonth(doc, fiscalYear, month).value_or(worktime::MonthSummary{});
     const int y = month >= 4 ? fiscalYear : fiscalYear + 1;
     SummaryPage p;
-    p.title = Fill(texts::kSummaryTitle,
-                   {std::to_string(y), std::to_string(month), std::to_string(fiscalYear)});
-    p.employee = Fill(texts::kSummaryEmployee, {doc.EmployeeNo(), doc.EmployeeName()});
+    p.title = texts::Format(texts::kSummaryTitle,
+                            {std::to_string(y), std::to_string(month), std::to_string(fiscalYear)});
+    p.employee = texts::Format(texts::kSummaryEmployee, {doc.EmployeeNo(), doc.EmployeeName()});
     std::string breaks;
     for (const worktime::Period& b : doc.Settings().m_workRules.breaks)
-        breaks += (breaks.empty() ? "" : texts::S("、")) + worktime::FormatPeriod(b);
-    p.rules = Fill(texts::kSummaryRules, {FormatHours(doc.Settings().m_workRules.scheduled),
-                                          breaks.empty() ? texts::kSummaryNoBreaks : breaks});
+        breaks += (breaks.empty() ? std::string() : texts::S("、")) + worktime::FormatPeriod(b);
+    p.rules = texts::Format(texts::kSummaryRules,
+                            {FormatHours(doc.Settings().m_workRules.scheduled),
+                             breaks.empty() ? std::string(texts::kSummaryNoBreaks) : breaks});
 
     const auto row = [](std::vector<std::string> cells, bool red = false) {
         TableRow r;
@@ -136,11 +122,11 @@ SummaryPage SummaryPageOf(const CVespinDoc& doc, int fiscalYear, int month) {
         return r;
     };
     p.times.push_back(row({texts::kSummaryTimesHead[0], texts::kSummaryTimesHead[1],
-                           Fill(texts::kSummaryYearToDate, {std::to_string(month)})}));
+                           texts::Format(texts::kSummaryYearToDate, {std::to_string(month)})}));
     const worktime::Totals* totals[2] = {&s.monthTotals, &s.yearTotals};
-    p.times.push_back(
-        row({texts::kSummaryTimes[0], Fill(texts::kSummaryDays, {std::to_string(totals[0]->days)}),
-             Fill(texts::kSummaryDays, {std::to_string(totals[1]->days)})}));
+    p.times.push_back(row({texts::kSummaryTimes[0],
+                           texts::Format(texts::kSummaryDays, {std::to_string(totals[0]->days)}),
+                           texts::Format(texts::kSummaryDays, {std::to_string(totals[1]->days)})}));
     int worktime::DayFigures::*const figures[6] = {
         &worktime::DayFigures::span,   &worktime::DayFigures::breakTime,
         &worktime::DayFigures::worked, &worktime::DayFigures::overtime,
@@ -160,26 +146,28 @@ SummaryPage SummaryPageOf(const CVespinDoc& doc, int fiscalYear, int month) {
         f.legalHolidayWork, f.otherHolidayWork, f.night,         f.over60};
     for (int k = 0; k < 8; ++k)
         p.law.push_back(row({texts::kSummaryLaw[k], FormatHours(values[k])}, k == 1 && over));
-    p.law.push_back(row(
-        {texts::kSummaryLaw[8], Fill(texts::kSummaryDays, {std::to_string(law.breakShortDays)})},
-        law.breakShortDays > 0));
-    if (over) p.note = Fill(texts::kSummaryOverLimit, {Limit(limit)});
+    p.law.push_back(row({texts::kSummaryLaw[8],
+                         texts::Format(texts::kSummaryDays, {std::to_string(law.breakShortDays)})},
+                        law.breakShortDays > 0));
+    if (over) p.note = texts::Format(texts::kSummaryOverLimit, {Limit(limit)});
 
     for (size_t k = 0; k < doc.Settings().m_astrCategories.size(); ++k)
         if (!doc.Settings().m_astrCategories[k].empty())
-            p.categories.push_back(
-                Fill(texts::kSummaryCategory,
-                     {doc.Settings().m_astrCategories[k], std::to_string(s.categoryDays[k])}));
-    const auto clock = [](const std::string& t) { return t.empty() ? texts::kSummaryNoTime : t; };
+            p.categories.push_back(texts::Format(
+                texts::kSummaryCategory,
+                {doc.Settings().m_astrCategories[k], std::to_string(s.categoryDays[k])}));
+    const auto clock = [](const std::string& t) {
+        return t.empty() ? std::string(texts::kSummaryNoTime) : t;
+    };
     for (int k : s.incomplete) {
         const CDayRecord& d = *doc.Days()[k];
         const int c = d.GetCategory();
-        p.incomplete.push_back(
-            Fill(texts::kSummaryIncompleteDay,
-                 {std::to_string(d.GetMonth()), std::to_string(d.GetDay()), d.Weekday(),
-                  clock(d.Start()), clock(d.End()),
-                  c >= 0 && c < 10 ? doc.Settings().m_astrCategories[static_cast<size_t>(c)]
-                                   : std::string()}));
+        p.incomplete.push_back(texts::Format(
+            texts::kSummaryIncompleteDay,
+            {std::to_string(d.GetMonth()), std::to_string(d.GetDay()), d.Weekday(),
+             clock(d.Start()), clock(d.End()),
+             c >= 0 && c < 10 ? doc.Settings().m_astrCategories[static_cast<size_t>(c)]
+                              : std::string()}));
     }
     if (p.incomplete.empty()) p.incomplete.push_back(texts::kSummaryNone);
     return p;

@@ -86,7 +86,8 @@ public:
 bool Storable(const std::vector<std::string>& utf8Texts) {
     for (const std::string& t : utf8Texts) {
         if (const std::optional<char32_t> bad = sjis::FirstUnstorable(t)) {
-            Print(stderr, texts::Format1(texts::kCharNotStorable, sjis::CodePointName(*bad)));
+            Print(stderr,
+                  UiText::Format(texts::kCharNotStorable, UiText::Path(sjis::CodePointName(*bad))));
             return false;
         }
     }

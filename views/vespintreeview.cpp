@@ -61,7 +61,7 @@ void CVespinTreeView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
 
 HTREEITEM CVespinTreeView::InsertItem(HTREEITEM parent, const std::string& text, int image,
                                       int selectedImage, int itemData) {
-    auto* item = new QTreeWidgetItem(QStringList(ToQ(text)));
+    auto* item = new QTreeWidgetItem(QStringList(ToQ(Sjis(text))));
     item->setData(0, kDataRole, itemData);
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);

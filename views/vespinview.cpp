@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
-#include <cstdio>
 
 #include "dialogs/attendancedlg.h"
 #include "framework/clock.h"
@@ -84,7 +83,7 @@ void CVespinView::InitialiseColumns() {
     QStringList titles = {QStringLiteral("日付"), QStringLiteral("曜日"),
                           QStringLiteral("出勤時刻"), QStringLiteral("退出時刻")};
     for (const std::string& name : doc->Settings().m_astrCategories)
-        if (!name.empty()) titles << ToQ(name);
+        if (!name.empty()) titles << ToQ(Sjis(name));
     titles << QStringLiteral("出勤場所");
     setColumnCount(static_cast<int>(titles.size()));
     auto* headerItem = new QTreeWidgetItem(titles);
@@ -200,15 +199,15 @@ void CVespinView::ShowRange(const CUpdateHint& hint) {
                                                 : nullptr})
                 if (text) tip += (tip.empty() ? "" : "\n") + *text;
         }
-        item->setToolTip(kColDay, ToQ(tip));
+        item->setToolTip(kColDay, ToQ(Sjis(tip)));
         QFont dayFont = font();
         dayFont.setItalic(marked != marks.end());
         item->setFont(kColDay, dayFont);
         item->setText(kColDay, QString::number(r->GetDay()));
-        item->setText(kColWeekday, ToQ(r->Weekday()));
-        item->setText(kColStart, ToQ(r->Start()));
-        item->setText(kColEnd, ToQ(r->End()));
-        item->setText(place, ToQ(r->Place()));
+        item->setText(kColWeekday, ToQ(Sjis(r->Weekday())));
+        item->setText(kColStart, ToQ(Sjis(r->Start())));
+        item->setText(kColEnd, ToQ(Sjis(r->End())));
+        item->setText(place, ToQ(Sjis(r->Place())));
         for (int c = 0; c < categories; ++c) item->setText(kColFirstCategory + c, QString());
         // A category index beyond the names now set (names removed from the settings after the
         // day was recorded) has no column: it gets no mark rather than one in a wrong column.
@@ -247,10 +246,9 @@ void CVespinView::OpenDayEntry(int k) {
     dlg.m_pDoc = doc;
     dlg.m_nCurSel = r->GetCategory();
     dlg.m_nDayType = r->GetDayType();
-    char date[128];
-    std::snprintf(date, sizeof date, texts::kDateLineFormat.c_str(), r->GetYear(), r->GetMonth(),
-                  r->GetDay(), r->Weekday().c_str());
-    dlg.m_strDate = date;
+    dlg.m_strDate = Sjis(texts::Format(texts::kDateLineFormat,
+                                       {std::to_string(r->GetYear()), std::to_string(r->GetMonth()),
+                                        std::to_string(r->GetDay()), r->Weekday()}));
     dlg.m_strArrival = r->Start();
     dlg.m_strDeparture = r->End();
     dlg.m_strLocations = r->Place();

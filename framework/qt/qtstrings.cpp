@@ -2,9 +2,9 @@
 
 #include "framework/sjis.h"
 
-QString ToQ(const std::string& sjis) {
-    const std::string utf8 = sjis::ToUtf8(sjis);
+QString ToQ(const Sjis& text) {
+    const std::string utf8 = sjis::ToUtf8(text);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string FromQ(const QString& text) { return sjis::FromUtf8(text.toStdString()); }
+Sjis FromQ(const QString& text) { return Sjis(sjis::FromUtf8(text.toStdString())); }

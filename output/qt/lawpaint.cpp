@@ -42,7 +42,7 @@ public:
         title.setBold(true);
         m_p.setFont(title);
         m_p.drawText(QRect(kLeft, y, kRight - kLeft, 120), Qt::AlignLeft | Qt::AlignVCenter,
-                     ToQ(text));
+                     ToQ(Sjis(text)));
         m_p.setFont(m_font);
         y += 150;
     }
@@ -53,7 +53,7 @@ public:
         f.setPixelSize(std::min(44, height * 2 / 3));
         m_p.setFont(f);
         m_p.drawText(QRect(kLeft, y, kRight - kLeft, height), Qt::AlignLeft | Qt::AlignVCenter,
-                     ToQ(text));
+                     ToQ(Sjis(text)));
         m_p.setFont(m_font);
         Pen(false);
         y += height + 8;
@@ -77,7 +77,7 @@ public:
                 Pen(row.red[c]);
                 m_p.drawText(cell.adjusted(16, 0, -16, 0),
                              (c == 0 || r == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                             ToQ(row.cells[c]));
+                             ToQ(Sjis(row.cells[c])));
                 Pen(false);
             }
             m_p.setFont(m_font);

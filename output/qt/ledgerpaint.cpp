@@ -91,7 +91,7 @@ void PaintLedger(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int 
         y += 72;
     };
     line(QStringLiteral("社員№：%1　　氏名：%2")
-             .arg(ToQ(doc.EmployeeNo()), ToQ(doc.EmployeeName())));
+             .arg(ToQ(Sjis(doc.EmployeeNo())), ToQ(Sjis(doc.EmployeeName()))));
     line(QStringLiteral("入社日：%1").arg(e.hire ? Date(*e.hire) : QString()));
     const QString rate = g.workdays == 0
                              ? QStringLiteral("－")
@@ -141,7 +141,8 @@ void PaintLedger(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int 
             from << QStringLiteral("%1 %2").arg(Date(p.grant), Days(p.halfDays));
         for (const leave::Portion& p : t.from) taken += p.halfDays;
         const QString cells[5] = {
-            QString::number(i + 1), DateWithWeekday(t.date), ToQ(t.category), Days(t.halfDays),
+            QString::number(i + 1), DateWithWeekday(t.date), ToQ(Sjis(t.category)),
+            Days(t.halfDays),
             from.isEmpty() ? QStringLiteral("残日数なし") : from.join(QStringLiteral("、"))};
         row(cells, false);
     }

@@ -46,7 +46,7 @@ void CQtSheetCanvas::SetTransparentBackground() {
 
 void CQtSheetCanvas::Text(int x, int y, const std::string& text) {
     const QFontMetricsF fm(m_painter.font(), m_painter.device());
-    m_painter.drawText(QPointF(x, y + fm.ascent()), ToQ(text));
+    m_painter.drawText(QPointF(x, y + fm.ascent()), ToQ(Sjis(text)));
 }
 
 void CQtSheetCanvas::Line(int x1, int y1, int x2, int y2) {

@@ -11,6 +11,18 @@
 #include "gui/support/guitest.h"
 #include "model/texts.h"
 
+// Qt's strings take a text as Shift-JIS or UiText and a path as a path, never a plain string.
+template <class T>
+concept ToQTakes = requires(const T& t) {
+    ToQ(t);
+};
+template <class T>
+concept PathToQTakes = requires(const T& t) {
+    PathToQ(t);
+};
+static_assert(ToQTakes<Sjis> && ToQTakes<UiText> && !ToQTakes<Utf8Path> && !ToQTakes<std::string>);
+static_assert(PathToQTakes<Utf8Path> && !PathToQTakes<Sjis> && !PathToQTakes<std::string>);
+
 class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
@@ -64,6 +76,9 @@ private slots:
     void shiftJisRoundTrip() {
         const QString s = "社員№ 勤務地１・ﾌｧｲﾙ";
         QCOMPARE(ToQ(FromQ(s)), s);
+        // A path keeps what Shift-JIS cannot hold.
+        const QString path = "/本/café😀.vpx";
+        QCOMPARE(PathToQ(PathFromQ(path)), path);
     }
 };
 

@@ -134,13 +134,13 @@ private slots:
             QVERIFY(dlg);
             title = dlg->m_wndTitle->text();
             QCOMPARE(dlg->m_editFileName->text(), QString("_2027_2.csv"));  // no employee yet
-            dlg->m_editFolder->setText(PathToQ(dir.path()));
+            dlg->m_editFolder->setText(PathToQ(Utf8Path(dir.path())));
             dlg->m_btnOk->click();
         });
         frame.Action(cmd::kExportMonth)->trigger();
         QCOMPARE(title, QString("2027年度 2月 のデータを出力します。"));
         QCOMPARE(boxes.texts, QStringList{"0件のデータを出力しました。"});
-        QVERIFY(QFile::exists(PathToQ(dir.file("_2027_2.csv"))));
+        QVERIFY(QFile::exists(PathToQ(Utf8Path(dir.file("_2027_2.csv")))));
 
         bool previewed = false;
         WhenModalShown([&previewed](QWidget* w) {
@@ -187,13 +187,13 @@ private slots:
         QCOMPARE(d.dlg.focusWidget(), d.dlg.m_editFolder);
         for (const char* bad : {"data.txt", "data", "data.csv.bak"}) {
             boxes.clear();
-            d.Enter(QString::fromUtf8(bad), PathToQ(b.f.dir.path()));
+            d.Enter(QString::fromUtf8(bad), PathToQ(Utf8Path(b.f.dir.path())));
             QCOMPARE(boxes.texts, QStringList{kBadExtension});
             QCOMPARE(d.dlg.focusWidget(), d.dlg.m_editFileName);
         }
         QVERIFY(d.dlg.isVisible());
         boxes.clear();
-        d.Enter("data.CSV", PathToQ(b.f.dir.path()));
+        d.Enter("data.CSV", PathToQ(Utf8Path(b.f.dir.path())));
         QVERIFY(boxes.texts.isEmpty());
         QCOMPARE(d.dlg.result(), int(QDialog::Accepted));
         QCOMPARE(d.dlg.m_strFileName, std::string("data.CSV"));
@@ -208,7 +208,7 @@ private slots:
         Dialog d(b);
         MessageBoxRecorder boxes;
         boxes.answers = {MsgAnswer::cancel};
-        d.Enter("may.csv", PathToQ(b.f.dir.path()));
+        d.Enter("may.csv", PathToQ(Utf8Path(b.f.dir.path())));
         QCOMPARE(boxes.texts, QStringList{kOverwrite});
         QCOMPARE(boxes.kinds.back(), MsgKind::okCancel);
         QVERIFY(d.dlg.isVisible());
@@ -238,17 +238,17 @@ private slots:
         b.Select(2003, 5);
         Dialog d(b);
         d.dlg.m_editFileName->setText("typed.csv");
-        CFolderChooser::SetNextAnswer(PathToQ(b.f.dir.path()));
+        CFolderChooser::SetNextAnswer(PathToQ(Utf8Path(b.f.dir.path())));
         d.dlg.m_btnChoose->click();
-        QCOMPARE(d.dlg.m_editFolder->text(), PathToQ(b.f.dir.path()));
+        QCOMPARE(d.dlg.m_editFolder->text(), PathToQ(Utf8Path(b.f.dir.path())));
         QCOMPARE(d.dlg.m_editFileName->text(), QString("typed.csv"));  // kept
         QCOMPARE(d.dlg.focusWidget(), d.dlg.m_editFolder);
         // Cancelled, or something that is no folder: the field stays.
         CFolderChooser::SetNextAnswer(QString());
         d.dlg.m_btnChoose->click();
-        CFolderChooser::SetNextAnswer(PathToQ(b.f.dir.file("nothing-here")));
+        CFolderChooser::SetNextAnswer(PathToQ(Utf8Path(b.f.dir.file("nothing-here"))));
         d.dlg.m_btnChoose->click();
-        QCOMPARE(d.dlg.m_editFolder->text(), PathToQ(b.f.dir.path()));
+        QCOMPARE(d.dlg.m_editFolder->text(), PathToQ(Utf8Path(b.f.dir.path())));
     }
 
     // ----- The command -----
@@ -260,7 +260,7 @@ private slots:
         b.Fill(2027, 2, 3, 6);
         b.Fill(2027, 2, 29, 0);
         MessageBoxRecorder boxes;
-        RunExport(b, "feb.csv", PathToQ(b.f.dir.path()));
+        RunExport(b, "feb.csv", PathToQ(Utf8Path(b.f.dir.path())));
         QCOMPARE(boxes.texts, QStringList{"3件のデータを出力しました。"});
         QCOMPARE(boxes.kinds.back(), MsgKind::ok);
         const std::string csv = U(ReadFile(b.f.dir.file("feb.csv")));
@@ -275,7 +275,7 @@ private slots:
         b.Select(2003, 5);
         b.Fill(2003, 5, 3, 0);
         MessageBoxRecorder boxes;
-        const QString folder = PathToQ(b.f.dir.file("no-such-folder"));
+        const QString folder = PathToQ(Utf8Path(b.f.dir.file("no-such-folder")));
         RunExport(b, "may.csv", folder);
         QCOMPARE(boxes.texts, QStringList{folder + "/may.csv には無効なﾊﾟｽが含まれています。"});
         QCOMPARE(boxes.kinds.back(), MsgKind::stop);
@@ -344,7 +344,7 @@ private slots:
         b.Fill(2027, 5, 6, 0);
         sheetprinting::SetPrinterDefaults();
         QPrinter& printer = sheetprinting::AppPrinter();
-        const QString pdf = PathToQ(b.f.dir.file("sheet.pdf"));
+        const QString pdf = PathToQ(Utf8Path(b.f.dir.file("sheet.pdf")));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         MessageBoxRecorder boxes;
@@ -365,7 +365,7 @@ private slots:
         b.Select(2027, 5);
         sheetprinting::SetPrinterDefaults();
         QPrinter& printer = sheetprinting::AppPrinter();
-        const QString pdf = PathToQ(b.f.dir.file("dialog.pdf"));
+        const QString pdf = PathToQ(Utf8Path(b.f.dir.file("dialog.pdf")));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         bool asked = false;
@@ -386,7 +386,7 @@ private slots:
         b.Select(2027, 5);
         QPrinter& printer = sheetprinting::AppPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(PathToQ(b.f.dir.file("no-such-folder/sheet.pdf")));
+        printer.setOutputFileName(PathToQ(Utf8Path(b.f.dir.file("no-such-folder/sheet.pdf"))));
         MessageBoxRecorder boxes;
         sheetprinting::FilePrint(b.f.doc, nullptr, false);
         QCOMPARE(boxes.texts, QStringList{"印刷ｼﾞｮﾌﾞを開始できませんでした。"});

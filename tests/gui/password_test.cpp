@@ -259,7 +259,7 @@ private slots:
         QString path = QStringLiteral("/home/yamada");
         for (int i = 0; i < 12; ++i) path += QStringLiteral("/とても長いフォルダの名前%1").arg(i);
         path += QStringLiteral("/出勤簿.vpx");
-        dlg.m_strFilePath = path.toStdString();
+        dlg.m_strFilePath = PathFromQ(path);
         dlg.show();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("パスワード入力"));
         QCOMPARE(dlg.m_wndProtected->text(),

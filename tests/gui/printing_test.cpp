@@ -25,7 +25,7 @@ namespace {
 // May of fiscal year 2026 selected, the application's printer writing a PDF file.
 struct Sheet {
     DocFixture f;
-    QString pdf = PathToQ(f.dir.file("sheet.pdf"));
+    QString pdf = PathToQ(Utf8Path(f.dir.file("sheet.pdf")));
     Sheet() {
         f.doc.AppendFiscalYear(2026);
         f.doc.SetSelection(2026, 5, f.doc.ShownFirst());
@@ -109,7 +109,7 @@ private slots:
 
     void theChosenPrinterAndPaperReachThePrintJob() {
         Sheet s;
-        const QString chosen = PathToQ(s.f.dir.file("chosen.pdf"));
+        const QString chosen = PathToQ(Utf8Path(s.f.dir.file("chosen.pdf")));
         WhenModalShown([&chosen](QWidget* w) {
             auto* dlg = qobject_cast<CPrintSetupDlg*>(w);
             QVERIFY(dlg);
@@ -165,7 +165,8 @@ private slots:
         QVERIFY(boxes.texts.isEmpty());
 
         // A job that cannot start: the box goes, the message says so.
-        sheetprinting::AppPrinter().setOutputFileName(PathToQ(s.f.dir.file("none/x.pdf")));
+        sheetprinting::AppPrinter().setOutputFileName(
+            PathToQ(Utf8Path(s.f.dir.file("none/x.pdf"))));
         sheetprinting::FilePrint(s.f.doc, nullptr, false);
         QCOMPARE(boxes.texts, QStringList{"印刷ｼﾞｮﾌﾞを開始できませんでした。"});
         QVERIFY(!QApplication::activeModalWidget());

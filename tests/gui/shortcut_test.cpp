@@ -89,7 +89,7 @@ private:
     TempDir m_home;
     QByteArray m_oldHome;
 
-    QString desktop() const { return PathToQ(m_home.file("Desktop")); }
+    QString desktop() const { return PathToQ(Utf8Path(m_home.file("Desktop"))); }
     QString link(const QString& name) const { return desktop() + u'/' + name; }
     static std::string program(const AppFixture& p) {
         return p.doc()->ExeDir() + p.doc()->ExeName();
@@ -140,11 +140,11 @@ private slots:
 
     void bookInAFolderWithBlanks() {
         TempDir books;
-        QDir().mkpath(PathToQ(books.file("My Books  2026")));
+        QDir().mkpath(PathToQ(Utf8Path(books.file("My Books  2026"))));
         const std::string book = books.file("My Books  2026/山田 出勤簿.vpx");
         WriteBook(book, BookSpec{{2025}, "1234", "山田", ""});
         AppFixture p;
-        QVERIFY(Open(p, PathToQ(book)));
+        QVERIFY(Open(p, PathToQ(Utf8Path(book))));
         MessageBoxRecorder& rec = p.boxes;
         rec.clear();
         WhenNameAsked(QStringLiteral("出勤簿"));
@@ -179,11 +179,11 @@ private slots:
 
         // A book still open after a refused open.
         rec.answers = {MsgAnswer::no};
-        QVERIFY(Open(p, PathToQ(books.file("mine.vpx"))));
+        QVERIFY(Open(p, PathToQ(Utf8Path(books.file("mine.vpx")))));
         WhenModalShown([](QWidget* w) { qobject_cast<CPasswordDlg*>(w)->m_btnCancel->click(); });
-        QVERIFY(!Open(p, PathToQ(books.file("locked.vpx"))));
+        QVERIFY(!Open(p, PathToQ(Utf8Path(books.file("locked.vpx")))));
         QCOMPARE(p.frame()->windowTitle(),
-                 PathToQ(books.file("mine.vpx")) + QStringLiteral("-ヴェスピン"));
+                 PathToQ(Utf8Path(books.file("mine.vpx"))) + QStringLiteral("-ヴェスピン"));
         WhenNameAsked(QStringLiteral("出勤簿"));
         Command(p, cmd::kCreateShortcut);
         QCOMPARE(ReadEntry(link("出勤簿.desktop")).argv, Words({program(p)}));
@@ -199,7 +199,7 @@ private slots:
         MessageBoxRecorder& rec = p.boxes;
         rec.clear();
         for (const char* book : {"a.vpx", "b.vpx"}) {
-            QVERIFY(Open(p, PathToQ(books.file(book))));
+            QVERIFY(Open(p, PathToQ(Utf8Path(books.file(book)))));
             WhenNameAsked(QStringLiteral("出勤簿"));
             Command(p, cmd::kCreateShortcut);
         }
@@ -218,7 +218,7 @@ private slots:
         TempDir books;
         // A folder name with a line break: legal on disk, but no entry can carry it.
         const std::string odd = books.file("two\nlines");
-        QDir().mkpath(PathToQ(odd));
+        QDir().mkpath(PathToQ(Utf8Path(odd)));
         WriteBook(odd + "/book.vpx", BookSpec{{}, "1234", "山田", ""});
         AppFixture p;
         MessageBoxRecorder& rec = p.boxes;
@@ -231,7 +231,7 @@ private slots:
         WhenNameAsked(QStringLiteral("../escape"));  // not a file name on the desktop
         Command(p, cmd::kCreateShortcut);
 
-        QVERIFY(Open(p, PathToQ(odd + "/book.vpx")));
+        QVERIFY(Open(p, PathToQ(Utf8Path(odd + "/book.vpx"))));
         WhenNameAsked(QStringLiteral("odd"));
         Command(p, cmd::kCreateShortcut);
 
@@ -250,7 +250,7 @@ private slots:
                  (QStringList{Created("出勤簿"), kFailed + "\nデスクトップのフォルダ " + desktop() +
                                                      " を作成できませんでした。"}));
         QFile::remove(desktop());
-        QVERIFY(!QFileInfo::exists(PathToQ(m_home.file("escape.desktop"))));
+        QVERIFY(!QFileInfo::exists(PathToQ(Utf8Path(m_home.file("escape.desktop")))));
         QVERIFY(!p.doc()->IsModified());
     }
 
@@ -260,10 +260,10 @@ private slots:
         if (gio.isEmpty()) QSKIP("gio is not installed");
         TempDir dir;
         const std::string probe = dir.file("probe dir/probe $1");
-        QDir().mkpath(PathToQ(dir.file("probe dir")));
+        QDir().mkpath(PathToQ(Utf8Path(dir.file("probe dir"))));
         WriteFile(probe,
                   "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$PROBE_OUT\"\n");
-        QFile::setPermissions(PathToQ(probe),
+        QFile::setPermissions(PathToQ(Utf8Path(probe)),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const std::vector<std::string> paths = {
             "/home/u/My Books/出勤簿 2026.vpx", "/tmp/a\"b'c\\d.vpx",
@@ -275,25 +275,26 @@ private slots:
             QVERIFY(CreateShellLink(probe, entry, paths[i]));
             QProcess launch;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("PROBE_OUT"), PathToQ(out));
+            env.insert(QStringLiteral("PROBE_OUT"), PathToQ(Utf8Path(out)));
             launch.setProcessEnvironment(env);
-            launch.setWorkingDirectory(PathToQ(dir.path()));
-            launch.start(gio, {QStringLiteral("launch"), PathToQ(entry)});
+            launch.setWorkingDirectory(PathToQ(Utf8Path(dir.path())));
+            launch.start(gio, {QStringLiteral("launch"), PathToQ(Utf8Path(entry))});
             QVERIFY(launch.waitForFinished(20000));
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(PathToQ(out)).size() > 0, 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(PathToQ(Utf8Path(out))).size() > 0, 20000);
             QTRY_COMPARE_WITH_TIMEOUT(ReadFile(out), paths[i] + '\0', 5000);
         }
-        QCOMPARE(QDir(PathToQ(dir.path())).entryList({"pwned"}), QStringList());
+        QCOMPARE(QDir(PathToQ(Utf8Path(dir.path()))).entryList({"pwned"}), QStringList());
     }
 
     void programStartedFromTheEntryOpensExactlyThatBook() {
         // The program beside its settings in a folder whose path needs quoting too.
         TempDir dir;
         const std::string progDir = dir.file("プログラム $dir");
-        QDir().mkpath(PathToQ(progDir));
-        QVERIFY(QFile::copy(QStringLiteral(VESPIN_PROGRAM), PathToQ(progDir + "/vespin")));
+        QDir().mkpath(PathToQ(Utf8Path(progDir)));
+        QVERIFY(
+            QFile::copy(QStringLiteral(VESPIN_PROGRAM), PathToQ(Utf8Path(progDir + "/vespin"))));
         const std::string folder = dir.file("My Books \"2026\" `x` 100%");
-        QDir().mkpath(PathToQ(folder));
+        QDir().mkpath(PathToQ(Utf8Path(folder)));
         const std::string book = folder + "/山田 $HOME.vpx";
         WriteBook(book, BookSpec{{}, "1234", "山田", ""});
 
@@ -301,7 +302,7 @@ private slots:
         WriteFile(progDir + "/vespin.ini", ReadFile(p.file("vespin.ini")));
         VespinDocAccess::ExeDir(*p.doc()) = progDir + "/";
         VespinDocAccess::ExeName(*p.doc()) = "vespin";
-        QVERIFY(Open(p, PathToQ(book)));
+        QVERIFY(Open(p, PathToQ(Utf8Path(book))));
         MessageBoxRecorder& rec = p.boxes;
         rec.clear();
         WhenNameAsked(QStringLiteral("出勤簿"));
@@ -312,19 +313,19 @@ private slots:
 
         // Started as the desktop would: those words, a home of its own, no screen.
         const std::string childHome = dir.file("home");
-        QDir().mkpath(PathToQ(childHome + "/config"));
+        QDir().mkpath(PathToQ(Utf8Path(childHome + "/config")));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), PathToQ(childHome));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), PathToQ(childHome + "/config"));
+        env.insert(QStringLiteral("HOME"), PathToQ(Utf8Path(childHome)));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), PathToQ(Utf8Path(childHome + "/config")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         QProcess child;
         child.setProcessEnvironment(env);
         QStringList args;
-        for (size_t i = 1; i < e.argv.size(); ++i) args << PathToQ(e.argv[i]);
-        child.start(PathToQ(e.argv[0]), args);
+        for (size_t i = 1; i < e.argv.size(); ++i) args << PathToQ(Utf8Path(e.argv[i]));
+        child.start(PathToQ(Utf8Path(e.argv[0])), args);
         QVERIFY(child.waitForStarted(10000));
         // An opened book is written at once to the recent-file list.
-        const QString settings = PathToQ(childHome) + QStringLiteral("/config/") +
+        const QString settings = PathToQ(Utf8Path(childHome)) + QStringLiteral("/config/") +
                                  CRecentFileList::OrganizationName() + u'/' +
                                  CRecentFileList::ApplicationName() + QStringLiteral(".conf");
         const auto recent = [&] {
@@ -336,7 +337,7 @@ private slots:
         const QString opened = recent();
         child.terminate();
         child.waitForFinished(10000);
-        QCOMPARE(opened, PathToQ(book));
+        QCOMPARE(opened, PathToQ(Utf8Path(book)));
     }
 };
 
