@@ -14,10 +14,29 @@ CVespinDoc* CBookView::GetDocument() const {
 void CBookView::OnUpdate(CView*, long, CObject* hintObject) {
     const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
     if (!hint) return;
-    if (hint->m_nKind == CUpdateHint::kNewBook || hint->m_nKind == CUpdateHint::kOpenedBook)
-        Empty();
-    else
-        OnHint(*hint);
+    switch (hint->m_nKind) {
+        case CUpdateHint::kNewBook:
+        case CUpdateHint::kOpenedBook:
+            Empty();
+            break;
+        case CUpdateHint::kBuildTree:
+            OnBuildTree();
+            break;
+        case CUpdateHint::kShowRange:
+            OnShowRange(*hint);
+            break;
+        case CUpdateHint::kDayChanged:
+            OnDaysChanged(*hint);
+            break;
+        case CUpdateHint::kYearAdded:
+            OnYearAdded(hint->m_nYear);
+            break;
+        case CUpdateHint::kYearRemoved:
+            OnYearRemoved(hint->m_nYear);
+            break;
+        default:
+            break;
+    }
 }
 
 void CBookView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }

@@ -19,8 +19,15 @@ public:
     void SetFocusToView() override;
 
 protected:
+    // The document's broadcasts, one call each; by default a pane ignores them.
     // A new or opened book: the pane is empty until its initial update.
     virtual void Empty() { clear(); }
-    // Every other broadcast.
-    virtual void OnHint(const CUpdateHint& hint) = 0;
+    // The tree's top item exists: the panes show the book.
+    virtual void OnBuildTree() {}
+    // The selection changed (the month's days in the hint), or days were edited or retyped.
+    virtual void OnShowRange(const CUpdateHint& hint) { (void)hint; }
+    virtual void OnDaysChanged(const CUpdateHint& hint) { (void)hint; }
+    virtual void OnYearAdded(int fiscalYear) { (void)fiscalYear; }
+    // Before the year's records go.
+    virtual void OnYearRemoved(int fiscalYear) { (void)fiscalYear; }
 };

@@ -114,7 +114,7 @@ void CVespinTreeView::SelectItem(QTreeWidgetItem* item) {
     scrollToItem(item);
 }
 
-void CVespinTreeView::ShowSelection() {
+void CVespinTreeView::OnShowRange(const CUpdateHint&) {
     // An item not (yet) in the tree leaves the current one as it is.
     QTreeWidgetItem* item = GetCurItem();
     if (!item || item == currentItem()) return;
@@ -150,30 +150,19 @@ void CVespinTreeView::OnInitialUpdate() {
     doc->UpdateAllViews(nullptr, 0, &hint);
 }
 
-void CVespinTreeView::OnHint(const CUpdateHint& hint) {
-    switch (hint.m_nKind) {
-        case CUpdateHint::kShowRange:
-            ShowSelection();
-            break;
-        case CUpdateHint::kYearAdded:
-            // A year just registered is shown open.
-            AddYearItems(hint.m_nYear)->setExpanded(true);
-            break;
-        case CUpdateHint::kYearRemoved:
-            // The selection has left the year already.
-            m_bQuiet = true;
-            delete YearItem(hint.m_nYear);
-            m_bQuiet = false;
-            break;
-        case CUpdateHint::kBuildTree:
-            BuildYears();
-            break;
-        default:
-            break;
-    }
+void CVespinTreeView::OnYearAdded(int fiscalYear) {
+    // A year just registered is shown open.
+    AddYearItems(fiscalYear)->setExpanded(true);
 }
 
-void CVespinTreeView::BuildYears() {
+void CVespinTreeView::OnYearRemoved(int fiscalYear) {
+    // The selection has left the year already.
+    m_bQuiet = true;
+    delete YearItem(fiscalYear);
+    m_bQuiet = false;
+}
+
+void CVespinTreeView::OnBuildTree() {
     CVespinDoc* doc = GetDocument();
     if (!doc) return;
     const LocalTime now = clock_::Now();

@@ -36,7 +36,11 @@ public:
 protected:
     // Removes every item without telling the document.
     void Empty() override;
-    void OnHint(const CUpdateHint& hint) override;
+    void OnBuildTree() override;
+    // The document's selection as the current item, without reporting it back.
+    void OnShowRange(const CUpdateHint& hint) override;
+    void OnYearAdded(int fiscalYear) override;
+    void OnYearRemoved(int fiscalYear) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,14 +49,11 @@ private:
     void OnSelChanged(QTreeWidgetItem* item);
     // Shift+F10 or the Menu key: the right click on the current item.
     void OnKeyboardMenu();
-    void BuildYears();
     QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& text, int image, int data);
     // A fiscal year's item under the top item with its twelve months, April first.
     QTreeWidgetItem* AddYearItems(int y);
     QTreeWidgetItem* YearItem(int y) const;
     QTreeWidgetItem* ItemFor(const Selection& selection) const;
-    // The document's selection as the current item, without reporting it back.
-    void ShowSelection();
 
     // Set while the tree changes its items or current item itself: what Qt reports of it then
     // is no choice of the user's.

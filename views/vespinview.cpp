@@ -120,19 +120,9 @@ void CVespinView::OnInitialUpdate() {
     }
 }
 
-void CVespinView::OnHint(const CUpdateHint& hint) {
-    switch (hint.m_nKind) {
-        case CUpdateHint::kBuildTree:
-            SelectToday();
-            break;
-        case CUpdateHint::kShowRange:
-        case CUpdateHint::kDayChanged:
-            ShowRange(hint);
-            break;
-        default:
-            break;
-    }
-}
+void CVespinView::OnBuildTree() { SelectToday(); }
+void CVespinView::OnShowRange(const CUpdateHint& hint) { ShowRange(hint); }
+void CVespinView::OnDaysChanged(const CUpdateHint& hint) { ShowRange(hint); }
 
 void CVespinView::ShowRange(const CUpdateHint& hint) {
     if (hint.m_nFirst == -1 && hint.m_nLast == -1) {

@@ -50,7 +50,9 @@ public:
     int m_bInitialized = 0;
 
 protected:
-    void OnHint(const CUpdateHint& hint) override;
+    void OnBuildTree() override;
+    void OnShowRange(const CUpdateHint& hint) override;
+    void OnDaysChanged(const CUpdateHint& hint) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;

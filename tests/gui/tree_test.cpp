@@ -90,6 +90,21 @@ private slots:
         QCOMPARE(CVespinTreeView::ItemData(book.tree()->GetCurItem()), -1);
     }
 
+    void theDocumentsSelectionIsShownOnceWithoutAnEcho() {
+        OpenedBook book({2025, 2026}, Date(2027, 2, 15));
+        HintSpy spy(book.doc());
+        // Chosen by the document: the tree follows, its ancestors open, and reports nothing.
+        book.doc()->SetSelection(Selection::Month(2025, 7));
+        QCOMPARE(CurrentTreeText(book.tree()), QString("7 月"));
+        QVERIFY(FindTreeItem(book.tree(), "2025年度")->isExpanded());
+        // Chosen by the user: the document hears it once.
+        book.tree()->setCurrentItem(FindTreeItem(book.tree(), "2026年度"));
+        QCOMPARE(book.doc()->GetSelection(), Selection::Year(2026));
+        QCOMPARE(spy.hints.size(), size_t(2));
+        QCOMPARE(spy.hints[0].m_nMonth, 7);
+        QCOMPARE(spy.hints[1].m_nYear, 2026);
+    }
+
     void leapFebruaryHas29DaysAndShiftsMarch() {
         // Fiscal 2027 ends in March 2028: its February has 29 days.
         OpenedBook book({2026, 2027}, Date(2028, 2, 10));
