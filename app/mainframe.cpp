@@ -46,7 +46,6 @@
 #include "framework/sjis.h"
 #include "model/civildate.h"
 #include "model/leavebook.h"
-#include "model/leavetexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"

@@ -13,7 +13,6 @@
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "model/calendarrules.h"
-#include "model/lawtexts.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
 #include "model/vespindoc.h"
