@@ -195,7 +195,7 @@ bool CVespinTreeView::OnRClick(const QPoint& pos) {
     QTreeWidgetItem* item = itemAt(pos);
     if (!item) return false;
     const int itemData = ItemData(item);
-    if (itemData == -1 || itemData < CVespinDoc::kFirstYear) return false;
+    if (itemData < CVespinDoc::kFirstYear) return false;  // the top item or a month
     SelectItem(item);
 
     QMenu popup(this);
