@@ -134,14 +134,10 @@ Reading<Agreement> ParseAgreement(const std::string& line) {
                 break;
             }
             case 1:
-                if (t >= 0 && t <= 45 * 60)
-                    a.monthLimit = t;
-                else
-                    bad(i);
-                break;
             case 2:
-                if (t >= 0 && t <= 360 * 60)
-                    a.yearLimit = t;
+                // The limits of the month and the year (告示: 45 and 360 hours at most).
+                if (t >= 0 && t <= (i == 1 ? 45 : 360) * 60)
+                    (i == 1 ? a.monthLimit : a.yearLimit) = t;
                 else
                     bad(i);
                 break;

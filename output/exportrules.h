@@ -28,9 +28,8 @@ struct ExportTarget {
     std::string fileName;  // UTF-8, a path component
 };
 
-// Whether the export command is available: a month item is the tree's current item. Nothing
-// when the tree's current item cannot be read (the command keeps its state).
-std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc);
+// Whether the export command is available: a month is selected.
+bool ExportCommandEnabled(const CVespinDoc& doc);
 
 // 社員番号_年_月.csv, numbers without leading zeros: 1234_2004_1.csv.
 Utf8Path DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month);
@@ -58,5 +57,5 @@ std::string ExportPath(const std::string& folder, const std::string& fileName);
 // True when path can be opened for reading: the dialog then asks before overwriting it.
 bool ExportFileExists(const std::string& path);
 
-// "%d件のデータを出力しました。"
+// "N件のデータを出力しました。"
 Sjis ExportCountMessage(int count);

@@ -28,7 +28,7 @@ constexpr int kPlaceWidth = 65;
 
 }  // namespace
 
-CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
+CVespinView::CVespinView(QWidget* parent) : CBookView(parent) {
     setObjectName(QStringLiteral("dayList"));
     // A flat report list: single selection, still shown when the focus is elsewhere.
     setRootIsDecorated(false);
@@ -50,16 +50,6 @@ CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
     m_hoverTimer.setInterval(kHoverMs);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CVespinView::OnHoverTimeout);
 }
-
-CVespinView::~CVespinView() {
-    if (CVespinDoc* doc = GetDocument()) doc->RemoveView(this);
-}
-
-CVespinDoc* CVespinView::GetDocument() const {
-    return static_cast<CVespinDoc*>(CView::GetDocument());
-}
-
-void CVespinView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
 
 int CVespinView::CategoryColumnCount() const {
     return m_bInitialized ? columnCount() - kColFirstCategory - 1 : 0;
@@ -128,25 +118,9 @@ void CVespinView::OnInitialUpdate() {
     }
 }
 
-void CVespinView::OnUpdate(CView*, long, CObject* hintObject) {
-    const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
-    if (!hint) return;
-    switch (hint->m_nKind) {
-        case CUpdateHint::kOpenedBook:
-        case CUpdateHint::kNewBook:
-            clear();
-            break;
-        case CUpdateHint::kBuildTree:
-            SelectToday();
-            break;
-        case CUpdateHint::kShowRange:
-        case CUpdateHint::kDayChanged:
-            ShowRange(*hint);
-            break;
-        default:
-            break;
-    }
-}
+void CVespinView::OnBuildTree() { SelectToday(); }
+void CVespinView::OnShowRange(const CUpdateHint& hint) { ShowRange(hint); }
+void CVespinView::OnDaysChanged(const CUpdateHint& hint) { ShowRange(hint); }
 
 void CVespinView::ShowRange(const CUpdateHint& hint) {
     if (hint.m_nFirst == -1 && hint.m_nLast == -1) {

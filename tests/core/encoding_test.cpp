@@ -11,9 +11,13 @@
 namespace {
 
 template <class T>
-concept ShownAsSjis = requires(const T& t) { UiText::FromSjis(t); };
+concept ShownAsSjis = requires(const T& t) {
+    UiText::FromSjis(t);
+};
 template <class T>
-concept ShownAsPath = requires(const T& t) { UiText::Path(t); };
+concept ShownAsPath = requires(const T& t) {
+    UiText::Path(t);
+};
 
 // A plain std::string is neither a text to show nor a path until its caller names it; a text
 // is not taken for a path, nor a path for Shift-JIS.
@@ -44,7 +48,8 @@ TEST(Encoding, FormatsGiveThePrintfBytes) {
         {Format(texts::kMonthItemFormat, {"12"}), S("12 月")},
         {Format(texts::kDateLineFormat, {"2026", "12", "5", S("土")}),
          S("2026 年 12 月 5 日  ( 土曜日 )")},
-        {Format(texts::kExportTitleFormat, {"2027", "2"}), S("2027年度 2月 のデータを出力します。")},
+        {Format(texts::kExportTitleFormat, {"2027", "2"}),
+         S("2027年度 2月 のデータを出力します。")},
         {Format(texts::kExportCount, {"0"}), S("0件のデータを出力しました。")},
         {Format(texts::kSheetMonthLine, {"2026", "4"}), S("年月 2026年 4月分")},
         // An argument holding a placeholder is put in as it is.
