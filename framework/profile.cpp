@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -402,7 +403,11 @@ FileError Update(const std::string& path, const std::function<void(Store&)>& cha
     // finds the file replaced while it waited locks the new one.
     const auto deadline = steady_clock::now() + std::chrono::seconds(2);
     for (;;) {
-        UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+        // Made empty where missing, to hold the lock; taken away again if nothing is written.
+        UniqueFd fd(
+            ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC, 0666));
+        const bool made = static_cast<bool>(fd);
+        if (!fd) fd.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
         if (!fd) return FileErrorFromErrno(errno);
         bool locked = false;
         int err = 0;
@@ -426,7 +431,10 @@ FileError Update(const std::string& path, const std::function<void(Store&)>& cha
             return e;  // never written over what could not be read
         Store store(text);
         change(store);
-        if (store.Text() == text) return FileError::none;
+        if (store.Text() == text) {
+            if (made && text.empty()) ::unlink(path.c_str());
+            return FileError::none;
+        }
         BookLock lock;
         lock.Adopt(std::move(fd), locked);
         return SaveFileAtomic(path, store.Text(), {.lock = &lock}).cause;

@@ -101,6 +101,11 @@ TEST(Profile, WritersOnTheSameFileLoseNothing) {
     for (int w = 0; w < 4; ++w)
         for (int i = 0; i < 10; ++i)
             EXPECT_EQ(store.Value("W" + std::to_string(w), "k" + std::to_string(i)), "v");
+    // A change that changes nothing leaves no file behind.
+    const std::string other = dir.file("other.conf");
+    EXPECT_EQ(profile::Update(other, [](profile::Store& s) { s.Remove("Keep", "me"); }),
+              FileError::none);
+    EXPECT_NE(::access(other.c_str(), F_OK), 0);
     // What cannot be read is never written over.
     ::chmod(path.c_str(), 0);
     if (::access(path.c_str(), R_OK) != 0) {
