@@ -224,7 +224,8 @@ bool CVespinTreeView::OnRClick(const QPoint& pos) {
     QTreeWidgetItem* item = itemAt(pos);
     if (!item) return false;
     const int itemData = ItemData(item);
-    if (itemData == -1 || itemData < CVespinDoc::kFirstYear) return false;
+    // Only a year has the menu: a month item holds 1-12, an item without data -1.
+    if (itemData < CVespinDoc::kFirstYear) return false;
     SelectItem(ToHandle(item));
 
     QMenu popup(this);
