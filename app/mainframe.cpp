@@ -46,7 +46,6 @@
 #include "framework/sjis.h"
 #include "model/civildate.h"
 #include "model/leavebook.h"
-#include "model/leavetexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/exportrules.h"
@@ -72,76 +71,46 @@ QString ShortDate(int day) {
     return QStringLiteral("%1/%2/%3").arg(d.y).arg(d.m).arg(d.d);
 }
 
-// The prompt of a command: the status-bar text, then after "\n" its tool tip.
+// The prompt of each command: the status-bar text, then after "\n" its tool tip.
+constexpr std::pair<int, const char*> kPrompts[] = {
+    {cmd::kYearAdd, "年度の登録\n年度の登録"},
+    {cmd::kYearDelete, "年度の削除\n年度の削除"},
+    {cmd::kYearRetype, "選択した年度の休日を現在の設定で付け直し\n休日の付け直し"},
+    {cmd::kExportMonth, "本部提出用のデータ作成\n本部提出用のデータ作成"},
+    {cmd::kEmployeeInfo, "社員情報登録\n社員情報登録"},
+    {cmd::kWorkSummary, "選択した月の勤務時間を集計\n月の集計"},
+    {cmd::kMarkLegalHolidayAuto,
+     "選択した日が法定休日かどうかを、設定どおりにする\n法定休日: 自動"},
+    {cmd::kMarkLegalHolidayYes, "選択した日を法定休日とする (振替など)\n法定休日にする"},
+    {cmd::kMarkLegalHolidayNo, "選択した日を法定休日としない\n法定休日にしない"},
+    {cmd::kMarkWorkdayAuto, "選択した日が所定労働日かどうかを、設定どおりにする\n所定労働日: 自動"},
+    {cmd::kMarkWorkdayYes, "選択した日を所定労働日とする\n所定労働日にする"},
+    {cmd::kMarkWorkdayNo, "選択した日を所定休日とする\n所定労働日にしない"},
+    {cmd::kAgreementYear, "選択した月を含む協定年度の時間外・休日労働と36協定の限度\n36協定の状況"},
+    {cmd::kLeaveLedger, "有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿"},
+    {cmd::kEmploymentInfo, "入社日・契約・以前の有給休暇の使用日数の設定\n雇用情報の設定"},
+    {cmd::kFolderReport, "フォルダの出勤簿をまとめて集計\nフォルダの集計"},
+    {cmd::kPasswordSet, "パスワードの設定・変更\nパスワードの設定・変更"},
+    {cmd::kCreateShortcut, "ショートカットの作成\nショートカットの作成"},
+    {cmd::kFileNew, "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"},
+    {cmd::kFileOpen, "既存のﾌｧｲﾙを開く\n開く"},
+    {cmd::kFileOpenBackup,
+     "以前に保存した内容を選んで、無題のファイルとして開く\nバックアップから開く"},
+    {cmd::kFileSave, "作業中のﾌｧｲﾙを上書きして保存\n保存"},
+    {cmd::kFileSaveAs, "作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存"},
+    {cmd::kFilePrintSetup, "ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更\n印刷設定"},
+    {cmd::kFilePrint, "作業中のﾌｧｲﾙを印刷\n印刷"},
+    {cmd::kFilePrintPreview, "印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
+    {cmd::kFileMruFile1, "指定のﾌｧｲﾙを開く"},
+    {cmd::kAppExit, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
+    {cmd::kViewToolBar, "ﾂｰﾙ ﾊﾞｰの 表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え"},
+    {cmd::kViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え"},
+};
+
 QString Prompt(int id) {
-    switch (id) {
-        case cmd::kYearAdd:
-            return QStringLiteral("年度の登録\n年度の登録");
-        case cmd::kYearDelete:
-            return QStringLiteral("年度の削除\n年度の削除");
-        case cmd::kYearRetype:
-            return QStringLiteral("選択した年度の休日を現在の設定で付け直し\n休日の付け直し");
-        case cmd::kExportMonth:
-            return QStringLiteral("本部提出用のデータ作成\n本部提出用のデータ作成");
-        case cmd::kEmployeeInfo:
-            return QStringLiteral("社員情報登録\n社員情報登録");
-        case cmd::kWorkSummary:
-            return QStringLiteral("選択した月の勤務時間を集計\n月の集計");
-        case cmd::kMarkLegalHolidayAuto:
-            return QStringLiteral(
-                "選択した日が法定休日かどうかを、設定どおりにする\n法定休日: 自動");
-        case cmd::kMarkLegalHolidayYes:
-            return QStringLiteral("選択した日を法定休日とする (振替など)\n法定休日にする");
-        case cmd::kMarkLegalHolidayNo:
-            return QStringLiteral("選択した日を法定休日としない\n法定休日にしない");
-        case cmd::kMarkWorkdayAuto:
-            return QStringLiteral(
-                "選択した日が所定労働日かどうかを、設定どおりにする\n所定労働日: 自動");
-        case cmd::kMarkWorkdayYes:
-            return QStringLiteral("選択した日を所定労働日とする\n所定労働日にする");
-        case cmd::kMarkWorkdayNo:
-            return QStringLiteral("選択した日を所定休日とする\n所定労働日にしない");
-        case cmd::kAgreementYear:
-            return QStringLiteral(
-                "選択した月を含む協定年度の時間外・休日労働と36協定の限度\n36協定の状況");
-        case cmd::kLeaveLedger:
-            return QStringLiteral("有給休暇の付与・取得・残日数と年5日の取得状況\n有給休暇管理簿");
-        case cmd::kEmploymentInfo:
-            return QStringLiteral("入社日・契約・以前の有給休暇の使用日数の設定\n雇用情報の設定");
-        case cmd::kFolderReport:
-            return QStringLiteral("フォルダの出勤簿をまとめて集計\nフォルダの集計");
-        case cmd::kPasswordSet:
-            return QStringLiteral("パスワードの設定・変更\nパスワードの設定・変更");
-        case cmd::kCreateShortcut:
-            return QStringLiteral("ショートカットの作成\nショートカットの作成");
-        case cmd::kFileNew:
-            return QStringLiteral("新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ");
-        case cmd::kFileOpen:
-            return QStringLiteral("既存のﾌｧｲﾙを開く\n開く");
-        case cmd::kFileOpenBackup:
-            return QStringLiteral(
-                "以前に保存した内容を選んで、無題のファイルとして開く\nバックアップから開く");
-        case cmd::kFileSave:
-            return QStringLiteral("作業中のﾌｧｲﾙを上書きして保存\n保存");
-        case cmd::kFileSaveAs:
-            return QStringLiteral("作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存");
-        case cmd::kFilePrintSetup:
-            return QStringLiteral("ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更\n印刷設定");
-        case cmd::kFilePrint:
-            return QStringLiteral("作業中のﾌｧｲﾙを印刷\n印刷");
-        case cmd::kFilePrintPreview:
-            return QStringLiteral("印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ");
-        case cmd::kFileMruFile1:
-            return QStringLiteral("指定のﾌｧｲﾙを開く");
-        case cmd::kAppExit:
-            return QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了");
-        case cmd::kViewToolBar:
-            return QStringLiteral("ﾂｰﾙ ﾊﾞｰの 表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え");
-        case cmd::kViewStatusBar:
-            return QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え");
-        default:
-            return {};
-    }
+    for (const auto& [command, prompt] : kPrompts)
+        if (command == id) return QString::fromUtf8(prompt);
+    return {};
 }
 
 }  // namespace
@@ -535,24 +504,16 @@ void CMainFrame::ShowDisabledPrompt(QMenu* menu, QEvent* event) {
     });
 }
 
-int CMainFrame::CurrentTreeData(bool& readable) const {
-    int itemData = 0;
-    readable = m_pTreeView && m_pTreeView->GetItemData(m_pTreeView->GetCurItem(), itemData);
-    return itemData;
-}
-
 void CMainFrame::UpdateCommandUI() {
     if (m_actions.empty()) return;
     Action(cmd::kFileSave)->setEnabled(m_doc.IsModified());
     Action(cmd::kFileOpenBackup)->setEnabled(OpenBackupCommandEnabled(m_doc, m_docManager));
 
-    bool readable = false;
-    const int itemData = CurrentTreeData(readable);
-    // No current item (an empty book, the moment after New or Open): nothing to delete or
+    // All from the document's selection: after New or Open the top item, nothing to delete or
     // export, from the first paint on.
-    Action(cmd::kYearDelete)->setEnabled(readable && itemData >= CVespinDoc::kFirstYear);
+    Action(cmd::kYearDelete)->setEnabled(m_doc.GetSelection().kind == Selection::Kind::year);
     Action(cmd::kYearRetype)->setEnabled(m_doc.FindYear(m_doc.SelYear()) >= 0);
-    Action(cmd::kExportMonth)->setEnabled(ExportCommandEnabled(m_doc).value_or(false));
+    Action(cmd::kExportMonth)->setEnabled(ExportCommandEnabled(m_doc));
 
     Action(cmd::kWorkSummary)->setEnabled(SelectedExportMonth(m_doc).has_value());
     Action(cmd::kAgreementYear)->setEnabled(SelectedExportMonth(m_doc).has_value());
@@ -571,7 +532,7 @@ void CMainFrame::UpdateCommandUI() {
         Action(id)->setChecked(day && now == mark);
     }
 
-    const bool monthShown = m_doc.SelYear() != -1 && m_doc.SelMonth() != -1;
+    const bool monthShown = m_doc.GetSelection().kind == Selection::Kind::month;
     Action(cmd::kFilePrint)->setEnabled(monthShown);
     Action(cmd::kFilePrintPreview)->setEnabled(monthShown);
 

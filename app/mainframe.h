@@ -91,7 +91,6 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     void NextPane();
-    int CurrentTreeData(bool& readable) const;
     void ShowDisabledPrompt(QMenu* menu, QEvent* event);
 
     CVespinDoc& m_doc;

@@ -13,7 +13,7 @@
 #include "framework/qt/messagebox.h"
 #include "framework/qt/qtstrings.h"
 #include "model/civildate.h"
-#include "model/leavetexts.h"
+#include "model/texts.h"
 
 namespace {
 

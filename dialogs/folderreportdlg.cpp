@@ -26,7 +26,7 @@
 #include "framework/qt/qtstrings.h"
 #include "framework/savefile.h"
 #include "model/checks.h"
-#include "model/reporttexts.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 
 namespace {

@@ -114,6 +114,13 @@ public:
         if (!m_path.empty()) ::unlink(m_path.c_str());
     }
 
+    // Creates it in dir and says so in result: created, or what went wrong.
+    bool Create(const std::string& dir, SaveResult& result) {
+        result.cause = Create(dir);
+        result.created = result.cause == FileError::none;
+        return result.created;
+    }
+
     // Creates it in dir; on failure, what went wrong (a missing folder is a wrong path).
     FileError Create(const std::string& dir) {
         m_fd.Reset(::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
@@ -263,11 +270,7 @@ SaveResult SaveFileAtomic(const std::string& path, std::string_view bytes,
     const std::string dir = DirectoryOf(target);
     RemoveStaleTemporaries(dir);
     Temporary tmp;
-    if (const FileError err = tmp.Create(dir); err != FileError::none) {
-        result.cause = err;
-        return result;
-    }
-    result.created = true;
+    if (!tmp.Create(dir, result)) return result;
     const int fd = tmp.Fd();
     // Keep the owner, group and permissions a user gave the book (set-uid and set-gid are never
     // carried over); a new book gets the usual umask ones.
@@ -313,11 +316,7 @@ SaveResult SaveNewFile(const std::string& path, std::string_view bytes, bool& ex
     }
     const std::string dir = DirectoryOf(path);
     Temporary tmp;
-    if (const FileError err = tmp.Create(dir); err != FileError::none) {
-        result.cause = err;
-        return result;
-    }
-    result.created = true;
+    if (!tmp.Create(dir, result)) return result;
     const int fd = tmp.Fd();
     int err = ::fchmod(fd, 0666 & ~ProcessUmask()) == 0 ? 0 : errno;
     if (err == 0) err = WriteAll(fd, bytes, nullptr);

@@ -6,9 +6,6 @@
 
 namespace {
 
-// Bad fields named in the message; more are counted only.
-constexpr size_t kNamedProblems = 10;
-
 bool ParseNumber(const std::string& s, size_t digitsMin, size_t digitsMax, int& out) {
     if (s.size() < digitsMin || s.size() > digitsMax) return false;
     out = 0;
@@ -51,8 +48,7 @@ CalendarRules ReadCalendarRules(const std::string& line5, const std::string& lin
     rules.law = SettingsField(line5, 1) == texts::kHolidayLawKeyword;
     problem.clear();
 
-    std::string named;
-    size_t bad = 0;
+    std::vector<BadField> bad;
     size_t start = 0;
     for (int n = 1; start <= line6.size(); ++n) {
         size_t comma = line6.find(',', start);
@@ -62,18 +58,12 @@ CalendarRules ReadCalendarRules(const std::string& line5, const std::string& lin
         const std::string date(TrimBlanks(field));
         CompanyHoliday day;
         if (date.empty()) continue;  // a trailing comma or an empty line
-        if (ParseCompanyHoliday(date, day)) {
+        if (ParseCompanyHoliday(date, day))
             rules.company.push_back(day);
-            continue;
-        }
-        if (bad++ < kNamedProblems)
-            named +=
-                "\n" + texts::Format2(texts::kCompanyHolidayBadField, std::to_string(n), field);
+        else
+            bad.push_back({n, field});
     }
-    if (bad > kNamedProblems)
-        named +=
-            "\n" + texts::Format1(texts::kCompanyHolidayMore, std::to_string(bad - kNamedProblems));
-    if (bad > 0) problem = texts::kCompanyHolidayBad + named;
+    if (!bad.empty()) problem = BadFieldsMessage(texts::kCompanyHolidayBad, bad);
     return rules;
 }
 

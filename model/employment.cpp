@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/civildate.h"
-#include "model/leavetexts.h"
+#include "model/texts.h"
 
 namespace leave {
 namespace {

@@ -4,9 +4,10 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <tuple>
 
-#include "model/lawtexts.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 
 namespace labourlaw {
@@ -42,6 +43,25 @@ int NextMonth(int monthStart) {
         ++y;
     }
     return DayNumber(y, m, d);
+}
+
+// Walks the months (starting on day startDay) from lo's to hi, handing each its first and last
+// day, the figures of its days and whether the book holds a day of it. Both ranges are in date
+// order.
+template <class Record, class OnMonth>
+void ForEachMonth(int lo, int hi, int startDay, const std::vector<DayFigures>& figures,
+                  Record first, Record last, OnMonth onMonth) {
+    auto fig = figures.begin();
+    for (int ms = MonthStart(lo, startDay); ms <= hi; ms = NextMonth(ms)) {
+        const int end = NextMonth(ms) - 1;
+        while (fig != figures.end() && fig->date < ms) ++fig;
+        auto past = fig;
+        while (past != figures.end() && past->date <= end) ++past;
+        bool covered = false;
+        for (; first != last && first->date <= end; ++first) covered = covered || first->date >= ms;
+        onMonth(ms, end, std::span<const DayFigures>(fig, past), covered);
+        fig = past;
+    }
 }
 
 int AddMonths(int monthStart, int n) {
@@ -380,28 +400,24 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
     std::erase_if(r.overlaps, [&](int d) { return d < from || d > to; });
 
     // Wage months.
-    auto fig = figures.begin();
-    auto rec = first;
-    for (int ms = MonthStart(lo, week.wageMonthStart); ms <= hi; ms = NextMonth(ms)) {
-        Period m;
-        m.start = ms;
-        m.end = NextMonth(ms) - 1;
-        for (; fig != figures.end() && fig->date <= m.end; ++fig) {
-            if (fig->date < ms) continue;
-            ++m.days;
-            m.f.Add(fig->f);
-            m.breakShortDays += fig->BreakShort();
-        }
-        bool covered = false;
-        for (; rec != last && rec->date <= m.end; ++rec) covered = covered || rec->date >= ms;
-        if (!covered || m.end < from || m.start > to) continue;
-        // 安衛法: hours beyond 40 a week over the month.
-        const long long beyond = 7LL * m.f.worked - 40LL * 60 * (m.end - m.start + 1);
-        if (beyond > 7LL * kAverage)
-            r.findings.push_back(
-                {Rule::aneihou_80, m.start, static_cast<int>(beyond / 7), kAverage, 0});
-        r.months.push_back(m);
-    }
+    ForEachMonth(lo, hi, week.wageMonthStart, figures, first, last,
+                 [&](int ms, int end, std::span<const DayFigures> days, bool covered) {
+                     if (!covered || end < from || ms > to) return;
+                     Period m;
+                     m.start = ms;
+                     m.end = end;
+                     for (const DayFigures& d : days) {
+                         ++m.days;
+                         m.f.Add(d.f);
+                         m.breakShortDays += d.BreakShort();
+                     }
+                     // 安衛法: hours beyond 40 a week over the month.
+                     const long long beyond = 7LL * m.f.worked - 40LL * 60 * (m.end - m.start + 1);
+                     if (beyond > 7LL * kAverage)
+                         r.findings.push_back({Rule::aneihou_80, m.start,
+                                               static_cast<int>(beyond / 7), kAverage, 0});
+                     r.months.push_back(m);
+                 });
     for (const DayFigures& d : figures) {
         if (d.date < from || d.date > to) continue;
         r.days.push_back(d);
@@ -412,31 +428,29 @@ Result Compute(const std::vector<DayInput>& all, const Params& p, int from, int 
     // Agreement months and years.
     const auto& a = p.law.agreement;
     std::vector<AgreementMonth> months;
-    fig = figures.begin();
-    rec = first;
-    for (int ms = MonthStart(lo, a.startDay); ms <= hi; ms = NextMonth(ms)) {
-        AgreementMonth m;
-        m.start = ms;
-        m.end = NextMonth(ms) - 1;
-        for (; fig != figures.end() && fig->date <= m.end; ++fig) {
-            if (fig->date < ms) continue;
-            m.overtime += fig->f.Overtime();
-            m.holiday += fig->f.legalHolidayWork;
-        }
-        for (; rec != last && rec->date <= m.end; ++rec) m.covered = m.covered || rec->date >= ms;
-        const size_t n = months.size();
-        for (size_t k = 2; k <= 6; ++k) {
-            if (n + 1 < k) break;
-            int sum = m.overtime + m.holiday;
-            bool defined = m.covered;
-            for (size_t j = n + 1 - k; j < n; ++j) {
-                sum += months[j].overtime + months[j].holiday;
-                defined = defined && months[j].covered;
-            }
-            if (defined) m.sums[k] = sum;
-        }
-        months.push_back(m);
-    }
+    ForEachMonth(lo, hi, a.startDay, figures, first, last,
+                 [&](int ms, int end, std::span<const DayFigures> days, bool covered) {
+                     AgreementMonth m;
+                     m.start = ms;
+                     m.end = end;
+                     m.covered = covered;
+                     for (const DayFigures& d : days) {
+                         m.overtime += d.f.Overtime();
+                         m.holiday += d.f.legalHolidayWork;
+                     }
+                     const size_t n = months.size();
+                     for (size_t k = 2; k <= 6; ++k) {
+                         if (n + 1 < k) break;
+                         int sum = m.overtime + m.holiday;
+                         bool defined = m.covered;
+                         for (size_t j = n + 1 - k; j < n; ++j) {
+                             sum += months[j].overtime + months[j].holiday;
+                             defined = defined && months[j].covered;
+                         }
+                         if (defined) m.sums[k] = sum;
+                     }
+                     months.push_back(m);
+                 });
     AgreementYear year;
     int yearOver45 = 0, yearRunning = 0;
     bool yearReported = false, yearCovered = false;

@@ -2,31 +2,11 @@
 
 #include <string_view>
 
-#include "model/lawtexts.h"
+#include "model/settingsline.h"
 #include "model/texts.h"
 
 namespace lawsettings {
 namespace {
-
-constexpr size_t kNamedProblems = 10;
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::string_view rest(line);
-    for (;;) {
-        const size_t comma = rest.find(',');
-        fields.emplace_back(Trim(rest.substr(0, comma)));
-        if (comma == std::string_view::npos) break;
-        rest.remove_prefix(comma + 1);
-    }
-    return fields;
-}
 
 bool Digits(std::string_view s) {
     if (s.empty()) return false;
@@ -77,7 +57,7 @@ int ParseHoursField(const std::string& field) {
 
 Reading<WorkWeek> ParseWorkWeek(const std::string& line) {
     Reading<WorkWeek> r;
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = SettingsFields(line);
     auto bad = [&](size_t i) { r.bad.push_back({static_cast<int>(i) + 1, f[i]}); };
     for (size_t i = 0; i < f.size(); ++i) {
         if (f[i].empty()) continue;
@@ -129,7 +109,7 @@ Reading<WorkWeek> ParseWorkWeek(const std::string& line) {
 
 Reading<Agreement> ParseAgreement(const std::string& line) {
     Reading<Agreement> r;
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = SettingsFields(line);
     auto bad = [&](size_t i) { r.bad.push_back({static_cast<int>(i) + 1, f[i]}); };
     Agreement& a = r.value;
     int special[3] = {-1, -1, -1};
@@ -154,14 +134,10 @@ Reading<Agreement> ParseAgreement(const std::string& line) {
                 break;
             }
             case 1:
-                if (t >= 0 && t <= 45 * 60)
-                    a.monthLimit = t;
-                else
-                    bad(i);
-                break;
             case 2:
-                if (t >= 0 && t <= 360 * 60)
-                    a.yearLimit = t;
+                // The limits of the month and the year (告示: 45 and 360 hours at most).
+                if (t >= 0 && t <= (i == 1 ? 45 : 360) * 60)
+                    (i == 1 ? a.monthLimit : a.yearLimit) = t;
                 else
                     bad(i);
                 break;
@@ -197,11 +173,11 @@ Reading<Agreement> ParseAgreement(const std::string& line) {
 Reading<CategoryMeanings> ParseCategoryMeanings(const std::string& line,
                                                 const std::array<std::string, 10>& categories) {
     Reading<CategoryMeanings> r;
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = SettingsFields(line);
     for (size_t i = 0; i < f.size(); ++i) {
         if (f[i].empty()) continue;
         const size_t eq = f[i].find('=');
-        const std::string key(Trim(std::string_view(f[i]).substr(0, eq)));
+        const std::string key(TrimBlanks(std::string_view(f[i]).substr(0, eq)));
         bool policy = false;
         for (const std::string& k : texts::kLeavePolicyKeys) policy = policy || key == k;
         if (policy) continue;
@@ -213,7 +189,7 @@ Reading<CategoryMeanings> ParseCategoryMeanings(const std::string& line,
             bad();
             continue;
         }
-        const std::string value(Trim(std::string_view(f[i]).substr(eq + 1)));
+        const std::string value(TrimBlanks(std::string_view(f[i]).substr(eq + 1)));
         CategoryMeaning m;
         if (const int h = LeaveHundredths(value); h >= 0) {
             m = {Meaning::leave, h};
@@ -236,15 +212,11 @@ Reading<CategoryMeanings> ParseCategoryMeanings(const std::string& line,
     return r;
 }
 
-std::string BadFieldsMessage(int lineNumber, const std::vector<worktime::BadField>& bad) {
-    std::string text = lineNumber == 8   ? texts::kLawWeekBad
-                       : lineNumber == 9 ? texts::kLawAgreementBad
-                                         : texts::kLawCategoriesBad;
-    for (size_t i = 0; i < bad.size() && i < kNamedProblems; ++i)
-        text += texts::Format2(texts::kLawBadField, std::to_string(bad[i].field), bad[i].text);
-    if (bad.size() > kNamedProblems)
-        text += texts::Format1(texts::kLawBadMore, std::to_string(bad.size() - kNamedProblems));
-    return text;
+std::string BadFieldsMessage(int lineNumber, const std::vector<BadField>& bad) {
+    return ::BadFieldsMessage(lineNumber == 8   ? texts::kLawWeekBad
+                              : lineNumber == 9 ? texts::kLawAgreementBad
+                                                : texts::kLawCategoriesBad,
+                              bad);
 }
 
 Settings ReadSettings(const std::string& line8, const std::string& line9, const std::string& line10,

@@ -59,7 +59,7 @@ using CategoryMeanings = std::array<CategoryMeaning, 10>;
 template <class T>
 struct Reading {
     T value;
-    std::vector<worktime::BadField> bad;
+    std::vector<BadField> bad;
 };
 
 // Line 8: 週の起算日,法定休日,週の法定労働時間,賃金月の起算日,土曜の所定,休日の所定.
@@ -83,7 +83,7 @@ Settings ReadSettings(const std::string& line8, const std::string& line9, const 
                       std::vector<std::string>& messages);
 
 // The start-up message of a line's bad fields, at most ten of them named (lineNumber 8, 9, 10).
-std::string BadFieldsMessage(int lineNumber, const std::vector<worktime::BadField>& bad);
+std::string BadFieldsMessage(int lineNumber, const std::vector<BadField>& bad);
 
 // "H:MM" with one or more hour digits, in minutes; -1 when it is not one.
 int ParseHoursField(const std::string& field);

@@ -1,11 +1,28 @@
 #include "model/leavebook.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/civildate.h"
 #include "model/vespindoc.h"
 
 namespace leave {
+namespace {
+
+// What a category named 出勤, 出勤扱い, 欠勤, 除外 or 休日 on line 10 counts as.
+Attendance AttendanceNamed(lawsettings::Meaning m) {
+    using M = lawsettings::Meaning;
+    static constexpr std::pair<M, Attendance> kNamed[] = {
+        {M::worked, Attendance::worked}, {M::deemed, Attendance::deemed},
+        {M::absent, Attendance::absent}, {M::excluded, Attendance::excluded},
+        {M::rest, Attendance::rest},
+    };
+    for (const auto& [meaning, attendance] : kNamed)
+        if (meaning == m) return attendance;
+    return Attendance::absent;
+}
+
+}  // namespace
 
 std::vector<Day> BookDays(const CVespinDoc& doc) {
     const lawsettings::CategoryMeanings& meanings = doc.LawSettings().categories;
@@ -31,19 +48,11 @@ std::vector<Day> BookDays(const CVespinDoc& doc) {
                     d.leaveHalfDays = std::min(2, m.leaveHundredths / 50);
                     break;
                 case lawsettings::Meaning::worked:
-                    d.attendance = Attendance::worked;
-                    break;
                 case lawsettings::Meaning::deemed:
-                    d.attendance = Attendance::deemed;
-                    break;
                 case lawsettings::Meaning::absent:
-                    d.attendance = Attendance::absent;
-                    break;
                 case lawsettings::Meaning::excluded:
-                    d.attendance = Attendance::excluded;
-                    break;
                 case lawsettings::Meaning::rest:
-                    d.attendance = Attendance::rest;
+                    d.attendance = AttendanceNamed(m.meaning);
                     break;
             }
         }

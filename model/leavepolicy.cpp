@@ -1,18 +1,11 @@
 #include "model/leavepolicy.h"
 
 #include "model/holidays.h"
-#include "model/leavetexts.h"
+#include "model/settingsline.h"
+#include "model/texts.h"
 
 namespace leave {
 namespace {
-
-constexpr size_t kNamedProblems = 10;
-
-std::string Trimmed(const std::string& s) {
-    const size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
 
 bool Number(const std::string& s, int& out) {
     if (s.empty() || s.size() > 2) return false;
@@ -52,17 +45,14 @@ bool MonthDays(const std::string& text, std::vector<MonthDay>& out) {
 
 PolicyReading ParsePolicy(const std::string& line) {
     PolicyReading r;
-    size_t start = 0;
-    for (int n = 1; start <= line.size(); ++n) {
-        size_t comma = line.find(',', start);
-        if (comma == std::string::npos) comma = line.size();
-        const std::string field = Trimmed(line.substr(start, comma - start));
-        start = comma + 1;
+    const std::vector<std::string> fields = SettingsFields(line);
+    for (int n = 1; n <= static_cast<int>(fields.size()); ++n) {
+        const std::string& field = fields[n - 1];
         // '=' is never the second byte of a Shift-JIS character.
         const size_t eq = field.find('=');
         if (eq == std::string::npos) continue;
-        const std::string key = Trimmed(field.substr(0, eq));
-        const std::string value = Trimmed(field.substr(eq + 1));
+        const std::string key = std::string(TrimBlanks(std::string_view(field).substr(0, eq)));
+        const std::string value = std::string(TrimBlanks(std::string_view(field).substr(eq + 1)));
         bool ok = true;
         std::vector<MonthDay> dates;
         if (key == texts::kLeaveFirstKey) {
@@ -88,15 +78,8 @@ PolicyReading ParsePolicy(const std::string& line) {
     return r;
 }
 
-std::string BadPolicyMessage(const std::vector<worktime::BadField>& bad) {
-    std::string text = texts::kLeavePolicyBad;
-    for (size_t i = 0; i < bad.size() && i < kNamedProblems; ++i)
-        text +=
-            texts::Format2(texts::kWorkRulesBadField, std::to_string(bad[i].field), bad[i].text);
-    if (bad.size() > kNamedProblems)
-        text +=
-            texts::Format1(texts::kLeavePolicyMore, std::to_string(bad.size() - kNamedProblems));
-    return text;
+std::string BadPolicyMessage(const std::vector<BadField>& bad) {
+    return BadFieldsMessage(texts::kLeavePolicyBad, bad);
 }
 
 }  // namespace leave

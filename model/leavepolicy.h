@@ -28,13 +28,13 @@ struct Policy {
 
 struct PolicyReading {
     Policy policy;
-    std::vector<worktime::BadField> bad;  // field numbers count every field of the line
+    std::vector<BadField> bad;  // field numbers count every field of the line
 };
 
 // Reads "初回=入社日|M/D[/M/D...]", "以降=入社日|M/D", "順=古い順|新しい順" among the line's
 // comma-separated fields (Shift-JIS). A bad value is listed and the default kept.
 PolicyReading ParsePolicy(const std::string& line);
 // The start-up message for bad fields (Shift-JIS); the first ten are named, the rest counted.
-std::string BadPolicyMessage(const std::vector<worktime::BadField>& bad);
+std::string BadPolicyMessage(const std::vector<BadField>& bad);
 
 }  // namespace leave

@@ -13,7 +13,6 @@
 #include "framework/sjis.h"
 #include "model/checks.h"
 #include "model/leavebook.h"
-#include "model/reporttexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"

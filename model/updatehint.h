@@ -8,9 +8,11 @@
 class CUpdateHint : public CObject {
 public:
     enum Kind : int32_t {
-        kShowRange = 1,   // the tree selected something: show m_nFirst..m_nLast (-1: nothing)
-        kDayChanged = 2,  // one day was edited
-        kBuildTree = 10,  // the tree's top item exists; build years and months
+        kShowRange = 1,    // the selection changed: show m_nFirst..m_nLast (-1: nothing)
+        kDayChanged = 2,   // one day was edited
+        kYearAdded = 3,    // fiscal year m_nYear was registered
+        kYearRemoved = 4,  // fiscal year m_nYear is about to go
+        kBuildTree = 10,   // the tree's top item exists; build years and months
         kNewBook = 88,
         kOpenedBook = 99,
     };

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include <cstdio>
+#include <tuple>
 
 #include "framework/archive.h"
 #include "framework/sjis.h"
@@ -164,9 +164,9 @@ bool CVespinDoc::RetypeFiscalYear(int y) {
 }
 
 void CVespinDoc::OnYearRetype() {
-    if (FindYear(m_nSelYear) < 0) return;
+    if (FindYear(m_selection.year) < 0) return;
     if (Message(texts::kConfirmYearRetype, MsgKind::okCancel) != MsgAnswer::ok) return;
-    RetypeFiscalYear(m_nSelYear);
+    RetypeFiscalYear(m_selection.year);
 }
 
 int CVespinDoc::FindYear(int y) const {
@@ -300,18 +300,12 @@ bool CVespinDoc::IsConsistent(const CRecordArray<CYearRecord>& years,
 
 void CVespinDoc::OnViewRemoved(CView* view) {
     if (view == m_pListView) m_pListView = nullptr;
-    if (m_pTreeView && dynamic_cast<ITreeHost*>(view) == m_pTreeView) {
-        m_pTreeView = nullptr;
-        m_hRootItem = nullptr;
-    }
 }
 
 bool CVespinDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
-    const auto& views = Views();
-    if (!views.empty()) m_pTreeView = dynamic_cast<ITreeHost*>(views[0]);
-    if (views.size() > 1) m_pListView = views[1];
-    if (m_pTreeView && m_hRootItem) m_pTreeView->SelectItem(m_hRootItem);
+    if (Views().size() > 1) m_pListView = Views()[1];
+    SetSelection(Selection::Top());
 
     m_aYears.RemoveAllRecords();
     m_aDays.RemoveAllRecords();
@@ -326,7 +320,6 @@ bool CVespinDoc::OnNewDocument() {
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kNewBook;
     UpdateAllViews(nullptr, 0, &hint);
-    m_hRootItem = nullptr;  // the tree has deleted its items
 
     if (m_bStarted == 1)
         SetWindowTitle(texts::kUntitledVpx);
@@ -344,10 +337,10 @@ CDocument::OpenResult CVespinDoc::OpenDocument(const std::string& path) {
     m_strDocPath.clear();
     // Refused at the password prompt: the open book stays as it was.
     if (result == OpenResult::declined) return result;
+    SetSelection(Selection::Top());
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kOpenedBook;
     UpdateAllViews(nullptr, 0, &hint);
-    m_hRootItem = nullptr;
 
     SetPathName(path);
     m_strDocPath = path;
@@ -399,22 +392,26 @@ void CVespinDoc::OnCloseDocument() {
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-HTREEITEM CVespinDoc::InsertTreeItem(HTREEITEM parent, const std::string& text, int kind,
-                                     int value) {
-    if (!m_pTreeView) return nullptr;
-    const int image = kind == 2 ? 2 : 0;
-    return m_pTreeView->InsertItem(parent, text, image, image + 1, value);
-}
-
 void CVespinDoc::SetWindowTitle(const UiText& name) {
     if (m_pUi) m_pUi->SetCaption(name + UiText("-" + texts::kAppTitle));
 }
 
-void CVespinDoc::SetSelection(int year, int month, int shownFirst) {
-    m_nSelYear = year;
-    m_nSelMonth = month;
-    m_nShownFirst = shownFirst;
+void CVespinDoc::SetSelection(const Selection& selection) {
+    m_selection = selection;
     NotifyChange(kSelectionChanged);
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kShowRange;
+    hint.m_nYear = selection.year;
+    if (selection.kind == Selection::Kind::month) {
+        hint.m_nMonth = selection.month;
+        std::tie(hint.m_nFirst, hint.m_nLast) = MonthRange(selection.year, selection.month);
+    }
+    UpdateAllViews(nullptr, 0, &hint);
+}
+
+int CVespinDoc::ShownFirst() const {
+    if (m_selection.kind != Selection::Kind::month) return -1;
+    return MonthRange(m_selection.year, m_selection.month).first;
 }
 
 CView* CVespinDoc::FindView(int kind) const {
@@ -430,41 +427,35 @@ void CVespinDoc::OnYearAdd() {
 }
 
 void CVespinDoc::RegisterYear(int y) {
-    HTREEITEM node = InsertYearItems(y);
     const int appended = AppendFiscalYear(y);
     if (appended != m_aYears[m_aYears.GetSize() - 1]->DayCount()) Message(texts::kYearCountWrong);
-    if (m_pTreeView && node) {
-        m_pTreeView->SelectItem(node);
-        m_pTreeView->Expand(node);
-    }
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kYearAdded;
+    hint.m_nYear = y;
+    UpdateAllViews(nullptr, 0, &hint);
+    SetSelection(Selection::Year(y));
     NotifyChange(kYearsChanged);
     SetModifiedFlag(true);
 }
 
-HTREEITEM CVespinDoc::InsertYearItems(int y) {
-    HTREEITEM node = InsertTreeItem(m_hRootItem, std::to_string(y) + texts::kYearSuffix, 1, y);
-    for (const int m : m_anMonthOrder) {
-        char text[16];
-        std::snprintf(text, sizeof text, texts::kMonthItemFormat.c_str(), m);
-        InsertTreeItem(node, text, 2, m);
-    }
-    return node;
-}
-
 void CVespinDoc::OnYearDelete() {
     if (Message(texts::kConfirmYearDelete, MsgKind::okCancel) != MsgAnswer::ok) return;
-    if (m_pTreeView) {
-        HTREEITEM cur = m_pTreeView->GetCurItem();
-        int data = 0;
-        if (cur && m_pTreeView->GetItemData(cur, data) && data >= kFirstYear) {
-            m_pTreeView->DeleteItem(cur);
-            DeleteYear(data);
-        }
-    }
+    if (m_selection.kind == Selection::Kind::year) DeleteYear(m_selection.year);
     SetModifiedFlag(true);
 }
 
 void CVespinDoc::DeleteYear(int y) {
+    const int k = FindYear(y);
+    if (k >= 0 && m_selection.year == y) {
+        const int n = m_aYears.GetSize();
+        SetSelection(k + 1 < n ? Selection::Year(m_aYears[k + 1]->GetYear())
+                     : k > 0   ? Selection::Year(m_aYears[k - 1]->GetYear())
+                               : Selection::Top());
+    }
+    CUpdateHint hint;
+    hint.m_nKind = CUpdateHint::kYearRemoved;
+    hint.m_nYear = y;
+    UpdateAllViews(nullptr, 0, &hint);
     RemoveFiscalYear(y);
     NotifyChange(kYearsChanged);
     SetModifiedFlag(true);

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "framework/document.h"
-#include "framework/treehost.h"
 #include "model/bookextension.h"
 #include "model/companysettings.h"
 #include "model/dayrecord.h"
 #include "model/lawsettings.h"
 #include "model/recordarray.h"
+#include "model/selection.h"
 #include "model/yearrecord.h"
 
 class CView;
@@ -57,9 +57,10 @@ public:
     void OnPasswordSet();
 
     // The data side of the commands, also used by the command-line tool.
-    // Registers fiscal year y (already checked) with its tree items.
+    // Registers fiscal year y (already checked), tells the views and selects it.
     void RegisterYear(int y);
-    // Removes fiscal year y with its days, marking the book modified.
+    // Removes fiscal year y with its days, marking the book modified. A selection in it moves
+    // first to the next year in registration order, else the one before, else the top.
     void DeleteYear(int y);
     void SetEmployee(const std::string& number, const std::string& name);
     // Stores an accepted attendance entry into day index, tells the views, marks modified.
@@ -106,14 +107,12 @@ public:
     // views of the day and marks the book modified. False when the day is not registered.
     bool MarkDay(const bookext::DayMark& mark);
 
-    // The tree's selection: the fiscal year and month selected (-1 for none) and the first
-    // day index on show (-1 when no month is). The one way in for all three.
-    void SetSelection(int year, int month, int shownFirst);
+    // The one way to change the selection: the user's choice in the tree, or an operation's
+    // own. Tells the frame, then the views (kShowRange with the month's days, -1 for none).
+    void SetSelection(const Selection& selection);
+    const Selection& GetSelection() const { return m_selection; }
 
     // Views and caption.
-    HTREEITEM InsertTreeItem(HTREEITEM parent, const std::string& text, int kind, int value);
-    // A fiscal year's item under the root with its twelve months, April first.
-    HTREEITEM InsertYearItems(int y);
     void SetWindowTitle(const UiText& name);
     // The first tree view (kind 1) or day list (kind 2), else nullptr.
     CView* FindView(int kind) const;
@@ -132,10 +131,11 @@ public:
     const std::array<int, 12>& MonthOrder() const { return m_anMonthOrder; }
     const std::array<int, 12>& MonthDays() const { return m_anMonthDays; }
 
-    // The tree's selection (-1 for none) and the first day index on show.
-    int SelYear() const { return m_nSelYear; }
-    int SelMonth() const { return m_nSelMonth; }
-    int ShownFirst() const { return m_nShownFirst; }
+    // The selected fiscal year and month (-1 for none), and the first day index on show (-1
+    // when no month of a registered year is selected).
+    int SelYear() const { return m_selection.year; }
+    int SelMonth() const { return m_selection.month; }
+    int ShownFirst() const;
 
     // The program's own folder (ending in '/') and name, the book's path (UTF-8, empty when
     // untitled or shown as a copy) and the name in the caption.
@@ -146,14 +146,8 @@ public:
     // Shows the book as an untitled copy named title (a backup generation opened for reading).
     void ShowAsCopy(const UiText& title);
 
-    // The tree control and the day list the document drives, and the tree's root item. The
-    // document finds both views when a book starts and forgets each when it is removed; the
-    // tree tells it its root. Tests may lend a tree control of their own.
-    ITreeHost* GetTreeHost() const { return m_pTreeView; }
-    void SetTreeHost(ITreeHost* tree) { m_pTreeView = tree; }
+    // The day list (the second view), found when a book starts and forgotten when removed.
     CView* GetListView() const { return m_pListView; }
-    HTREEITEM GetRootItem() const { return m_hRootItem; }
-    void SetRootItem(HTREEITEM root) { m_hRootItem = root; }
 
     // Loads the book from bytes already read (the folder report reads many without opening
     // them): declined when its password is not given.
@@ -174,13 +168,11 @@ private:
     std::string m_strExeDir;
     int m_bStarted = 0;
     std::string m_strPassword;
-    int m_nSelMonth = -1;
-    int m_nSelYear = -1;
+    Selection m_selection;
     int m_anHolidays[12][10];
     UiText m_strTitleName;  // the file name as it is, or "無題"
     std::string m_strEmployeeName;
     std::string m_strEmployeeNo;
-    int m_nShownFirst = -1;
     std::array<std::string, 7> m_astrWeekdays;
     std::array<int, 12> m_anMonthOrder;
     CRecordArray<CYearRecord> m_aYears;
@@ -192,6 +184,4 @@ private:
     IVespinUi* m_pVespinUi = nullptr;
     std::string m_strLoadingPath;
     CView* m_pListView = nullptr;
-    ITreeHost* m_pTreeView = nullptr;
-    HTREEITEM m_hRootItem = nullptr;
 };

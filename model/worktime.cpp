@@ -53,14 +53,7 @@ std::optional<Period> ParseBreak(std::string_view f) {
 
 RulesReading ParseRules(const std::string& line) {
     RulesReading r;
-    std::vector<std::string_view> fields;
-    std::string_view rest(line);
-    for (;;) {
-        const size_t comma = rest.find(',');
-        fields.push_back(TrimBlanks(rest.substr(0, comma)));
-        if (comma == std::string_view::npos) break;
-        rest.remove_prefix(comma + 1);
-    }
+    const std::vector<std::string> fields = SettingsFields(line);
     if (!fields[0].empty()) {
         const int t = ParseSettingTime(fields[0]);
         if (t >= 0 && t <= 24 * 60)
@@ -100,16 +93,7 @@ RulesReading ParseRules(const std::string& line) {
 }
 
 std::string BadRulesMessage(const std::vector<BadField>& bad) {
-    // At most ten named, the rest counted, as the sixth line's message does: a line of
-    // thousands of bad fields still gives a message that fits the screen.
-    constexpr size_t kNamed = 10;
-    std::string text = texts::kWorkRulesBad;
-    for (size_t i = 0; i < bad.size() && i < kNamed; ++i)
-        text +=
-            texts::Format2(texts::kWorkRulesBadField, std::to_string(bad[i].field), bad[i].text);
-    if (bad.size() > kNamed)
-        text += texts::Format1(texts::kWorkRulesBadMore, std::to_string(bad.size() - kNamed));
-    return text;
+    return BadFieldsMessage(texts::kWorkRulesBad, bad);
 }
 
 int ParseStoredTime(std::string_view t) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/settingsline.h"
+
 class CDayRecord;
 
 // Working time: what the recorded arrival and departure add up to per day, per month and per
@@ -22,13 +24,6 @@ struct Period {
 struct Rules {
     int scheduled = 8 * 60;
     std::vector<Period> breaks{{12 * 60, 13 * 60}};
-};
-
-// A field of the settings line that could not be read: its number (1 = scheduled time) and
-// its text (Shift-JIS).
-struct BadField {
-    int field = 0;
-    std::string text;
 };
 
 struct RulesReading {

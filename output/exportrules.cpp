@@ -7,7 +7,6 @@
 
 #include "framework/clock.h"
 #include "framework/sjis.h"
-#include "framework/treehost.h"
 #include "framework/uniquefd.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
@@ -26,13 +25,8 @@ ExportMonth ExportDialogMonth(const CVespinDoc* doc) {
     return ExportMonth{fiscalYear, -1, CalendarYearOf(fiscalYear, -1)};
 }
 
-std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc) {
-    const ITreeHost* tree = doc.GetTreeHost();
-    if (!tree) return std::nullopt;
-    const HTREEITEM cur = tree->GetCurItem();
-    int data = 0;
-    if (!cur || !tree->GetItemData(cur, data)) return std::nullopt;
-    return data != -1 && data < CVespinDoc::kFirstYear;
+bool ExportCommandEnabled(const CVespinDoc& doc) {
+    return doc.GetSelection().kind == Selection::Kind::month;
 }
 
 std::string DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month) {

@@ -26,9 +26,8 @@ struct ExportTarget {
     std::string fileName;  // UTF-8, a path component
 };
 
-// Whether the export command is available: a month item is the tree's current item. Nothing
-// when the tree's current item cannot be read (the command keeps its state).
-std::optional<bool> ExportCommandEnabled(const CVespinDoc& doc);
+// Whether the export command is available: a month is selected.
+bool ExportCommandEnabled(const CVespinDoc& doc);
 
 // 社員番号_年_月.csv, numbers without leading zeros: 1234_2004_1.csv.
 std::string DefaultExportFileName(const std::string& employeeNo, int calendarYear, int month);

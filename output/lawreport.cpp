@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "model/labourlaw.h"
-#include "model/lawtexts.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 #include "model/worksummary.h"
 #include "model/worktime.h"

@@ -7,7 +7,7 @@
 #include "framework/sjis.h"
 #include "model/bookextension.h"
 #include "model/labourlaw.h"
-#include "model/lawtexts.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 #include "tools/toolexit.h"
 

@@ -7,7 +7,7 @@
 #include "framework/sjis.h"
 #include "model/civildate.h"
 #include "model/leavebook.h"
-#include "model/leavetexts.h"
+#include "model/texts.h"
 #include "model/vespindoc.h"
 #include "tools/toolexit.h"
 

@@ -29,7 +29,7 @@ QIcon CachedIcon(int image, int selectedImage) {
 
 }  // namespace
 
-CVespinTreeView::CVespinTreeView(QWidget* parent) : QTreeWidget(parent) {
+CVespinTreeView::CVespinTreeView(QWidget* parent) : CBookView(parent) {
     setObjectName(QStringLiteral("treeView"));
     setColumnCount(1);
     setHeaderHidden(true);
@@ -44,91 +44,89 @@ CVespinTreeView::CVespinTreeView(QWidget* parent) : QTreeWidget(parent) {
 }
 
 CVespinTreeView::~CVespinTreeView() {
-    if (CVespinDoc* doc = GetDocument()) doc->RemoveView(this);
     // Items go with the widget; nothing may react to their removal any more.
     disconnect(this, &QTreeWidget::currentItemChanged, this, nullptr);
-    m_bDeleting = true;
+    m_bQuiet = true;
 }
-
-CVespinDoc* CVespinTreeView::GetDocument() const {
-    return static_cast<CVespinDoc*>(CView::GetDocument());
-}
-
-void CVespinTreeView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
 
 // ---------------------------------------------------------------------------------------------
-// Tree control operations for the document
+// Items
 
-HTREEITEM CVespinTreeView::InsertItem(HTREEITEM parent, const std::string& text, int image,
-                                      int selectedImage, int itemData) {
-    auto* item = new QTreeWidgetItem(QStringList(ToQ(text)));
+QTreeWidgetItem* CVespinTreeView::AddItem(QTreeWidgetItem* parent, const QString& text, int image,
+                                          int itemData) {
+    auto* item = new QTreeWidgetItem(QStringList(text));
     item->setData(0, kDataRole, itemData);
     item->setData(0, kImageRole, image);
-    item->setData(0, kSelectedImageRole, selectedImage);
-    item->setIcon(0, CachedIcon(image, selectedImage));
+    item->setData(0, kSelectedImageRole, image + 1);
+    item->setIcon(0, CachedIcon(image, image + 1));
     if (parent)
-        ToItem(parent)->addChild(item);
+        parent->addChild(item);
     else
         addTopLevelItem(item);
-    return ToHandle(item);
+    return item;
 }
 
-void CVespinTreeView::SelectItem(HTREEITEM h) {
-    QTreeWidgetItem* item = ToItem(h);
+QTreeWidgetItem* CVespinTreeView::AddYearItems(int y) {
+    const CVespinDoc* doc = GetDocument();
+    QTreeWidgetItem* node =
+        AddItem(topLevelItem(0), ToQ(std::to_string(y) + texts::kYearSuffix), 0, y);
+    for (const int m : doc->MonthOrder()) {
+        char text[16];
+        std::snprintf(text, sizeof text, texts::kMonthItemFormat.c_str(), m);
+        AddItem(node, ToQ(text), 2, m);
+    }
+    return node;
+}
+
+QTreeWidgetItem* CVespinTreeView::YearItem(int y) const {
+    const QTreeWidgetItem* root = topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i)
+        if (ItemData(root->child(i)) == y) return root->child(i);
+    return nullptr;
+}
+
+QTreeWidgetItem* CVespinTreeView::ItemFor(const Selection& selection) const {
+    switch (selection.kind) {
+        case Selection::Kind::top:
+            return topLevelItem(0);
+        case Selection::Kind::year:
+            return YearItem(selection.year);
+        case Selection::Kind::month:
+            if (QTreeWidgetItem* year = YearItem(selection.year))
+                for (int i = 0; i < year->childCount(); ++i)
+                    if (ItemData(year->child(i)) == selection.month) return year->child(i);
+            return nullptr;
+        case Selection::Kind::none:
+            break;
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* CVespinTreeView::GetCurItem() const {
+    const CVespinDoc* doc = GetDocument();
+    return doc ? ItemFor(doc->GetSelection()) : nullptr;
+}
+
+void CVespinTreeView::SelectItem(QTreeWidgetItem* item) {
     if (!item) return;
-    // As the caret: its ancestors open and it scrolls into view; the change of the current
-    // item runs the selection handling at once.
     for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
     setCurrentItem(item);
     scrollToItem(item);
 }
 
-void CVespinTreeView::Expand(HTREEITEM h) {
-    if (QTreeWidgetItem* item = ToItem(h)) item->setExpanded(true);
+void CVespinTreeView::OnShowRange(const CUpdateHint&) {
+    // An item not (yet) in the tree leaves the current one as it is.
+    QTreeWidgetItem* item = GetCurItem();
+    if (!item || item == currentItem()) return;
+    m_bQuiet = true;
+    SelectItem(item);
+    m_bQuiet = false;
 }
 
-void CVespinTreeView::DeleteItem(HTREEITEM h) {
-    QTreeWidgetItem* item = ToItem(h);
-    if (!item) return;
-    // When the current item goes, a neighbour becomes current first (the next sibling, else
-    // the previous one, else the parent), so the selection handling sees a living item.
-    bool holdsCurrent = false;
-    for (QTreeWidgetItem* c = currentItem(); c; c = c->parent())
-        if (c == item) holdsCurrent = true;
-    if (holdsCurrent) {
-        QTreeWidgetItem* parent = item->parent();
-        const int index = parent ? parent->indexOfChild(item) : indexOfTopLevelItem(item);
-        const int count = parent ? parent->childCount() : topLevelItemCount();
-        auto sibling = [&](int i) { return parent ? parent->child(i) : topLevelItem(i); };
-        QTreeWidgetItem* next = index + 1 < count ? sibling(index + 1)
-                                : index > 0       ? sibling(index - 1)
-                                                  : parent;
-        if (next) {
-            SelectItem(ToHandle(next));
-        } else {
-            m_bDeleting = true;
-            setCurrentItem(nullptr);
-            m_bDeleting = false;
-            m_hCurItem = nullptr;
-        }
-    }
-    if (m_hCurItem == h) m_hCurItem = nullptr;
-    if (CVespinDoc* doc = GetDocument(); doc && doc->GetRootItem() == h) doc->SetRootItem(nullptr);
-    delete item;
-}
-
-bool CVespinTreeView::GetItemData(HTREEITEM h, int& itemData) const {
-    const QTreeWidgetItem* item = ToItem(h);
-    if (!item) return false;
-    itemData = ItemData(item);
-    return true;
-}
-
-void CVespinTreeView::DeleteAllItems() {
-    m_bDeleting = true;
+void CVespinTreeView::Empty() {
+    m_bQuiet = true;
     clear();
-    m_bDeleting = false;
-    m_hCurItem = nullptr;
+    m_bQuiet = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -144,53 +142,36 @@ void CVespinTreeView::OnInitialUpdate() {
         CachedIcon(2, 3);
         m_bFirstUpdate = 0;
     }
-    DeleteAllItems();
-    HTREEITEM root = doc->InsertTreeItem(nullptr, texts::kTreeRoot, 0, -1);
-    doc->SetRootItem(root);
-    m_hCurItem = root;
+    Empty();
+    AddItem(nullptr, ToQ(texts::kTreeRoot), 0, -1);
 
     CUpdateHint hint;
     hint.m_nKind = CUpdateHint::kBuildTree;
     doc->UpdateAllViews(nullptr, 0, &hint);
 }
 
-void CVespinTreeView::OnUpdate(CView*, long, CObject* hintObject) {
-    const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
-    if (!hint) return;
-    switch (hint->m_nKind) {
-        case CUpdateHint::kOpenedBook:
-            if (CVespinDoc* doc = GetDocument()) SelectItem(doc->GetRootItem());
-            DeleteAllItems();
-            break;
-        case CUpdateHint::kNewBook:
-            DeleteAllItems();
-            break;
-        case CUpdateHint::kBuildTree:
-            BuildYears();
-            break;
-        default:
-            break;
-    }
+void CVespinTreeView::OnYearAdded(int fiscalYear) {
+    // A year just registered is shown open.
+    AddYearItems(fiscalYear)->setExpanded(true);
 }
 
-void CVespinTreeView::BuildYears() {
+void CVespinTreeView::OnYearRemoved(int fiscalYear) {
+    // The selection has left the year already.
+    m_bQuiet = true;
+    delete YearItem(fiscalYear);
+    m_bQuiet = false;
+}
+
+void CVespinTreeView::OnBuildTree() {
     CVespinDoc* doc = GetDocument();
     if (!doc) return;
     const LocalTime now = clock_::Now();
     const int fiscal = FiscalYearOf(now.year, now.month);
-    for (const auto& yr : doc->Years()) {
-        const int y = yr->GetYear();
-        HTREEITEM yearItem = doc->InsertYearItems(y);
-        if (y != fiscal) continue;
-        SelectItem(yearItem);
-        Expand(yearItem);
-        QTreeWidgetItem* item = ToItem(yearItem);
-        for (int i = 0; item && i < item->childCount(); ++i) {
-            if (ItemData(item->child(i)) == now.month) {
-                SelectItem(ToHandle(item->child(i)));
-                break;
-            }
-        }
+    for (const auto& yr : doc->Years()) AddYearItems(yr->GetYear());
+    // The month of today, when its fiscal year is registered, is where the user starts.
+    if (QTreeWidgetItem* year = YearItem(fiscal)) {
+        year->setExpanded(true);
+        doc->SetSelection(Selection::Month(fiscal, now.month));
     }
 }
 
@@ -198,35 +179,24 @@ void CVespinTreeView::BuildYears() {
 // Selection and the pop-up menu
 
 void CVespinTreeView::OnSelChanged(QTreeWidgetItem* item) {
-    if (m_bDeleting) return;
-    m_hCurItem = ToHandle(item);
     CVespinDoc* doc = GetDocument();
-    if (!item || !doc) return;
+    if (m_bQuiet || !item || !doc) return;
     const int itemData = ItemData(item);
-
-    CUpdateHint hint;
-    hint.m_nKind = CUpdateHint::kShowRange;
-    if (itemData >= CVespinDoc::kFirstYear) {
-        hint.m_nYear = itemData;
-    } else if (itemData != -1) {
-        const int year = item->parent() ? ItemData(item->parent()) : -1;
-        const auto [first, last] = doc->MonthRange(year, itemData);
-        hint.m_nYear = year;
-        hint.m_nMonth = itemData;
-        hint.m_nFirst = first;
-        hint.m_nLast = last;
-    }
-    doc->SetSelection(hint.m_nYear, hint.m_nMonth, hint.m_nFirst);
-    doc->UpdateAllViews(nullptr, 0, &hint);
+    if (itemData == -1)
+        doc->SetSelection(Selection::Top());
+    else if (itemData >= CVespinDoc::kFirstYear)
+        doc->SetSelection(Selection::Year(itemData));
+    else
+        doc->SetSelection(
+            Selection::Month(item->parent() ? ItemData(item->parent()) : -1, itemData));
 }
 
 bool CVespinTreeView::OnRClick(const QPoint& pos) {
     QTreeWidgetItem* item = itemAt(pos);
     if (!item) return false;
     const int itemData = ItemData(item);
-    // Only a year has the menu: a month item holds 1-12, an item without data -1.
-    if (itemData < CVespinDoc::kFirstYear) return false;
-    SelectItem(ToHandle(item));
+    if (itemData < CVespinDoc::kFirstYear) return false;  // the top item or a month
+    SelectItem(item);
 
     QMenu popup(this);
     popup.setObjectName(QStringLiteral("yearPopup"));

@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QTreeWidget>
+#include "views/bookview.h"
 
-#include "framework/treehost.h"
-#include "framework/view.h"
-
-class CVespinDoc;
-class CUpdateHint;
+struct Selection;
 
 // The left pane: "勤怠管理", under it the registered fiscal years in registration order, under
-// each its twelve months April first. Selecting an item tells the document which year and
-// month are current and broadcasts the range to show. Item data: -1 the top item, 1998 or
-// more a fiscal year, 1..12 a month.
-class CVespinTreeView : public QTreeWidget, public CView, public ITreeHost {
+// each its twelve months April first. It shows the document's selection as its current item;
+// the user's choice of another item goes to the document, which tells every view. Item data:
+// -1 the top item, 1998 or more a fiscal year, 1..12 a month.
+class CVespinTreeView : public CBookView {
     Q_OBJECT
 public:
     static constexpr int kDataRole = Qt::UserRole;
@@ -22,36 +18,29 @@ public:
     explicit CVespinTreeView(QWidget* parent = nullptr);
     ~CVespinTreeView() override;
 
-    CVespinDoc* GetDocument() const;
-
-    // CView
     void OnInitialUpdate() override;
-    void OnUpdate(CView* sender, long hint, CObject* hintObject) override;
-    void SetFocusToView() override;
     int ViewKind() const override { return 1; }
 
-    // ITreeHost
-    HTREEITEM InsertItem(HTREEITEM parent, const std::string& text, int image, int selectedImage,
-                         int data) override;
-    void SelectItem(HTREEITEM item) override;
-    void Expand(HTREEITEM item) override;
-    void DeleteItem(HTREEITEM item) override;
-    bool GetItemData(HTREEITEM item, int& data) const override;
-    HTREEITEM GetCurItem() const override { return m_hCurItem; }
+    // Makes item current as the caret does: its ancestors open and it scrolls into view.
+    void SelectItem(QTreeWidgetItem* item);
+    // The item that stands for the document's selection (what a deletion acts on); nullptr
+    // for none.
+    QTreeWidgetItem* GetCurItem() const;
 
-    static QTreeWidgetItem* ToItem(HTREEITEM h) { return reinterpret_cast<QTreeWidgetItem*>(h); }
-    static HTREEITEM ToHandle(QTreeWidgetItem* i) { return reinterpret_cast<HTREEITEM>(i); }
     static int ItemData(const QTreeWidgetItem* item) { return item->data(0, kDataRole).toInt(); }
 
     // The right click at pos (viewport coordinates): on a year item selects it and offers
     // "削 除". Returns whether the pop-up was shown.
     bool OnRClick(const QPoint& pos);
 
-    // The item selected last; the document's year deletion reads it.
-    HTREEITEM m_hCurItem = nullptr;
-    int m_bFirstUpdate = 1;
-
 protected:
+    // Removes every item without telling the document.
+    void Empty() override;
+    void OnBuildTree() override;
+    // The document's selection as the current item, without reporting it back.
+    void OnShowRange(const CUpdateHint& hint) override;
+    void OnYearAdded(int fiscalYear) override;
+    void OnYearRemoved(int fiscalYear) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,8 +49,14 @@ private:
     void OnSelChanged(QTreeWidgetItem* item);
     // Shift+F10 or the Menu key: the right click on the current item.
     void OnKeyboardMenu();
-    void DeleteAllItems();
-    void BuildYears();
+    QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& text, int image, int data);
+    // A fiscal year's item under the top item with its twelve months, April first.
+    QTreeWidgetItem* AddYearItems(int y);
+    QTreeWidgetItem* YearItem(int y) const;
+    QTreeWidgetItem* ItemFor(const Selection& selection) const;
 
-    bool m_bDeleting = false;
+    // Set while the tree changes its items or current item itself: what Qt reports of it then
+    // is no choice of the user's.
+    bool m_bQuiet = false;
+    int m_bFirstUpdate = 1;
 };

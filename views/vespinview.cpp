@@ -13,7 +13,6 @@
 #include "framework/clock.h"
 #include "framework/qt/qtstrings.h"
 #include "model/calendarrules.h"
-#include "model/lawtexts.h"
 #include "model/texts.h"
 #include "model/updatehint.h"
 #include "model/vespindoc.h"
@@ -30,7 +29,7 @@ constexpr int kPlaceWidth = 65;
 
 }  // namespace
 
-CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
+CVespinView::CVespinView(QWidget* parent) : CBookView(parent) {
     setObjectName(QStringLiteral("dayList"));
     // A flat report list: single selection, still shown when the focus is elsewhere.
     setRootIsDecorated(false);
@@ -52,16 +51,6 @@ CVespinView::CVespinView(QWidget* parent) : QTreeWidget(parent) {
     m_hoverTimer.setInterval(kHoverMs);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CVespinView::OnHoverTimeout);
 }
-
-CVespinView::~CVespinView() {
-    if (CVespinDoc* doc = GetDocument()) doc->RemoveView(this);
-}
-
-CVespinDoc* CVespinView::GetDocument() const {
-    return static_cast<CVespinDoc*>(CView::GetDocument());
-}
-
-void CVespinView::SetFocusToView() { setFocus(Qt::OtherFocusReason); }
 
 int CVespinView::CategoryColumnCount() const {
     return m_bInitialized ? columnCount() - kColFirstCategory - 1 : 0;
@@ -130,25 +119,9 @@ void CVespinView::OnInitialUpdate() {
     }
 }
 
-void CVespinView::OnUpdate(CView*, long, CObject* hintObject) {
-    const auto* hint = dynamic_cast<const CUpdateHint*>(hintObject);
-    if (!hint) return;
-    switch (hint->m_nKind) {
-        case CUpdateHint::kOpenedBook:
-        case CUpdateHint::kNewBook:
-            clear();
-            break;
-        case CUpdateHint::kBuildTree:
-            SelectToday();
-            break;
-        case CUpdateHint::kShowRange:
-        case CUpdateHint::kDayChanged:
-            ShowRange(*hint);
-            break;
-        default:
-            break;
-    }
-}
+void CVespinView::OnBuildTree() { SelectToday(); }
+void CVespinView::OnShowRange(const CUpdateHint& hint) { ShowRange(hint); }
+void CVespinView::OnDaysChanged(const CUpdateHint& hint) { ShowRange(hint); }
 
 void CVespinView::ShowRange(const CUpdateHint& hint) {
     if (hint.m_nFirst == -1 && hint.m_nLast == -1) {

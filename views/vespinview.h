@@ -2,20 +2,17 @@
 
 #include <QIcon>
 #include <QTimer>
-#include <QTreeWidget>
 #include <array>
 
-#include "framework/view.h"
 #include "model/bookextension.h"
+#include "views/bookview.h"
 
-class CVespinDoc;
-class CUpdateHint;
 class QMenu;
 
 // The right pane: one row per day of the month selected in the tree, with the times, a mark
 // under the day's attendance category and the work locations. Double-click or Enter opens the
 // attendance entry of the selected day.
-class CVespinView : public QTreeWidget, public CView {
+class CVespinView : public CBookView {
     Q_OBJECT
 public:
     // Fixed columns; the category columns follow kColFirstCategory, "出勤場所" comes last.
@@ -24,13 +21,8 @@ public:
     static constexpr int kHoverMs = 400;
 
     explicit CVespinView(QWidget* parent = nullptr);
-    ~CVespinView() override;
-
-    CVespinDoc* GetDocument() const;
 
     void OnInitialUpdate() override;
-    void OnUpdate(CView* sender, long hint, CObject* hintObject) override;
-    void SetFocusToView() override;
     int ViewKind() const override { return 2; }
 
     // Shows the attendance entry of day index k of the document and stores the result.
@@ -58,6 +50,9 @@ public:
     int m_bInitialized = 0;
 
 protected:
+    void OnBuildTree() override;
+    void OnShowRange(const CUpdateHint& hint) override;
+    void OnDaysChanged(const CUpdateHint& hint) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;

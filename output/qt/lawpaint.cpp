@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
-#include "model/lawtexts.h"
 #include "model/texts.h"
 #include "model/vespindoc.h"
 #include "output/lawreport.h"
@@ -25,16 +23,8 @@ const QColor kRed(0xc0, 0, 0);
 // What a page holds: the painter at 360 dpi, the pen and fonts set, a running line.
 class Page {
 public:
-    Page(QPainter& painter, int dotsPerInch) : m_p(painter) {
-        BeginSheetUnits(m_p, dotsPerInch);
-        m_font = ProgramFont();
-        m_font.setPixelSize(44);
-        m_font.setHintingPreference(QFont::PreferNoHinting);
-        m_p.setFont(m_font);
-        QPen pen(Qt::black);
-        pen.setWidth(3);
-        m_p.setPen(pen);
-    }
+    Page(QPainter& painter, int dotsPerInch)
+        : m_p(painter), m_font(BeginReportPage(painter, dotsPerInch)) {}
     ~Page() { m_p.restore(); }
 
     void Title(const std::string& text) {

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/civildate.h"
 #include "model/holidays.h"
@@ -67,14 +66,7 @@ void PaintLedger(QPainter& painter, int dotsPerInch, const CVespinDoc& doc, int 
     const leave::Grant& g = l.grants[static_cast<size_t>(first.grant)];
     const leave::Employment e = leave::BookEmployment(doc);
 
-    BeginSheetUnits(painter, dotsPerInch);
-    QFont font = ProgramFont();
-    font.setPixelSize(44);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    painter.setFont(font);
-    QPen pen(Qt::black);
-    pen.setWidth(3);
-    painter.setPen(pen);
+    const QFont font = BeginReportPage(painter, dotsPerInch);
 
     QFont titleFont = font;
     titleFont.setPixelSize(84);

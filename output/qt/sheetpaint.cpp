@@ -5,7 +5,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 
+#include "framework/qt/programfont.h"
 #include "framework/qt/qtstrings.h"
 #include "model/texts.h"
 #include "output/attendancesheet.h"
@@ -19,6 +21,18 @@ void BeginSheetUnits(QPainter& painter, int dotsPerInch) {
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+QFont BeginReportPage(QPainter& painter, int dotsPerInch) {
+    BeginSheetUnits(painter, dotsPerInch);
+    QFont font = ProgramFont();
+    font.setPixelSize(44);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    painter.setFont(font);
+    QPen pen(Qt::black);
+    pen.setWidth(3);
+    painter.setPen(pen);
+    return font;
 }
 
 QByteArray A4Pdf(const QString& title,

@@ -5,6 +5,7 @@
 #include <string>
 
 class CVespinDoc;
+class QFont;
 class QPainter;
 class QString;
 
@@ -15,6 +16,10 @@ inline constexpr int kSheetDpi = 360;
 // Saves the painter's state and makes one unit 1/360 inch on a device of dotsPerInch, drawn
 // antialiased; the caller restores it when the page is done.
 void BeginSheetUnits(QPainter& painter, int dotsPerInch);
+
+// BeginSheetUnits, then the report pages' body font (the program's, 44 units, unhinted so that
+// the screen and paper measure alike) and pen (black, 3 units); returns the font.
+QFont BeginReportPage(QPainter& painter, int dotsPerInch);
 
 // One A4 portrait page as a PDF document, painted by paint at the writer's dots per inch.
 // Needs a QGuiApplication.

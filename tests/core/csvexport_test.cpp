@@ -208,31 +208,23 @@ TEST(ExportRules, ExistingFileProbe) {
 
 TEST(ExportRules, CommandNeedsAMonthItem) {
     DocFixture f;
-    FakeTree tree;
-    EXPECT_EQ(ExportCommandEnabled(f.doc), std::nullopt);  // no tree
-    f.doc.SetTreeHost(&tree);
-    EXPECT_EQ(ExportCommandEnabled(f.doc), std::nullopt);  // no current item
-    HTREEITEM root = tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1);
-    HTREEITEM year = tree.InsertItem(root, S("2026年度"), 0, 1, 2026);
-    HTREEITEM month = tree.InsertItem(year, S("4 月"), 2, 3, 4);
-    tree.SelectItem(root);
+    f.doc.AppendFiscalYear(2026);
+    EXPECT_FALSE(ExportCommandEnabled(f.doc));  // the top item after New
+    f.doc.SetSelection(Selection::Year(2026));
     EXPECT_EQ(ExportCommandEnabled(f.doc), false);
-    tree.SelectItem(year);
-    EXPECT_EQ(ExportCommandEnabled(f.doc), false);
-    tree.SelectItem(month);
+    f.doc.SetSelection(Selection::Month(2026, 4));
     EXPECT_EQ(ExportCommandEnabled(f.doc), true);
-    f.doc.SetTreeHost(nullptr);
 }
 
 TEST(ExportRules, SelectedMonth) {
     DocFixture f;
     f.doc.AppendFiscalYear(2026);
-    f.doc.SetSelection(2026, 2, -1);
+    f.doc.SetSelection(Selection::Month(2026, 2));
     const auto m = SelectedExportMonth(f.doc);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->calendarYear, 2027);
-    f.doc.SetSelection(2026, -1, -1);
+    f.doc.SetSelection(Selection::Year(2026));
     EXPECT_FALSE(SelectedExportMonth(f.doc));
-    f.doc.SetSelection(2030, 5, -1);
+    f.doc.SetSelection(Selection::Month(2030, 5));
     EXPECT_FALSE(SelectedExportMonth(f.doc));
 }

@@ -24,9 +24,8 @@ public:
     int ViewKind() const override { return 2; }
 };
 
-class TreeView : public CView, public FakeTree {
+class TreeView : public RecordingView {
 public:
-    void OnUpdate(CView*, long, CObject*) override {}
     int ViewKind() const override { return 1; }
 };
 
@@ -257,35 +256,32 @@ TEST_F(Document, CaptionAfterNewOpenSaveAndEmployee) {
     EXPECT_EQ(ui.messages[0], odd + "%1 が見つかりませんでした。");
 }
 
-TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
+TEST_F(Document, YearCommandsTellTheViewsAndMoveTheSelection) {
     TreeView tree;
     RecordingView list;
     doc.AddView(&tree);
     doc.AddView(&list);
     doc.OnNewDocument();
-    doc.SetRootItem(tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1));
     EXPECT_EQ(doc.FindView(1), &tree);
     EXPECT_EQ(doc.FindView(2), &list);
+    EXPECT_EQ(doc.GetSelection(), Selection::Top());
 
     ui.year = 2026;
     doc.OnYearAdd();
     ui.year = 2024;
+    tree.hints.clear();
     doc.OnYearAdd();
     EXPECT_TRUE(doc.IsModified());
-    auto* root = FakeTree::ToItem(doc.GetRootItem());
-    ASSERT_EQ(root->children.size(), 2u);
-    EXPECT_EQ(root->children[0]->text, "2026年度");
-    EXPECT_EQ(root->children[1]->text, "2024年度");
-    EXPECT_EQ(root->children[1]->data, 2024);
-    EXPECT_EQ(root->children[0]->image, 0);
-    ASSERT_EQ(root->children[0]->children.size(), 12u);
-    EXPECT_EQ(root->children[0]->children[0]->text, "4 月");
-    EXPECT_EQ(root->children[0]->children[11]->text, "3 月");
-    EXPECT_EQ(root->children[0]->children[11]->data, 3);
-    EXPECT_EQ(root->children[0]->children[0]->image, 2);
-    EXPECT_EQ(root->children[0]->children[0]->selectedImage, 3);
-    EXPECT_TRUE(root->children[1]->expanded);
-    EXPECT_EQ(tree.GetCurItem(), FakeTree::ToHandle(root->children[1]));
+    ASSERT_EQ(doc.Years().GetSize(), 2);
+    EXPECT_EQ(doc.Years()[0]->GetYear(), 2026);
+    EXPECT_EQ(doc.Years()[1]->GetYear(), 2024);
+    // The tree hears of the new year, then of the selection, which is the new year.
+    ASSERT_EQ(tree.hints.size(), 2u);
+    EXPECT_EQ(tree.hints[0].m_nKind, CUpdateHint::kYearAdded);
+    EXPECT_EQ(tree.hints[0].m_nYear, 2024);
+    EXPECT_EQ(tree.hints[1].m_nKind, CUpdateHint::kShowRange);
+    EXPECT_EQ(tree.hints[1].m_nYear, 2024);
+    EXPECT_EQ(doc.GetSelection(), Selection::Year(2024));
 
     // Cancelled confirmation: nothing happens.
     ui.answer = MsgAnswer::cancel;
@@ -296,19 +292,24 @@ TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Years().GetSize(), 2);
 
-    // Confirmed on the 2026 year item.
+    // Confirmed on the 2026 year: the selection leaves it before the tree is told it goes.
     ui.answer = MsgAnswer::ok;
-    tree.SelectItem(FakeTree::ToHandle(root->children[0]));
+    doc.SetSelection(Selection::Year(2026));
+    tree.hints.clear();
     doc.OnYearDelete();
-    ASSERT_EQ(root->children.size(), 1u);
+    ASSERT_EQ(tree.hints.size(), 2u);
+    EXPECT_EQ(tree.hints[0].m_nKind, CUpdateHint::kShowRange);
+    EXPECT_EQ(tree.hints[1].m_nKind, CUpdateHint::kYearRemoved);
+    EXPECT_EQ(tree.hints[1].m_nYear, 2026);
+    EXPECT_EQ(doc.GetSelection(), Selection::Year(2024));
     EXPECT_EQ(doc.Years().GetSize(), 1);
     EXPECT_EQ(doc.Years()[0]->GetYear(), 2024);
     EXPECT_EQ(doc.Years()[0]->GetFirstIndex(), 0);
     EXPECT_TRUE(doc.IsModified());
 
-    // Confirmed on a month item: nothing deleted, but marked modified.
+    // Confirmed on a month: nothing deleted, but marked modified.
     doc.SetModifiedFlag(false);
-    tree.SelectItem(FakeTree::ToHandle(root->children[0]->children[3]));
+    doc.SetSelection(Selection::Month(2024, 7));
     doc.OnYearDelete();
     EXPECT_EQ(doc.Years().GetSize(), 1);
     EXPECT_TRUE(doc.IsModified());
@@ -326,6 +327,35 @@ TEST_F(Document, YearCommandsBuildAndPruneTheTree) {
     EXPECT_EQ(list.hints.back().m_nKind, 88);
     doc.RemoveView(&tree);
     doc.RemoveView(&list);
+}
+
+TEST_F(Document, DeletingTheSelectedYearSelectsItsNeighbour) {
+    // Registered 2026, 2024, 2025: the next year in that order, else the one before.
+    const struct {
+        Selection before;
+        int removed;
+        Selection after;
+    } cases[] = {{Selection::Year(2024), 2024, Selection::Year(2025)},
+                 {Selection::Month(2025, 5), 2025, Selection::Year(2024)},
+                 {Selection::Year(2026), 2024, Selection::Year(2026)}};
+    for (const auto& c : cases) {
+        doc.OnNewDocument();
+        for (int y : {2026, 2024, 2025}) doc.RegisterYear(y);
+        doc.SetSelection(c.before);
+        doc.DeleteYear(c.removed);
+        EXPECT_EQ(doc.GetSelection(), c.after) << c.removed;
+    }
+    // The only year: the top. A month of a later year keeps its days on show.
+    doc.OnNewDocument();
+    doc.RegisterYear(2026);
+    doc.DeleteYear(2026);
+    EXPECT_EQ(doc.GetSelection(), Selection::Top());
+    doc.RegisterYear(2024);
+    doc.RegisterYear(2025);
+    doc.SetSelection(Selection::Month(2025, 4));
+    EXPECT_EQ(doc.ShownFirst(), 365);
+    doc.DeleteYear(2024);
+    EXPECT_EQ(doc.ShownFirst(), 0);
 }
 
 TEST_F(Document, EmployeeAndPasswordCommands) {

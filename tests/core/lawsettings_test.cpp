@@ -9,7 +9,7 @@ using texts::S;
 
 namespace {
 
-std::vector<int> BadNumbers(const std::vector<worktime::BadField>& bad) {
+std::vector<int> BadNumbers(const std::vector<BadField>& bad) {
     std::vector<int> n;
     for (const auto& b : bad) n.push_back(b.field);
     return n;
@@ -119,7 +119,7 @@ TEST(LawSettings, Line10CategoryMeanings) {
 }
 
 TEST(LawSettings, MessagesAreBounded) {
-    std::vector<worktime::BadField> bad;
+    std::vector<BadField> bad;
     for (int i = 1; i <= 12; ++i) bad.push_back({i, "x"});
     const std::string m = BadFieldsMessage(10, bad);
     EXPECT_NE(m.find(S("10番目の項目「x」")), std::string::npos);

@@ -83,37 +83,6 @@ bool FakeUi::AskEmployee(const CVespinDoc&, std::string& number, std::string& na
     return true;
 }
 
-FakeTree::~FakeTree() {
-    for (Item* r : roots) Free(r);
-}
-
-void FakeTree::Free(Item* item) {
-    for (Item* c : item->children) Free(c);
-    delete item;
-}
-
-HTREEITEM FakeTree::InsertItem(HTREEITEM parent, const std::string& text, int image,
-                               int selectedImage, int data) {
-    Item* p = ToItem(parent);
-    Item* item = new Item{p, U(text), image, selectedImage, data, {}};
-    (p ? p->children : roots).push_back(item);
-    return ToHandle(item);
-}
-
-void FakeTree::DeleteItem(HTREEITEM h) {
-    Item* item = ToItem(h);
-    auto& siblings = item->parent ? item->parent->children : roots;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), item));
-    if (m_cur == h) m_cur = item->parent ? ToHandle(item->parent) : nullptr;
-    Free(item);
-}
-
-bool FakeTree::GetItemData(HTREEITEM h, int& data) const {
-    if (!h) return false;
-    data = ToItem(h)->data;
-    return true;
-}
-
 DocFixture::DocFixture() : doc(&ui, "/nonexistent/vespin", dir.file("vespin.ini")) {
     ui.messages.clear();
     ui.kinds.clear();

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "framework/treehost.h"
 #include "model/vespindoc.h"
 #include "model/vespinui.h"
 
@@ -69,34 +68,6 @@ public:
     std::optional<int> AskYear(const CVespinDoc&) override { return year; }
     bool AskEmployee(const CVespinDoc&, std::string& number, std::string& name) override;
     std::optional<std::string> AskNewPassword(const CVespinDoc&) override { return newPassword; }
-};
-
-// An in-memory tree with the operations the document uses.
-class FakeTree : public ITreeHost {
-public:
-    struct Item {
-        Item* parent;
-        std::string text;  // UTF-8
-        int image, selectedImage, data;
-        std::vector<Item*> children;
-        bool expanded = false;
-    };
-    ~FakeTree() override;
-    HTREEITEM InsertItem(HTREEITEM parent, const std::string& text, int image, int selectedImage,
-                         int data) override;
-    void SelectItem(HTREEITEM item) override { m_cur = item; }
-    void Expand(HTREEITEM item) override { ToItem(item)->expanded = true; }
-    void DeleteItem(HTREEITEM item) override;
-    bool GetItemData(HTREEITEM item, int& data) const override;
-    HTREEITEM GetCurItem() const override { return m_cur; }
-
-    static Item* ToItem(HTREEITEM h) { return reinterpret_cast<Item*>(h); }
-    static HTREEITEM ToHandle(Item* i) { return reinterpret_cast<HTREEITEM>(i); }
-    std::vector<Item*> roots;
-
-private:
-    void Free(Item* item);
-    HTREEITEM m_cur = nullptr;
 };
 
 // A document with default settings (no settings file) that reports to a FakeUi.

@@ -71,7 +71,7 @@ struct Program {
             if (CVespinTreeView::ItemData(year) != fiscalYear) continue;
             for (int m = 0; m < year->childCount(); ++m) {
                 if (CVespinTreeView::ItemData(year->child(m)) == month) {
-                    tree().SelectItem(CVespinTreeView::ToHandle(year->child(m)));
+                    tree().SelectItem(year->child(m));
                     return true;
                 }
             }
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(p.list().topLevelItemCount(), 29);
         QCOMPARE(p.cell(28, 0), QString("29"));
         // A year item shows nothing.
-        p.tree().SelectItem(CVespinTreeView::ToHandle(p.tree().topLevelItem(0)->child(0)));
+        p.tree().SelectItem(p.tree().topLevelItem(0)->child(0));
         QCOMPARE(p.list().topLevelItemCount(), 0);
     }
 
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(p.doc().IsModified());
 
         // Nothing to re-type with the top item selected.
-        p.tree().SelectItem(CVespinTreeView::ToHandle(p.tree().topLevelItem(0)));
+        p.tree().SelectItem(p.tree().topLevelItem(0));
         p.app->MainFrame()->UpdateCommandUI();
         QVERIFY(!retype->isEnabled());
     }

@@ -36,25 +36,17 @@ const QString kNoFolder = QStringLiteral("ディレクトリーを指定して�
 const QString kBadExtension = QStringLiteral("ファイルの拡張子は、.csv を指定して下さい。");
 const QString kOverwrite = QStringLiteral("このファイルは既に存在します。\r\n\r\n上書きしますか？");
 
-// A book of employee 1234 with fiscal years 2003 and 2027, and a tree whose current item is
-// the month being exported.
+// A book of employee 1234 with fiscal years 2003 and 2027, the month being exported selected.
 struct Book {
     DocFixture f;
-    FakeTree tree;
-    HTREEITEM root;
 
     Book() {
         f.doc.SetEmployee(S("1234"), S("山田 太郎"));
         f.doc.AppendFiscalYear(2003);
         f.doc.AppendFiscalYear(2027);
-        f.doc.SetTreeHost(&tree);
-        root = tree.InsertItem(nullptr, S("勤怠管理"), 0, 1, -1);
     }
-    ~Book() { f.doc.SetTreeHost(nullptr); }
     void Select(int fiscalYear, int month) {
-        HTREEITEM year = tree.InsertItem(root, S("年度"), 0, 1, fiscalYear);
-        tree.SelectItem(tree.InsertItem(year, S("月"), 2, 3, month));
-        f.doc.SetSelection(fiscalYear, month, f.doc.ShownFirst());
+        f.doc.SetSelection(Selection::Month(fiscalYear, month));
     }
     void Fill(int fiscalYear, int month, int day, int category) {
         f.doc.StoreDayEntry(f.doc.MonthRange(fiscalYear, month).first + day - 1,
@@ -121,7 +113,7 @@ private slots:
         QVERIFY(!enabled(cmd::kFilePrintPreview));
 
         QTreeWidgetItem* year = frame.TreeView()->topLevelItem(0)->child(0);
-        frame.TreeView()->SelectItem(CVespinTreeView::ToHandle(year->child(10)));  // February
+        frame.TreeView()->SelectItem(year->child(10));  // February
         QVERIFY(enabled(cmd::kExportMonth));
         QVERIFY(enabled(cmd::kFilePrint));
         QVERIFY(enabled(cmd::kFilePrintPreview));
@@ -150,7 +142,7 @@ private slots:
         frame.Action(cmd::kFilePrintPreview)->trigger();
         QVERIFY(previewed);
 
-        frame.TreeView()->SelectItem(CVespinTreeView::ToHandle(frame.TreeView()->topLevelItem(0)));
+        frame.TreeView()->SelectItem(frame.TreeView()->topLevelItem(0));
         QVERIFY(!enabled(cmd::kExportMonth));
         QVERIFY(!enabled(cmd::kFilePrint));
         app.Document()->SetModifiedFlag(false);

@@ -92,7 +92,7 @@ void Command(const AppFixture& f, int id) {
 
 bool SelectMonth(const AppFixture& f, int year, int month) {
     QTreeWidgetItem* item = MonthItem(f.tree(), year, month);
-    if (item) f.tree()->SelectItem(CVespinTreeView::ToHandle(item));
+    if (item) f.tree()->SelectItem(item);
     return item != nullptr;
 }
 
@@ -101,7 +101,7 @@ QString ScreenState(const AppFixture& f) {
     QStringList out = {f.caption()};
     out << TreeLines(f.tree());
     out << QStringLiteral("current: ") + CurrentTreeText(f.tree());
-    const auto* held = CVespinTreeView::ToItem(f.tree()->GetCurItem());
+    const QTreeWidgetItem* held = f.tree()->GetCurItem();
     out << QStringLiteral("held: ") + (held ? held->text(0) : QString());
     const CVespinView* list = f.frame()->ListView();
     for (int r = 0; r < list->topLevelItemCount(); ++r) {

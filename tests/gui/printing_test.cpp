@@ -28,7 +28,7 @@ struct Sheet {
     QString pdf = PathToQ(f.dir.file("sheet.pdf"));
     Sheet() {
         f.doc.AppendFiscalYear(2026);
-        f.doc.SetSelection(2026, 5, f.doc.ShownFirst());
+        f.doc.SetSelection(Selection::Month(2026, 5));
         sheetprinting::SetPrinterDefaults();
         sheetprinting::AppPrinter().setOutputFileName(pdf);
     }

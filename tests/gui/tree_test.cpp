@@ -86,9 +86,23 @@ private slots:
         QCOMPARE(book.doc()->ShownFirst(), -1);
         QCOMPARE(book.app->entriesDismissed, 0);
         // The deletion works on the item selected last: here the top item.
-        int data = 0;
-        QVERIFY(book.tree()->GetItemData(book.tree()->GetCurItem(), data));
-        QCOMPARE(data, -1);
+        QVERIFY(book.tree()->GetCurItem());
+        QCOMPARE(CVespinTreeView::ItemData(book.tree()->GetCurItem()), -1);
+    }
+
+    void theDocumentsSelectionIsShownOnceWithoutAnEcho() {
+        OpenedBook book({2025, 2026}, Date(2027, 2, 15));
+        HintSpy spy(book.doc());
+        // Chosen by the document: the tree follows, its ancestors open, and reports nothing.
+        book.doc()->SetSelection(Selection::Month(2025, 7));
+        QCOMPARE(CurrentTreeText(book.tree()), QString("7 月"));
+        QVERIFY(FindTreeItem(book.tree(), "2025年度")->isExpanded());
+        // Chosen by the user: the document hears it once.
+        book.tree()->setCurrentItem(FindTreeItem(book.tree(), "2026年度"));
+        QCOMPARE(book.doc()->GetSelection(), Selection::Year(2026));
+        QCOMPARE(spy.hints.size(), size_t(2));
+        QCOMPARE(spy.hints[0].m_nMonth, 7);
+        QCOMPARE(spy.hints[1].m_nYear, 2026);
     }
 
     void leapFebruaryHas29DaysAndShiftsMarch() {
