@@ -24,18 +24,13 @@ const QColor kRed(0xc0, 0, 0);
 
 CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, QWidget* parent)
     : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("agreementDlg"));
-    setWindowTitle(QStringLiteral("36協定の状況"));
-    setFont(DialogFont(11));
+    SetUpWindow(QStringLiteral("agreementDlg"), QStringLiteral("36協定の状況"));
     const lawreport::AgreementTable t =
         lawreport::AgreementTableOf(doc, month >= 4 ? fiscalYear : fiscalYear + 1, month);
 
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QHBoxLayout;
-    auto* title = new QLabel(ToQ(Sjis(t.title)), this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    auto* title = NewHeading(ToQ(Sjis(t.title)));
     heading->addWidget(title);
     heading->addStretch(1);
     heading->addWidget(new QLabel(ToQ(Sjis(t.limits)), this));
@@ -113,11 +108,7 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
     layout->addWidget(m_findings, 1);
 
     // The year's counts share the buttons' line: the window stays low on a small screen.
-    m_btnPrint = NewPrintButton();
-    m_btnPrint->hide();
-    connect(m_btnPrint, &QPushButton::clicked, this, [this] {
-        if (m_print) m_print(this);
-    });
+    NewPrintButton()->hide();
     QHBoxLayout* buttons = ButtonRow(false, {m_btnPrint});
     buttons->insertWidget(0, m_yearLine);  // before the stretch
     layout->addLayout(buttons);
@@ -130,9 +121,4 @@ CAgreementDlg::CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, Q
                                            minimumSizeHint().height() +
                                                line * 2 * std::min(m_findings->count(), 8)));
     resize(minimumSizeHint().width(), height);
-}
-
-void CAgreementDlg::SetPrint(std::function<void(QWidget*)> print) {
-    m_print = std::move(print);
-    m_btnPrint->setVisible(static_cast<bool>(m_print));
 }

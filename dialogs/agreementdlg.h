@@ -1,13 +1,10 @@
 #pragma once
 
-#include <functional>
-
 #include "dialogs/vespindialog.h"
 
 class CVespinDoc;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class QTableWidget;
 
 // 36協定の状況: the agreement year holding a month, month by month (時間外, 休日, their sum and
@@ -20,14 +17,7 @@ public:
     // fiscalYear.
     CAgreementDlg(const CVespinDoc& doc, int fiscalYear, int month, QWidget* parent = nullptr);
 
-    // Shows 印刷, which runs print with the dialog as the parent of its windows.
-    void SetPrint(std::function<void(QWidget*)> print);
-
     QTableWidget* m_months = nullptr;  // a row per month, then the year's
     QLabel* m_yearLine = nullptr;      // the months over 45 hours and the limits
     QListWidget* m_findings = nullptr;
-    QPushButton* m_btnPrint = nullptr;
-
-private:
-    std::function<void(QWidget*)> m_print;
 };

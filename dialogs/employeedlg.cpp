@@ -2,11 +2,10 @@
 
 #include <QLineEdit>
 
-#include "framework/qt/messagebox.h"
 #include "model/checks.h"
 #include "model/vespindoc.h"
 
-CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
+CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CTextFieldsDlg(parent) {
     const DialogUnits du =
         SetUpTemplate(QStringLiteral("CEmployeeDlg"), QStringLiteral("社員情報の登録"), 186, 111);
 
@@ -19,6 +18,8 @@ CEmployeeDlg::CEmployeeDlg(QWidget* parent) : CVespinDialog(parent) {
 
     // Enter moves on like Tab everywhere but on the two buttons.
     MoveOnWithEnter({m_editNo, m_editName});
+    BindField(m_editNo, m_strEmployeeNo);
+    BindField(m_editName, m_strEmployeeName);
 }
 
 void CEmployeeDlg::OnInitDialog() {
@@ -26,20 +27,11 @@ void CEmployeeDlg::OnInitDialog() {
         m_strEmployeeNo = m_pDoc->EmployeeNo();
         m_strEmployeeName = m_pDoc->EmployeeName();
     }
-    m_noText.Write(m_editNo, m_strEmployeeNo);
-    m_nameText.Write(m_editName, m_strEmployeeName);
-    m_editNo->setFocus();
+    CTextFieldsDlg::OnInitDialog();
 }
 
-void CEmployeeDlg::accept() {
-    if (!m_noText.CheckStorable(m_editNo) || !m_nameText.CheckStorable(m_editName)) return;
-    m_strEmployeeNo = m_noText.Read(m_editNo);
-    m_strEmployeeName = m_nameText.Read(m_editName);
+std::optional<CTextFieldsDlg::Problem> CEmployeeDlg::Check() const {
     const EmployeeCheckResult check = CheckEmployee(m_strEmployeeNo, m_strEmployeeName);
-    if (check.focus == EmployeeField::none) {
-        QDialog::accept();
-        return;
-    }
-    VespinMessageBox(check.message, MsgKind::ok, this);
-    (check.focus == EmployeeField::number ? m_editNo : m_editName)->setFocus();
+    if (check.focus == EmployeeField::none) return std::nullopt;
+    return Problem{check.message, check.focus == EmployeeField::number ? m_editNo : m_editName};
 }

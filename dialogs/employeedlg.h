@@ -2,13 +2,10 @@
 
 #include <string>
 
-#include "dialogs/sjisfield.h"
-#include "dialogs/vespindialog.h"
-
-class QLineEdit;
+#include "dialogs/textfieldsdlg.h"
 
 // "社員情報の登録": the employee number and name of the book, free text stored as typed.
-class CEmployeeDlg : public CVespinDialog {
+class CEmployeeDlg : public CTextFieldsDlg {
     Q_OBJECT
 public:
     explicit CEmployeeDlg(QWidget* parent = nullptr);
@@ -18,11 +15,7 @@ public:
     std::string m_strEmployeeNo;      // Shift-JIS
     std::string m_strEmployeeName;    // Shift-JIS
 
-    void accept() override;
-
 private:
     void OnInitDialog() override;
-
-    SjisField m_noText;
-    SjisField m_nameText;
+    std::optional<Problem> Check() const override;
 };

@@ -83,9 +83,7 @@ std::string Cell(const QTableWidget* t, int r, int c) {
 
 CEmploymentDlg::CEmploymentDlg(const leave::Employment& employment, QWidget* parent)
     : CVespinDialog(parent), m_employment(employment) {
-    setObjectName(QStringLiteral("employmentDlg"));
-    setWindowTitle(QStringLiteral("雇用情報の設定"));
-    setFont(DialogFont(11));
+    SetUpWindow(QStringLiteral("employmentDlg"), QStringLiteral("雇用情報の設定"));
     auto* layout = new QVBoxLayout(this);
 
     auto* hire = new QHBoxLayout;

@@ -49,44 +49,38 @@ private:
     bool m_numeric;
 };
 
-// The number a column sorts by (-1 where the cell is empty); NaN-free.
+// The number a column sorts by (-1 where the cell is empty); NaN-free. Most figures are of the
+// month and exist only for a book that holds it, the year's ones for any book read.
+struct SortColumn {
+    int column;
+    enum { ofMonth, ofRead, always } present;
+    double (*key)(const monthreport::Row& r);
+};
+constexpr SortColumn kSortColumns[] = {
+    {4, SortColumn::ofMonth, [](const monthreport::Row& r) -> double { return r.days; }},
+    {5, SortColumn::ofMonth, [](const monthreport::Row& r) -> double { return r.figures.worked; }},
+    {6, SortColumn::ofMonth,
+     [](const monthreport::Row& r) -> double { return r.figures.Overtime(); }},
+    {7, SortColumn::ofMonth,
+     [](const monthreport::Row& r) -> double { return r.figures.legalHolidayWork; }},
+    {8, SortColumn::ofMonth, [](const monthreport::Row& r) -> double { return r.figures.night; }},
+    {9, SortColumn::ofMonth, [](const monthreport::Row& r) -> double { return r.figures.over60; }},
+    {10, SortColumn::ofRead, [](const monthreport::Row& r) -> double { return r.total; }},
+    {11, SortColumn::ofRead, [](const monthreport::Row& r) -> double { return r.maxAverage; }},
+    {12, SortColumn::ofRead, [](const monthreport::Row& r) -> double { return r.monthsOver45; }},
+    {14, SortColumn::always,
+     [](const monthreport::Row& r) -> double { return r.leaveLeft ? *r.leaveLeft : -1; }},
+};
+
 bool SortKey(const monthreport::Row& r, int column, double& key) {
-    const labourlaw::Figures& f = r.figures;
-    const bool month = r.read && r.monthInBook;
-    switch (column) {
-        case 4:
-            key = month ? r.days : -1;
-            return true;
-        case 5:
-            key = month ? f.worked : -1;
-            return true;
-        case 6:
-            key = month ? f.Overtime() : -1;
-            return true;
-        case 7:
-            key = month ? f.legalHolidayWork : -1;
-            return true;
-        case 8:
-            key = month ? f.night : -1;
-            return true;
-        case 9:
-            key = month ? f.over60 : -1;
-            return true;
-        case 10:
-            key = r.read ? r.total : -1;
-            return true;
-        case 11:
-            key = r.read ? r.maxAverage : -1;
-            return true;
-        case 12:
-            key = r.read ? r.monthsOver45 : -1;
-            return true;
-        case 14:
-            key = r.leaveLeft ? *r.leaveLeft : -1;
-            return true;
-        default:
-            return false;
+    for (const SortColumn& c : kSortColumns) {
+        if (c.column != column) continue;
+        const bool present = c.present == SortColumn::always ||
+                             (r.read && (c.present == SortColumn::ofRead || r.monthInBook));
+        key = present ? c.key(r) : -1;
+        return true;
     }
+    return false;
 }
 
 }  // namespace

@@ -81,21 +81,15 @@ QGroupBox* Box(const QString& title, QWidget* content, QWidget* parent) {
 
 CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* parent)
     : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("leaveLedgerDlg"));
-    setWindowTitle(QStringLiteral("有給休暇管理簿"));
-    setFont(DialogFont(11));
+    SetUpWindow(QStringLiteral("leaveLedgerDlg"), QStringLiteral("有給休暇管理簿"));
     const leave::Employment employment = leave::BookEmployment(doc);
     const leave::Ledger l = leave::BookLedger(doc, asOf);
 
     auto* layout = new QVBoxLayout(this);
     auto* title =
-        new QLabel(QStringLiteral("社員№：%1　　氏名：%2　　入社日：%3")
+        NewHeading(QStringLiteral("社員№：%1　　氏名：%2　　入社日：%3")
                        .arg(ToQ(Sjis(doc.EmployeeNo())), ToQ(Sjis(doc.EmployeeName())),
-                            employment.hire ? Date(*employment.hire) : QStringLiteral("未設定")),
-                   this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+                            employment.hire ? Date(*employment.hire) : QStringLiteral("未設定")));
     layout->addWidget(title);
     m_balance =
         new QLabel(QStringLiteral("%1 現在の残日数：%2日").arg(Date(asOf), Days(l.balance)), this);
@@ -161,8 +155,7 @@ CLeaveLedgerDlg::CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* paren
     layout->addWidget(scroll, 1);
 
     // OK closes the window, as do Enter and Esc; 印刷 prints the grant year of the day shown.
-    m_btnPrint = NewPrintButton();
-    m_btnPrint->setEnabled(!l.grants.empty());
+    NewPrintButton()->setEnabled(!l.grants.empty());
     layout->addLayout(ButtonRow(false, {m_btnPrint}));
 
     // As tall as the tables need, within the screen.

@@ -15,7 +15,6 @@ class CLeaveLedgerDlg : public CVespinDialog {
 public:
     CLeaveLedgerDlg(const CVespinDoc& doc, int asOf, QWidget* parent = nullptr);
 
-    QPushButton* m_btnPrint = nullptr;
     QLabel* m_balance = nullptr;
     QTableWidget* m_grants = nullptr;
     QTableWidget* m_takes = nullptr;

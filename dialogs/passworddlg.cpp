@@ -26,9 +26,7 @@ constexpr Slot kCancelSlot = {97, 88, 50, 14};
 }  // namespace
 
 CPasswordDlg::CPasswordDlg(QWidget* parent) : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("CPasswordDlg"));
-    setWindowTitle(QStringLiteral("パスワード入力"));
-    setFont(DialogFont(11));
+    SetUpWindow(QStringLiteral("CPasswordDlg"), QStringLiteral("パスワード入力"));
 
     // Template order: OK, Cancel, fixed text, the password, fixed text, the path.
     AddOkCancel();

@@ -2,14 +2,11 @@
 
 #include <string>
 
-#include "dialogs/sjisfield.h"
-#include "dialogs/vespindialog.h"
-
-class QLineEdit;
+#include "dialogs/textfieldsdlg.h"
 
 // "デスクトップへショートカットの作成": the name of the desktop shortcut to the current book.
 // OK needs a name that Shift-JIS can hold; nothing else about it is checked here.
-class CShortcutDlg : public CVespinDialog {
+class CShortcutDlg : public CTextFieldsDlg {
     Q_OBJECT
 public:
     explicit CShortcutDlg(QWidget* parent = nullptr);
@@ -17,10 +14,6 @@ public:
     QLineEdit* m_edit = nullptr;  // 1000
     std::string m_strName;        // Shift-JIS, empty when the dialog opens
 
-    void accept() override;
-
 private:
-    void OnInitDialog() override;
-
-    SjisField m_nameText;
+    std::optional<Problem> Check() const override;
 };

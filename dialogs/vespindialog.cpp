@@ -12,11 +12,23 @@
 #include "framework/qt/commontexts.h"
 #include "framework/qt/inputmethodswitch.h"
 
-DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
-                                         int width, int height) {
+void CVespinDialog::SetUpWindow(const QString& objectName, const QString& caption) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setFont(DialogFont(11));
+}
+
+QLabel* CVespinDialog::NewHeading(const QString& text) {
+    auto* heading = new QLabel(text, this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}
+
+DialogUnits CVespinDialog::SetUpTemplate(const QString& objectName, const QString& caption,
+                                         int width, int height) {
+    SetUpWindow(objectName, caption);
     const DialogUnits du(font());
     setFixedSize(du.Size(width, height));
     return du;
@@ -63,7 +75,16 @@ QPushButton* CVespinDialog::NewPrintButton() {
     auto* print = new QPushButton(QStringLiteral("印刷(&P)..."), this);
     print->setObjectName(QStringLiteral("printButton"));
     print->setAutoDefault(false);
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (m_print) m_print(this);
+    });
+    m_btnPrint = print;
     return print;
+}
+
+void CVespinDialog::SetPrint(std::function<void(QWidget*)> print) {
+    m_print = std::move(print);
+    m_btnPrint->setVisible(static_cast<bool>(m_print));
 }
 
 void CVespinDialog::AddOkCancel(const DialogUnits& du, QPoint ok, QPoint cancel) {

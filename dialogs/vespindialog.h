@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <initializer_list>
 
 #include "dialogs/dialogunits.h"
@@ -26,6 +27,11 @@ public:
     // AddOkCancel; null where the dialog has none.
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;
+    // 印刷, made by NewPrintButton; null where the dialog has none.
+    QPushButton* m_btnPrint = nullptr;
+
+    // Shows 印刷, which runs print with the dialog as the parent of its windows.
+    void SetPrint(std::function<void(QWidget*)> print);
 
 protected:
     // What a field takes: Japanese text (the input method turned on with the focus), free text
@@ -34,8 +40,12 @@ protected:
     enum class Entry { japanese, text, ascii, password };
 
     virtual void OnInitDialog() {}
-    // Names the dialog, gives it its caption and the dialogs' font and makes it width x height
-    // dialog units of that font; the units returned place its controls.
+    // Names the dialog and gives it its caption and the dialogs' font.
+    void SetUpWindow(const QString& objectName, const QString& caption);
+    // A window's heading: text in bold.
+    QLabel* NewHeading(const QString& text);
+    // SetUpWindow, and makes the dialog width x height dialog units of its font; the units
+    // returned place its controls.
     DialogUnits SetUpTemplate(const QString& objectName, const QString& caption, int width,
                               int height);
 
@@ -48,7 +58,8 @@ protected:
     // The foot of a dialog laid out by Qt's layouts: OK (the default, accepting) and, when
     // asked, ｷｬﾝｾﾙ at the right, `before` to their left (made by the caller), all 50 x 14.
     QHBoxLayout* ButtonRow(bool withCancel, std::initializer_list<QPushButton*> before = {});
-    // 印刷(&P)... ("printButton"), never the default: Enter still closes the dialog.
+    // 印刷(&P)... ("printButton", m_btnPrint), never the default: Enter still closes the
+    // dialog. It runs what SetPrint gives it.
     QPushButton* NewPrintButton();
     // Resizes to width x height, no taller than the screen holds with a title bar; true when
     // the height had to be cut.
@@ -69,4 +80,5 @@ protected:
 private:
     bool m_bInitialized = false;
     bool m_bJapaneseEntry = false;
+    std::function<void(QWidget*)> m_print;
 };

@@ -32,23 +32,17 @@ QLabel* RightAligned(const QString& text, QWidget* parent) {
 
 CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int month, QWidget* parent)
     : CVespinDialog(parent) {
-    setObjectName(QStringLiteral("workSummaryDlg"));
-    setWindowTitle(QStringLiteral("月の集計"));
-    setFont(DialogFont(11));
+    SetUpWindow(QStringLiteral("workSummaryDlg"), QStringLiteral("月の集計"));
     const std::optional<worktime::MonthSummary> s =
         worktime::SummarizeMonth(doc, fiscalYear, month);
     const worktime::MonthSummary summary = s.value_or(worktime::MonthSummary{});
     const worktime::Rules& rules = doc.Settings().m_workRules;
 
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("%1年 %2月 の勤務時間  (%3年度)")
+    auto* title = NewHeading(QStringLiteral("%1年 %2月 の勤務時間  (%3年度)")
                                  .arg(summary.calendarYear)
                                  .arg(month)
-                                 .arg(fiscalYear),
-                             this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+                                 .arg(fiscalYear));
     // The heading and the day's rules on one line: the window stays low on a small screen.
     auto* heading = new QHBoxLayout;
     heading->addWidget(title);
@@ -217,20 +211,11 @@ CWorkSummaryDlg::CWorkSummaryDlg(const CVespinDoc& doc, int fiscalYear, int mont
             &CWorkSummaryDlg::OnIncompleteDoubleClicked);
 
     // Enter and Esc both close the dialog; 印刷 is there when the caller can print.
-    m_btnPrint = NewPrintButton();
-    m_btnPrint->hide();
-    connect(m_btnPrint, &QPushButton::clicked, this, [this] {
-        if (m_print) m_print(this);
-    });
+    NewPrintButton()->hide();
     layout->addLayout(ButtonRow(false, {m_btnPrint}));
 
     // A few rows of the list to start with; it can be resized for more.
     resize(minimumSizeHint() + QSize(0, du.Size(0, 12).height()));
-}
-
-void CWorkSummaryDlg::SetPrint(std::function<void(QWidget*)> print) {
-    m_print = std::move(print);
-    m_btnPrint->setVisible(static_cast<bool>(m_print));
 }
 
 QLabel* CWorkSummaryDlg::Figure(const QString& name, int column) const {

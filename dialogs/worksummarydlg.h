@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 
 #include "dialogs/vespindialog.h"
@@ -9,7 +8,6 @@ class CVespinDoc;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 
 // 月の集計: the working time of one month beside its fiscal year to date, the days per
 // category and the days that could not be counted. Double-clicking one of those closes the
@@ -25,11 +23,7 @@ public:
     // "legalHolidayWork", "otherHolidayWork", "lawNight", "over60", "breakShort") in column 0.
     QLabel* Figure(const QString& name, int column) const;
 
-    // Shows 印刷, which runs print with the dialog as the parent of its windows.
-    void SetPrint(std::function<void(QWidget*)> print);
-
     QLabel* m_overtimeNote = nullptr;
-    QPushButton* m_btnPrint = nullptr;
     QListWidget* m_listIncomplete = nullptr;
     int m_nOpenDay = -1;  // day index chosen from the incomplete days, -1 for none
 
@@ -37,5 +31,4 @@ private:
     void OnIncompleteDoubleClicked(QListWidgetItem* item);
 
     std::map<QString, QLabel*> m_figures;
-    std::function<void(QWidget*)> m_print;
 };

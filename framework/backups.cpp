@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +20,7 @@
 #include "framework/profile.h"
 #include "framework/readfile.h"
 #include "framework/uniquefd.h"
+#include "framework/userfolder.h"
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>
@@ -32,47 +32,10 @@ namespace {
 constexpr size_t kReadableBytes = 80;
 constexpr const char* kSourceFile = "source.txt";
 
-std::string HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home == '/') return home;
-    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
-    return {};
-}
-
-// The path below in one of the user's base folders: $variable, or its default in the home folder.
-std::string UserFolder(const char* variable, const char* inHome, const std::string& below) {
-    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/') return xdg + below;
-    const std::string home = HomeFolder();
-    return home.empty() ? std::string() : home + inHome + below;
-}
-
 std::string Hex16(uint64_t v) {
     char buf[17];
     std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
     return buf;
-}
-
-// A folder only the user may enter, when it is made here. One that exists is the user's
-// choice (a shared folder behind a link among them) and keeps its permissions.
-int MakePrivateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0700) == 0) return 0;
-    if (errno != EEXIST) return errno;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return errno;
-    if (!S_ISDIR(st.st_mode)) return ENOTDIR;
-    return 0;
-}
-
-// The folder and any missing parents, all private (the user's data folder may not exist yet).
-int MakeFolders(const std::string& path) {
-    const int err = MakePrivateFolder(path);
-    const size_t slash = path.rfind('/');
-    if (err != ENOENT || slash == 0 || slash == std::string::npos) return err;
-    const std::string parent = path.substr(0, slash);
-    if (::mkdir(parent.c_str(), 0700) != 0 && errno != EEXIST) {
-        if (errno != ENOENT) return errno;
-        if (const int e = MakeFolders(parent)) return e;
-    }
-    return MakePrivateFolder(path);
 }
 
 // The book's full path with symbolic links resolved, so that every way of naming it finds the
@@ -260,56 +223,31 @@ std::string DefaultRoot() {
 int ClampGenerations(int n) { return std::clamp(n, 1, 10000); }
 
 BackupOptions FromProfileText(std::string_view ini) {
+    const profile::Store store{std::string(ini)};
+    auto lower = [](std::string v) {
+        std::transform(v.begin(), v.end(), v.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return v;
+    };
     BackupOptions o;
     o.enabled = true;
     o.generations = kDefaultGenerations;
-    bool inGroup = false;
-    auto trim = [](std::string_view s) {
-        while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-            s.remove_suffix(1);
-        return s;
-    };
-    while (!ini.empty()) {
-        const size_t nl = ini.find('\n');
-        const std::string_view line = trim(ini.substr(0, nl));
-        ini = nl == std::string_view::npos ? std::string_view() : ini.substr(nl + 1);
-        if (!line.empty() && line.front() == '[') {
-            inGroup = line == "[Backups]";
-            continue;
-        }
-        const size_t eq = line.find('=');
-        if (!inGroup || eq == std::string_view::npos) continue;
-        const std::string_view key = trim(line.substr(0, eq));
-        std::string_view raw = trim(line.substr(eq + 1));
-        // QSettings quotes a value it wrote as text (and reads one a user quoted).
-        if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
-            raw = raw.substr(1, raw.size() - 2);
-        std::string value(raw);
-        std::transform(value.begin(), value.end(), value.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (key == "Enabled") {
-            // As the settings store reads a flag: empty, "0" and "false" are off.
-            o.enabled = !(value.empty() || value == "0" || value == "false");
-        } else if (key == "Generations") {
-            char* end = nullptr;
-            const long n = std::strtol(value.c_str(), &end, 10);
-            if (!value.empty() && *end == '\0')
-                o.generations = ClampGenerations(static_cast<int>(std::clamp(n, -1L, 100000L)));
-        }
+    if (const auto enabled = store.Value("Backups", "Enabled")) {
+        // As the settings store reads a flag: empty, "0" and "false" are off.
+        const std::string v = lower(*enabled);
+        o.enabled = !(v.empty() || v == "0" || v == "false");
+    }
+    if (const auto generations = store.Value("Backups", "Generations")) {
+        char* end = nullptr;
+        const long n = std::strtol(generations->c_str(), &end, 10);
+        if (!generations->empty() && *end == '\0')
+            o.generations = ClampGenerations(static_cast<int>(std::clamp(n, -1L, 100000L)));
     }
     return o;
 }
 
-std::string ProfilePath() {
-    return UserFolder(
-        "XDG_CONFIG_HOME", "/.config",
-        std::string("/") + profile::kOrganization + "/" + profile::kApplication + ".conf");
-}
-
 BackupOptions ReadProfile() {
-    const std::string path = ProfilePath();
-    BackupOptions o = FromProfileText(path.empty() ? std::string() : ReadSmall(path));
+    BackupOptions o = FromProfileText(profile::Read(profile::Path()).Text());
     o.root = DefaultRoot();
     return o;
 }

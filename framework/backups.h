@@ -48,12 +48,11 @@ inline constexpr int kDefaultGenerations = 20;
 std::string DefaultRoot();
 
 // The user's choices as the per-user settings store holds them (group "Backups", keys
-// "Enabled", default true, and "Generations", default 20), read as QSettings writes that
-// store's file. The one reader of these choices, the program's and the tool's.
+// "Enabled", default true, and "Generations", default 20), read through profile::Store. The
+// one reader of these choices, the program's and the tool's.
 BackupOptions FromProfileText(std::string_view ini);
-// The store's file (framework/profile.h); empty when no home folder is known.
-std::string ProfilePath();
-// The choices from ProfilePath(), with the generations kept under DefaultRoot().
+// The choices from the store's file (profile::Path()), with the generations kept under
+// DefaultRoot().
 BackupOptions ReadProfile();
 // A generation count as the user wrote it, made usable.
 int ClampGenerations(int n);

@@ -19,8 +19,8 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVESPIN_FUZZ=ON -DVESPIN
   -DVESPIN_BENCH=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-declare -A max_len=([load]=24000 [settings]=4096 [checks]=1024 [extension]=4096)
-for target in load settings checks extension; do
+declare -A max_len=([load]=24000 [settings]=4096 [checks]=1024 [extension]=4096 [profile]=4096)
+for target in load settings checks extension profile; do
   scratch=$(mktemp -d)
   echo "== fuzz_$target for ${seconds}s"
   log="$scratch.log"

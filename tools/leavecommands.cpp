@@ -20,7 +20,6 @@ namespace leavetool {
 namespace {
 
 using tool::kDone;
-using tool::kFileError;
 using tool::kRefused;
 using tool::kUsage;
 

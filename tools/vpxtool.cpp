@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -697,10 +698,19 @@ int RunTool(int argc, char** argv) {
 // Every byte of the output is checked: a script that keeps what vpxtool printed (a dump as a
 // backup) must never be told that a truncated or lost output was written.
 int main(int argc, char** argv) {
-    int code = RunTool(argc, argv);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        Print(stderr, FileErrorText(FileError::diskFull, "stdout"));
-        code = kFileError;
+    // What no command could finish (the memory running out, a thread the system refused) ends
+    // in a message and the code of an output not written in full, never in an abort.
+    try {
+        int code = RunTool(argc, argv);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            Print(stderr, FileErrorText(FileError::diskFull, "stdout"));
+            code = kFileError;
+        }
+        return code;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vpxtool: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "vpxtool: an unexpected failure\n");
     }
-    return code;
+    return kFileError;
 }

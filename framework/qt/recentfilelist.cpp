@@ -1,34 +1,35 @@
 #include "framework/qt/recentfilelist.h"
 
-#include <QSettings>
+#include <string>
 
 namespace {
-QString Key(int index) { return QStringLiteral("File%1").arg(index + 1); }
+std::string Key(int index) { return "File" + std::to_string(index + 1); }
 }  // namespace
 
 CRecentFileList::CRecentFileList(int size) : m_nSize(size) {}
 
 void CRecentFileList::ReadList() {
-    QSettings settings(OrganizationName(), ApplicationName());
-    settings.beginGroup(Group());
+    const profile::Store store = profile::Read(profile::Path());
+    const std::string group = Group().toStdString();
     m_paths.clear();
     for (int i = 0; i < m_nSize; ++i) {
-        const QString path = settings.value(Key(i)).toString();
+        const QString path = QString::fromStdString(store.Value(group, Key(i)).value_or(""));
         if (!path.isEmpty()) m_paths << path;
     }
 }
 
 void CRecentFileList::WriteList() const {
-    QSettings settings(OrganizationName(), ApplicationName());
-    settings.beginGroup(Group());
-    for (int i = 0; i < m_nSize; ++i) {
-        if (i < m_paths.size())
-            settings.setValue(Key(i), m_paths[i]);
-        else
-            settings.remove(Key(i));
-    }
-    settings.endGroup();
-    settings.sync();
+    // A store that cannot be written keeps what it held, silently as before: the list is a
+    // convenience.
+    (void)profile::Update(profile::Path(), [this](profile::Store& store) {
+        const std::string group = Group().toStdString();
+        for (int i = 0; i < m_nSize; ++i) {
+            if (i < m_paths.size())
+                store.SetValue(group, Key(i), m_paths[i].toStdString());
+            else
+                store.Remove(group, Key(i));
+        }
+    });
 }
 
 void CRecentFileList::Add(const QString& path) {
@@ -50,8 +51,8 @@ QString CRecentFileList::Abbreviate(const QString& path, int maxLength) {
     if (absolute && !parts.isEmpty()) parts.removeFirst();  // the empty part before the root
     // Drop leading folders until the rest fits behind "/.../".
     while (!parts.isEmpty()) {
-        const QString candidate = (absolute ? QStringLiteral("/") : QString()) + ellipsis + u'/' +
-                                  (parts.isEmpty() ? QString() : parts.join(u'/') + u'/') + file;
+        QString candidate = (absolute ? QStringLiteral("/") : QString()) + ellipsis + u'/' +
+                            (parts.isEmpty() ? QString() : parts.join(u'/') + u'/') + file;
         if (candidate.size() <= maxLength) return candidate;
         parts.removeFirst();
     }

@@ -6,7 +6,8 @@
 #include "framework/profile.h"
 
 // The recent-file list of the File menu, one entry, kept in the per-user settings store
-// (framework/profile.h; group "Recent File List", key "File1").
+// (framework/profile.h; group "Recent File List", key "File1"), read and written through
+// profile::Store.
 class CRecentFileList {
 public:
     explicit CRecentFileList(int size = 1);
