@@ -393,7 +393,7 @@ void CVespinDoc::OnCloseDocument() {
 // Commands
 
 void CVespinDoc::SetWindowTitle(const UiText& name) {
-    if (m_pUi) m_pUi->SetCaption(name + UiText::Path("-") + texts::kAppTitle);
+    if (m_pUi) m_pUi->SetCaption(name + Sjis("-") + texts::kAppTitle);
 }
 
 void CVespinDoc::SetSelection(const Selection& selection) {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <map>
 
 #include "framework/clock.h"
@@ -114,15 +115,13 @@ void CVespinTreeView::OnShowRange(const CUpdateHint&) {
     // An item not (yet) in the tree leaves the current one as it is.
     QTreeWidgetItem* item = GetCurItem();
     if (!item || item == currentItem()) return;
-    m_bQuiet = true;
+    const QScopedValueRollback<bool> quiet(m_bQuiet, true);
     SelectItem(item);
-    m_bQuiet = false;
 }
 
 void CVespinTreeView::Empty() {
-    m_bQuiet = true;
+    const QScopedValueRollback<bool> quiet(m_bQuiet, true);
     clear();
-    m_bQuiet = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -153,9 +152,8 @@ void CVespinTreeView::OnYearAdded(int fiscalYear) {
 
 void CVespinTreeView::OnYearRemoved(int fiscalYear) {
     // The selection has left the year already.
-    m_bQuiet = true;
+    const QScopedValueRollback<bool> quiet(m_bQuiet, true);
     delete YearItem(fiscalYear);
-    m_bQuiet = false;
 }
 
 void CVespinTreeView::OnBuildTree() {
